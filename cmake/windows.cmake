@@ -1,0 +1,33 @@
+# The Windows programs: Tandor.exe, its companions, tandor-query.exe and the test driver.
+set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -I${CMAKE_SOURCE_DIR}/src")
+enable_language(RC)
+add_compile_definitions(WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0501 _WIN32_IE=0x0600)
+add_link_options(-static -static-libgcc -static-libstdc++)
+
+set(WINDOWS_SOURCES)
+foreach(subsystem ${SUBSYSTEMS})
+    file(GLOB found CONFIGURE_DEPENDS src/${subsystem}/win/*.cpp)
+    list(APPEND WINDOWS_SOURCES ${found})
+endforeach()
+list(FILTER WINDOWS_SOURCES EXCLUDE REGEX "/system_[^/]*\\.cpp$")
+
+add_executable(Tandor WIN32 ${WINDOWS_SOURCES} src/resources/tandor.rc)
+target_link_libraries(Tandor PRIVATE tandor_portable
+    user32 gdi32 shell32 ole32 uuid comctl32 winmm urlmon)
+
+# The help pages travel beside the program.
+add_custom_command(TARGET Tandor POST_BUILD
+    COMMAND ${CMAKE_COMMAND} -E copy_directory ${CMAKE_SOURCE_DIR}/html ${CMAKE_BINARY_DIR}/bin/html)
+
+file(GLOB helper_lists CONFIGURE_DEPENDS src/installhelpers/*/CMakeLists.txt)
+foreach(list_file ${helper_lists})
+    get_filename_component(dir ${list_file} DIRECTORY)
+    add_subdirectory(${dir})
+endforeach()
+if(EXISTS ${CMAKE_SOURCE_DIR}/tools/tandor-query/CMakeLists.txt)
+    add_subdirectory(tools/tandor-query)
+endif()
+add_subdirectory(tests/wine/driver)
+if(EXISTS ${CMAKE_SOURCE_DIR}/tests/unit/CMakeLists.txt)
+    # The unit tests also run under Wine when GoogleTest for MinGW is at hand.
+endif()

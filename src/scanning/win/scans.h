@@ -1,0 +1,11 @@
+// Full scans and single-directory rescans of the catalogue, with the progress window.
+#pragma once
+
+#include <cstddef>
+
+extern int scanCancelled;
+
+void scanAllDirectories(bool duringStartup);
+void rescanDirectory(std::size_t directoryIndex);
+bool saveCatalogueFile();
+bool loadCatalogueFile();

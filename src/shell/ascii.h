@@ -1,0 +1,27 @@
+// ASCII-only case folding: matching, patterns, hashing and option words fold only 'a' to 'z',
+// so that every other byte of the ANSI code page compares exactly.
+#pragma once
+
+#include <string>
+
+inline char toUpperAscii(char c)
+{
+    return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
+}
+
+inline char toLowerAscii(char c)
+{
+    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+inline bool isAsciiLetter(char c)
+{
+    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
+}
+
+inline std::string upperCasedAscii(std::string text)
+{
+    for (char& c : text)
+        c = toUpperAscii(c);
+    return text;
+}

@@ -1,0 +1,28 @@
+#include "shell/command_line.h"
+
+#include "shell/ascii.h"
+
+#include <string>
+
+CommandLineOptions parseCommandLine(const char* text)
+{
+    CommandLineOptions options;
+    if (text == nullptr)
+        return options;
+    const char* p = text;
+    while (*p != '\0') {
+        if (*p != '/') {
+            ++p;
+            continue;
+        }
+        ++p;
+        std::string word;
+        while (*p != '\0' && *p != ' ')
+            word += toUpperAscii(*p++);
+        if (word == "CLOSE")
+            options.closeRequested = true;
+        else if (word == "TOUR")
+            options.tourRequested = true;
+    }
+    return options;
+}
