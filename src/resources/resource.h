@@ -43,6 +43,10 @@
 // Embedded launcher of the program placer
 #define IDR_EMBEDDED_TANDOR 103
 
+// Texts of TandorClean, the uninstaller's data remover
+#define IDS_CLEAN_NOT_FOR_HANDS 200
+#define IDS_CLEAN_CAPTION 201
+
 // String table
 #define IDS_TRAY_ACTIVE 106
 #define IDS_HOTKEY_CTRL 107
