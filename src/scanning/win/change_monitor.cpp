@@ -1,0 +1,179 @@
+#include "scanning/win/change_monitor.h"
+
+#include <windows.h>
+
+#include <atomic>
+
+#include "scanning/change_monitor_loop.h"
+#include "shell/win/app_state.h"
+#include "shell/win/main_window.h"
+
+namespace {
+
+// The three control events in slot order; made and closed by the thread under `controlLock`,
+// so that pause, resume and stop never signal a handle the thread has already closed.
+HANDLE controlEvents[ControlEventCount] = {};
+std::atomic<bool> monitorReady{false};
+std::atomic<HANDLE> monitorThread{nullptr};
+std::atomic<DWORD> monitorThreadId{0};
+
+// Made before main() runs, so that both locks exist before any thread can take them. Never
+// deleted: a thread still running while the process ends must not find them gone.
+struct CriticalSection {
+    CRITICAL_SECTION section;
+    CriticalSection() { InitializeCriticalSection(&section); }
+};
+CriticalSection controlLock;
+CriticalSection directoryListLock;
+
+class ScopedLock {
+public:
+    explicit ScopedLock(CriticalSection& lock) : lock_(lock) { EnterCriticalSection(&lock_.section); }
+    ~ScopedLock() { LeaveCriticalSection(&lock_.section); }
+    ScopedLock(const ScopedLock&) = delete;
+    ScopedLock& operator=(const ScopedLock&) = delete;
+
+private:
+    CriticalSection& lock_;
+};
+
+class Win32MonitorPlatform : public MonitorPlatform {
+public:
+    WatchHandle openWatch(const std::string& path, bool subtree) override
+    {
+        HANDLE watch = FindFirstChangeNotificationA(path.c_str(), subtree ? TRUE : FALSE, WatchedChangeKinds);
+        return watch == INVALID_HANDLE_VALUE ? nullptr : watch;
+    }
+
+    void closeWatch(WatchHandle watch) override { FindCloseChangeNotification(watch); }
+
+    std::size_t waitForSignal(const std::vector<WatchHandle>& watches) override
+    {
+        HANDLE waitSet[MaxWaitHandles];
+        std::size_t count = 0;
+        for (HANDLE control : controlEvents)
+            waitSet[count++] = control;
+        for (WatchHandle watch : watches)
+            waitSet[count++] = watch;
+        const DWORD result = WaitForMultipleObjects(static_cast<DWORD>(count), waitSet, FALSE, INFINITE);
+        if (result == WAIT_FAILED)
+            return WaitFailed;
+        if (result < WAIT_OBJECT_0 + count)
+            return result - WAIT_OBJECT_0;
+        return WaitOther;
+    }
+
+    void settle() override
+    {
+        // Ends early when a control event is signalled; either way the change is reported.
+        WaitForMultipleObjects(ControlEventCount, controlEvents, FALSE, ChangeSettleMilliseconds);
+    }
+
+    void clearControlEvent(MonitorSlot slot) override { ResetEvent(controlEvents[slot]); }
+
+    std::vector<WatchRequest> plannedWatches() override
+    {
+        DirectoryListLock lock;
+        return planWatches(settings.directories, settings.global.GlobalScanFlags);
+    }
+
+    void reportChange(std::size_t directoryIndex) override
+    {
+        PostMessageA(app.mainWindow, WM_DIRECTORY_CHANGED, static_cast<WPARAM>(directoryIndex), 0);
+    }
+};
+
+bool createControlEvents()
+{
+    ScopedLock lock(controlLock);
+    for (HANDLE& control : controlEvents) {
+        control = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+        if (control == nullptr)
+            return false;
+    }
+    return true;
+}
+
+void closeControlEvents()
+{
+    ScopedLock lock(controlLock);
+    monitorReady = false;
+    for (HANDLE& control : controlEvents) {
+        if (control != nullptr)
+            CloseHandle(control);
+        control = nullptr;
+    }
+}
+
+DWORD WINAPI changeMonitorThread(LPVOID)
+{
+    if (createControlEvents()) {
+        monitorReady = true;
+        Win32MonitorPlatform platform;
+        runChangeMonitorLoop(platform);
+    }
+    closeControlEvents();
+    CloseHandle(monitorThread.load());
+    monitorThreadId = 0;
+    // Last action: stopChangeMonitor waits for this.
+    monitorThread = nullptr;
+    return 0;
+}
+
+// Signals one control event after clearing another; nothing once the thread has ended.
+void steerMonitor(MonitorSlot clear, MonitorSlot set)
+{
+    if (!waitForMonitorReady())
+        return;
+    ScopedLock lock(controlLock);
+    if (controlEvents[set] == nullptr)
+        return;
+    ResetEvent(controlEvents[clear]);
+    SetEvent(controlEvents[set]);
+}
+
+} // namespace
+
+DirectoryListLock::DirectoryListLock() { EnterCriticalSection(&directoryListLock.section); }
+
+DirectoryListLock::~DirectoryListLock() { LeaveCriticalSection(&directoryListLock.section); }
+
+void startChangeMonitor()
+{
+    if (monitorThread.load() != nullptr)
+        return;
+    DWORD threadId = 0;
+    // Suspended until its handle is stored: the thread closes that handle itself when it ends.
+    HANDLE thread = CreateThread(nullptr, 0, changeMonitorThread, nullptr, CREATE_SUSPENDED, &threadId);
+    if (thread == nullptr)
+        return;
+    monitorThread = thread;
+    monitorThreadId = threadId;
+    ResumeThread(thread);
+}
+
+bool waitForMonitorReady()
+{
+    for (;;) {
+        if (monitorThread.load() == nullptr)
+            return false;
+        if (monitorReady)
+            return true;
+        Sleep(MonitorPollMilliseconds);
+    }
+}
+
+void pauseChangeMonitor() { steerMonitor(ResumeSlot, PauseSlot); }
+
+void resumeChangeMonitor() { steerMonitor(PauseSlot, ResumeSlot); }
+
+void stopChangeMonitor()
+{
+    if (waitForMonitorReady()) {
+        ScopedLock lock(controlLock);
+        if (controlEvents[ExitSlot] != nullptr)
+            SetEvent(controlEvents[ExitSlot]);
+    }
+    while (monitorThread.load() != nullptr)
+        Sleep(MonitorPollMilliseconds);
+}
