@@ -18,4 +18,6 @@ void setTrayState(int state, const char* detailText);
 void addTrayIcon();
 void deleteTrayIcon();
 BOOL registerHotkey();
+// The message number the shell uses for icon callbacks (it equals "TaskbarCreated").
+UINT trayIconCallbackMessage();
 void unregisterHotkey();

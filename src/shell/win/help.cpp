@@ -1,0 +1,95 @@
+#include "shell/win/help.h"
+
+#include <shellapi.h>
+#include <urlmon.h>
+
+#include <cstdio>
+
+#include "resources/resource.h"
+#include "shell/win/app_state.h"
+
+const char* const OnlineDocsBase = "http://www.tandor-launcher.net/docs/";
+const char* const SupportMailAddress = "mailto:support@tandor-launcher.net?Subject=Question about Tandor";
+
+namespace {
+
+constexpr int SharedTextSize = 512;
+constexpr int MaxNavigationUnits = 256;
+constexpr LONG BoldWeight = 700;
+const char* const LocalHelpFolder = "html\\";
+
+char sharedTextBuffer[SharedTextSize];
+bool localDocs = true;
+
+bool localPageExists(const std::string& path)
+{
+    std::FILE* file = std::fopen(path.c_str(), "r");
+    if (file == nullptr)
+        return false;
+    std::fclose(file);
+    return true;
+}
+
+bool userAcceptsOnlineDocs()
+{
+    return MessageBoxA(nullptr, loadText(IDS_HELP_MISSING), "Tandor", MB_YESNO | MB_ICONQUESTION) == IDYES;
+}
+
+} // namespace
+
+void openHelp(const char* pageName)
+{
+    if (localDocs) {
+        const std::string localPath = std::string(LocalHelpFolder) + pageName;
+        if (localPageExists(localPath)) {
+            ShellExecuteA(nullptr, nullptr, localPath.c_str(), nullptr, nullptr, SW_RESTORE);
+            return;
+        }
+        if (!userAcceptsOnlineDocs())
+            return;
+        localDocs = false;
+    }
+    navigateTo((std::string(OnlineDocsBase) + pageName).c_str());
+}
+
+void navigateTo(const char* address)
+{
+    WCHAR wideAddress[MaxNavigationUnits];
+    if (MultiByteToWideChar(CP_ACP, MB_PRECOMPOSED, address, -1, wideAddress, MaxNavigationUnits) == 0)
+        return;
+    HlinkNavigateString(nullptr, wideAddress);
+}
+
+const char* loadText(UINT stringId)
+{
+    sharedTextBuffer[0] = '\0';
+    LoadStringA(app.appInstance, stringId, sharedTextBuffer, SharedTextSize);
+    return sharedTextBuffer;
+}
+
+const char* loadTextInto(UINT stringId, std::string& target)
+{
+    target = loadText(stringId);
+    return target.c_str();
+}
+
+HFONT makeBold(HWND control)
+{
+    HFONT previous = reinterpret_cast<HFONT>(SendMessageA(control, WM_GETFONT, 0, 0));
+    LOGFONTA description;
+    HGDIOBJ source = previous != nullptr ? static_cast<HGDIOBJ>(previous) : GetStockObject(DEFAULT_GUI_FONT);
+    if (GetObjectA(source, sizeof description, &description) == 0)
+        return previous;
+    description.lfWeight = BoldWeight;
+    HFONT bold = CreateFontIndirectA(&description);
+    SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(bold), TRUE);
+    return previous;
+}
+
+void restoreFont(HWND control, HFONT previousFont)
+{
+    HFONT bold = reinterpret_cast<HFONT>(SendMessageA(control, WM_GETFONT, 0, 0));
+    SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(previousFont), TRUE);
+    if (bold != nullptr && bold != previousFont)
+        DeleteObject(bold);
+}

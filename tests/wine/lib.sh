@@ -1,0 +1,90 @@
+# Helpers for the Wine test scripts. A test script starts with:  source "$T_LIB"
+# It runs in its own empty working folder ($T_WORK, also the current directory) with the
+# programs in $T_BIN; the prefix, display and HOME are set up by run-tests.sh.
+set -euo pipefail
+
+fail() {
+    echo "FAIL: $*" >&2
+    exit 1
+}
+
+step() {
+    echo "--- $*"
+}
+
+# A Linux path as Windows sees it (Z:\...).
+win_path() {
+    winepath -w "$1" 2>/dev/null
+}
+
+appdata_dir() {
+    echo "$WINEPREFIX/drive_c/users/$(whoami)/AppData/Roaming"
+}
+
+# The launcher's per-user data folder (Settings.ini, scandb.dat, scores.dat).
+data_dir() {
+    echo "$(appdata_dir)/Tandor"
+}
+
+reset_user_data() {
+    rm -rf "$(data_dir)"
+    rm -f "$T_WORK/uninst.dir"
+}
+
+driver() {
+    timeout 120 wine "$T_BIN/tandor-testdriver.exe" "$@"
+}
+
+tandor_running() {
+    driver wait-window TANDOR Tandor 0 >/dev/null 2>&1
+}
+
+# Starts the launcher in the background from the working folder and waits for its main window.
+start_tandor() {
+    (cd "$T_WORK" && exec timeout 600 wine "$T_BIN/Tandor.exe" "$@" >>"$T_WORK/tandor.log" 2>&1) &
+    TANDOR_PID=$!
+    driver wait-window TANDOR Tandor 60000 || fail "Tandor did not start"
+}
+
+# Asks the running launcher to quit through a second start with /CLOSE and waits until it has ended.
+close_tandor() {
+    (cd "$T_WORK" && timeout 60 wine "$T_BIN/Tandor.exe" /CLOSE) || fail "Tandor /CLOSE failed"
+    wait_tandor_exit
+}
+
+# Waits for the started launcher process to end; its exit code lands in TANDOR_EXIT.
+wait_tandor_exit() {
+    TANDOR_EXIT=0
+    wait "$TANDOR_PID" || TANDOR_EXIT=$?
+    driver wait-window-gone TANDOR Tandor 30000 || fail "Tandor's window is still there"
+}
+
+# Polls until the command succeeds, at most SECONDS seconds: wait_until SECONDS command...
+wait_until() {
+    local seconds=$1
+    shift
+    local deadline=$(( $(date +%s) + seconds ))
+    until "$@"; do
+        [ "$(date +%s)" -lt "$deadline" ] || return 1
+        sleep 0.2
+    done
+}
+
+wait_for_file() {
+    wait_until "${2:-30}" test -e "$1" || fail "timed out waiting for $1"
+}
+
+screenshot() {
+    import -display "$DISPLAY" -window root "$1"
+}
+
+# Writes Settings.ini in the data folder from the lines given on standard input (LF), with CR LF ends.
+write_settings() {
+    mkdir -p "$(data_dir)"
+    sed 's/$/\r/' >"$(data_dir)/Settings.ini"
+}
+
+# The bytes of a file as hex, for byte-exact comparisons.
+hex_of() {
+    od -An -tx1 -v "$1" | tr -s ' \n' ' '
+}

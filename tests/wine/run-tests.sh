@@ -1,0 +1,74 @@
+#!/usr/bin/env bash
+# Runs every tests/wine/test-*.sh against the Windows programs in BIN_DIR, one after another,
+# in one throw-away Wine prefix under Xvfb. Prints "N passed, M failed"; exits 1 on any failure.
+set -u
+here=$(cd "$(dirname "$0")" && pwd)
+[ $# -ge 1 ] || { echo "usage: run-tests.sh BIN_DIR [NAME_FILTER]" >&2; exit 2; }
+bin=$(cd "$1" && pwd)
+filter=${2:-}
+root=$(dirname "$bin")/wine-tests
+rm -rf "$root"
+mkdir -p "$root/home" "$root/logs" "$root/work"
+
+export WINEPREFIX=$root/prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+# A fresh prefix links Documents and Desktop to $HOME: keep it empty so no scan walks a real home.
+export HOME=$root/home
+export T_BIN=$bin T_LIB=$here/lib.sh
+
+start_display() {
+    for n in $(seq 90 140); do
+        [ -e "/tmp/.X$n-lock" ] && continue
+        Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+        xvfb_pid=$!
+        for _ in $(seq 50); do
+            [ -e "/tmp/.X11-unix/X$n" ] && { export DISPLAY=":$n"; return 0; }
+            kill -0 $xvfb_pid 2>/dev/null || break
+            sleep 0.1
+        done
+    done
+    echo "cannot start Xvfb" >&2
+    exit 1
+}
+
+make_prefix() {
+    wineboot -i >/dev/null 2>&1
+    wineserver -w
+    # Every program runs in one virtual desktop with a task bar and notification area, so that
+    # activation, focus and the tray behave as on Windows and exit codes still reach the shell.
+    wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /t REG_SZ /d Default /f >/dev/null 2>&1
+    wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /t REG_SZ /d 1024x768 /f >/dev/null 2>&1
+    wine reg add 'HKCU\Software\Wine\Explorer\Desktops\Default' /v EnableShell /t REG_DWORD /d 1 /f >/dev/null 2>&1
+    wineserver -w
+}
+
+start_display
+trap 'wineserver -k 2>/dev/null; kill $xvfb_pid 2>/dev/null' EXIT
+make_prefix
+
+passed=0
+failed=0
+failures=()
+for test in "$here"/test-*.sh; do
+    name=$(basename "$test" .sh)
+    [ -n "$filter" ] && [[ "$name" != *"$filter"* ]] && continue
+    work=$root/work/$name
+    mkdir -p "$work"
+    start=$(date +%s)
+    (cd "$work" && T_WORK=$work timeout 900 bash "$test") >"$root/logs/$name.log" 2>&1
+    rc=$?
+    wineserver -k 2>/dev/null
+    wineserver -w 2>/dev/null
+    seconds=$(( $(date +%s) - start ))
+    if [ $rc -eq 0 ]; then
+        passed=$((passed + 1))
+        echo "PASS $name (${seconds}s)"
+    else
+        failed=$((failed + 1))
+        failures+=("$name")
+        echo "FAIL $name (${seconds}s, exit $rc); last lines of $root/logs/$name.log:"
+        tail -n 25 "$root/logs/$name.log" | sed 's/^/    /'
+    fi
+done
+
+echo "$passed passed, $failed failed"
+[ $failed -eq 0 ]
