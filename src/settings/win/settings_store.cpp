@@ -1,0 +1,94 @@
+#include "settings/win/settings_store.h"
+
+#include <windows.h>
+#include <shlobj.h>
+
+#include "resources/resource.h"
+#include "settings/first_run.h"
+#include "settings/settings_file.h"
+#include "settings/uninstall_list.h"
+#include "shell/system_files.h"
+#include "shell/win/app_state.h"
+#include "shell/win/help.h"
+
+namespace {
+
+const char* const DataFolderName = "\\Tandor";
+const char* const SettingsFileName = "Settings.ini";
+// Relative on purpose: the remover is started in the folder that holds it.
+const char* const UninstallListPath = "uninst.dir";
+
+// A shell folder's path, or empty when the shell cannot name it. Nothing is created.
+std::string shellFolderPath(HWND owner, int csidl)
+{
+    char path[MAX_PATH] = "";
+    if (!SHGetSpecialFolderPathA(owner, path, csidl, FALSE))
+        return std::string();
+    return path;
+}
+
+class ShellSpecialFolders : public SpecialFolders {
+public:
+    std::string pathOf(SpecialFolder folder) const override
+    {
+        return shellFolderPath(app.mainWindow, static_cast<int>(folder));
+    }
+};
+
+FirstRunNames loadFirstRunNames()
+{
+    FirstRunNames names;
+    loadTextInto(IDS_DEF_FILES_AND_FOLDERS, names.filesAndFolders);
+    loadTextInto(IDS_DEF_FILES_ONLY, names.filesOnly);
+    loadTextInto(IDS_DEF_APPLICATIONS, names.applicationsOnly);
+    loadTextInto(IDS_DIR_DOCUMENTS, names.documents);
+    loadTextInto(IDS_DIR_START_MENU, names.startMenu);
+    loadTextInto(IDS_DIR_COMMON_START_MENU, names.commonStartMenu);
+    loadTextInto(IDS_DIR_FAVORITES, names.favorites);
+    loadTextInto(IDS_DIR_DESKTOP, names.desktop);
+    loadTextInto(IDS_DIR_COMMON_DESKTOP, names.commonDesktop);
+    return names;
+}
+
+} // namespace
+
+std::string dataFolderPath(const char* fileName)
+{
+    std::string folder = shellFolderPath(nullptr, CSIDL_APPDATA) + DataFolderName;
+    CreateDirectoryA(folder.c_str(), nullptr); // usually there already; a real failure shows on use
+    return folder + '\\' + fileName;
+}
+
+void initialiseSettings()
+{
+    if (!loadSettings())
+        addFirstRunDefaults(settings, ShellSpecialFolders(), loadFirstRunNames());
+    if (app.tourRequested)
+        settings.global.FirstTimer = 1;
+}
+
+bool loadSettings()
+{
+    std::string text;
+    if (!readWholeFile(dataFolderPath(SettingsFileName), text))
+        return false;
+    std::string driveFormat;
+    loadTextInto(IDS_DRIVE_NAME, driveFormat);
+    parseSettingsText(text, settings, driveFormat);
+    return true;
+}
+
+bool saveSettings()
+{
+    recordUserDataFolder();
+    return replaceFileAtomically(dataFolderPath(SettingsFileName), formatSettingsText(settings));
+}
+
+void recordUserDataFolder()
+{
+    std::string listContents;
+    readWholeFile(UninstallListPath, listContents); // a missing list is an empty one
+    const std::string addition = uninstallListAddition(shellFolderPath(nullptr, CSIDL_APPDATA), listContents);
+    if (!addition.empty())
+        appendToFile(UninstallListPath, addition);
+}
