@@ -1,0 +1,152 @@
+#include "scanning/folder_walk.h"
+
+#include "scanning/displayed_name.h"
+#include "scanning/wildcard.h"
+
+#include <algorithm>
+
+const char* const ShortcutPatterns[2] = {"*.lnk", "*.pif"};
+
+bool operator==(const FolderIdentity& a, const FolderIdentity& b)
+{
+    return a.known && b.known && a.volume == b.volume && a.index == b.index;
+}
+
+namespace {
+
+// Room for the terminator that the system's fixed path buffers need.
+bool fitsPathBuffer(std::size_t length)
+{
+    return length < MaxPathChars;
+}
+
+bool isDotEntry(const std::string& name)
+{
+    return name == "." || name == "..";
+}
+
+bool isShortcutName(const std::string& name)
+{
+    for (const char* pattern : ShortcutPatterns) {
+        if (matchPatternList(name, pattern))
+            return true;
+    }
+    return false;
+}
+
+// Keeps a folder on the descent path while it is being listed.
+class DescentStep {
+public:
+    DescentStep(std::vector<FolderIdentity>& ancestors, const FolderIdentity& identity)
+        : ancestors_(ancestors), pushed_(identity.known)
+    {
+        if (pushed_)
+            ancestors_.push_back(identity);
+    }
+    ~DescentStep()
+    {
+        if (pushed_)
+            ancestors_.pop_back();
+    }
+    DescentStep(const DescentStep&) = delete;
+    DescentStep& operator=(const DescentStep&) = delete;
+
+private:
+    std::vector<FolderIdentity>& ancestors_;
+    bool pushed_;
+};
+
+bool isOnDescentPath(const std::vector<FolderIdentity>& ancestors, const FolderIdentity& identity)
+{
+    return std::find(ancestors.begin(), ancestors.end(), identity) != ancestors.end();
+}
+
+CatalogueEntry makeEntry(const ScanContext& context, std::size_t directoryIndex,
+                         const std::string& fullPath, const std::string& fileName)
+{
+    CatalogueEntry entry;
+    entry.path = fullPath;
+    setName(entry, displayedName(fileName, context.settings.global.ShowExt != 0));
+    entry.launchScore = storedLaunchScore(context.scores, fullPath);
+    entry.directoryIndex = static_cast<std::int32_t>(directoryIndex);
+    entry.iconIndex = -1;
+    return entry;
+}
+
+// Steps 3 to 6 of one examined item: what it is, whether it becomes an entry, and the descent.
+void examineItem(ScanContext& context, std::size_t directoryIndex, const ScanDefinition& definition,
+                 const std::string& folderPath, const FolderItem& item,
+                 std::vector<FolderIdentity>& ancestors)
+{
+    const ScanDirectory& directory = context.settings.directories[directoryIndex];
+    const std::string fullPath = folderPath + item.name;
+    if (!fitsPathBuffer(fullPath.size()))
+        return;
+
+    std::string target = fullPath;
+    std::string textToMatch = item.name;
+    if (isShortcutName(item.name)) {
+        target = context.fileSystem.resolveShortcut(fullPath);
+        if (!fitsPathBuffer(target.size()))
+            target.clear();
+        textToMatch = target;
+    }
+    if (textToMatch.empty() || target.empty())
+        return;
+
+    if (!item.isFolder || addsFolderNames(definition)) {
+        if (matchPatternList(textToMatch, definition.include) &&
+            !matchPatternList(textToMatch, definition.exclude))
+            appendEntry(context.catalogue, makeEntry(context, directoryIndex, fullPath, item.name));
+    }
+    if (item.isFolder && isRecursive(directory))
+        scanFolder(context, directoryIndex, fullPath + "\\", ancestors);
+}
+
+} // namespace
+
+void scanDirectory(ScanContext& context, std::size_t directoryIndex)
+{
+    if (directoryIndex >= context.settings.directories.size())
+        return;
+    std::vector<FolderIdentity> ancestors;
+    scanFolder(context, directoryIndex, context.settings.directories[directoryIndex].path, ancestors);
+}
+
+void scanFolder(ScanContext& context, std::size_t directoryIndex, const std::string& folderPath,
+                std::vector<FolderIdentity>& ancestors)
+{
+    Settings& settings = context.settings;
+    const ScanDirectory& directory = settings.directories[directoryIndex];
+    const ScanDefinition* definition = findScanDefinition(settings.definitions, directory.definitionId);
+    if (definition == nullptr)
+        return;
+
+    if ((settings.global.GlobalScanFlags & ShowScannedDirectory) != 0)
+        context.feedback.showDirectoryName(directory.name);
+    context.feedback.folderVisited(directory);
+
+    // The search pattern is the folder path and a '*'.
+    if (!fitsPathBuffer(folderPath.size() + 1))
+        return;
+    // A junction or link back to a folder above would otherwise be descended without end.
+    const FolderIdentity identity = context.fileSystem.identify(folderPath);
+    if (isOnDescentPath(ancestors, identity))
+        return;
+    const DescentStep step(ancestors, identity);
+
+    std::unique_ptr<FolderListing> listing = context.fileSystem.openListing(folderPath);
+    if (!listing)
+        return;
+    FolderItem item;
+    while (listing->next(item)) {
+        if (context.feedback.cancelRequested()) {
+            settings.global.GlobalScanFlags |= LastScanAborted;
+            return;
+        }
+        if (isDotEntry(item.name) || (item.isHidden && ignoresHidden(directory)))
+            continue;
+        examineItem(context, directoryIndex, *definition, folderPath, item, ancestors);
+        context.feedback.dispatchPendingMessages();
+    }
+}
