@@ -1,0 +1,37 @@
+// The scoring rules of the abbreviation matcher, shared by the match pass and its explanation.
+#pragma once
+
+#include "shell/ascii.h"
+
+#include <cstdint>
+#include <limits>
+
+constexpr int LaunchScoreFactor = 10;
+constexpr int NameStartBonus = 14;  // first hit on the first character of the name
+constexpr int HitScore = 2;
+constexpr int WordStartBonus = 11;  // after a non-letter or at the start of the name
+constexpr int CamelCaseBonus = 7;   // capital letter right after a lower-case one
+constexpr int StepCost = 1;         // every move to the next name character
+
+inline bool isAsciiLower(char c) { return c >= 'a' && c <= 'z'; }
+inline bool isAsciiUpper(char c) { return c >= 'A' && c <= 'Z'; }
+
+// Bonus of a hit at `position` of `name`.
+inline int hitBonus(const char* name, const char* position)
+{
+    if (position == name || !isAsciiLetter(position[-1]))
+        return WordStartBonus;
+    if (isAsciiUpper(position[0]) && isAsciiLower(position[-1]))
+        return CamelCaseBonus;
+    return 0;
+}
+
+// matchScore is 16 bits wide; an absurdly long name must not wrap round into a top score.
+inline std::int16_t storedMatchScore(std::int32_t score)
+{
+    if (score > std::numeric_limits<std::int16_t>::max())
+        return std::numeric_limits<std::int16_t>::max();
+    if (score < std::numeric_limits<std::int16_t>::min())
+        return std::numeric_limits<std::int16_t>::min();
+    return static_cast<std::int16_t>(score);
+}
