@@ -35,6 +35,8 @@
 // Scan progress window controls
 #define IDC_SCAN_DIRECTORY 1020
 #define IDC_SCAN_HEADING 1023
+// Tooltip detail while a directory rescan loads the launch scores (kept with the scan window)
+#define IDS_SCAN_DETAIL_SCORES 194
 
 // About box controls
 #define IDC_ABOUT_WEBSITE 1034
