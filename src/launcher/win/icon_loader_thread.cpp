@@ -1,0 +1,79 @@
+#include "launcher/win/icon_loader_thread.h"
+
+#include "launcher/icon_loader.h"
+#include "launcher/launcher_limits.h"
+#include "launcher/win/launcher_state.h"
+#include "launcher/win/launcher_window.h"
+
+#include <objbase.h>
+#include <shellapi.h>
+
+namespace {
+
+class ShellIconSource : public IconSource {
+public:
+    int smallIconIndex(const std::string& path) override
+    {
+        SHFILEINFOA info{};
+        if (!SHGetFileInfoA(path.c_str(), 0, &info, sizeof info, SHGFI_ICON | SHGFI_SMALLICON))
+            return -1;
+        // Only the index into the system image list is kept; the list itself holds the picture.
+        if (info.hIcon)
+            DestroyIcon(info.hIcon);
+        return info.iIcon;
+    }
+};
+
+class WindowIconPoster : public IconPoster {
+public:
+    explicit WindowIconPoster(HWND window) : window_(window) {}
+    void postIcon(std::uint32_t rowAndGeneration, int image) override
+    {
+        PostMessageA(window_, WM_LAUNCHER_ICON, rowAndGeneration, image);
+    }
+
+private:
+    HWND window_;
+};
+
+DWORD WINAPI iconLoaderMain(void* parameter)
+{
+    // Some shell icon handlers are COM objects.
+    const HRESULT com = CoInitialize(nullptr);
+    ShellIconSource source;
+    WindowIconPoster poster(static_cast<HWND>(parameter));
+    SharedResultList& results = launcherShared.results;
+    while (!results.loaderStopRequested) {
+        if (results.iconLoaderPaused)
+            Sleep(IconLoaderIdleSleepMs);
+        else
+            loadNextIcon(results, launcherShared.lock, source, poster);
+    }
+    if (SUCCEEDED(com))
+        CoUninitialize();
+    launcherShared.lock.destroy();
+    CloseHandle(launcherShared.loaderThread.load());
+    launcherShared.loaderThread = nullptr;
+    return 0;
+}
+
+} // namespace
+
+bool startIconLoader(HWND window)
+{
+    if (launcherShared.loaderThread)
+        return true;
+    launcherShared.results.loaderStopRequested = 0;
+    // The thread must not finish before its handle is stored: it closes that handle itself.
+    HANDLE thread = CreateThread(nullptr, 0, iconLoaderMain, window, CREATE_SUSPENDED, nullptr);
+    if (!thread)
+        return false;
+    launcherShared.loaderThread = thread;
+    ResumeThread(thread);
+    return true;
+}
+
+bool iconLoaderRunning()
+{
+    return launcherShared.loaderThread.load() != nullptr;
+}

@@ -1,0 +1,7 @@
+// The worker that looks the icons of the listed entries up while the launcher window is open.
+#pragma once
+
+#include <windows.h>
+
+// Starts the loader for this window unless one still runs; false when no loader could be started.
+bool startIconLoader(HWND window);

@@ -1,0 +1,501 @@
+#include "launcher/win/launcher_window.h"
+
+#include "catalogue/catalogue.h"
+#include "catalogue/score_store.h"
+#include "launcher/icon_loader.h"
+#include "launcher/launcher_limits.h"
+#include "launcher/row_text.h"
+#include "launcher/selection.h"
+#include "launcher/window_geometry.h"
+#include "launcher/win/icon_loader_thread.h"
+#include "launcher/win/keyboard_filter.h"
+#include "launcher/win/launcher_state.h"
+#include "launcher/win/result_list_view.h"
+#include "resources/resource.h"
+#include "settings/win/settings_store.h"
+#include "settings/win/window_alpha.h"
+#include "shell/ascii.h"
+#include "shell/win/app_state.h"
+#include "shell/win/help.h"
+
+#include <commctrl.h>
+#include <shellapi.h>
+#include <windowsx.h>
+
+LauncherShared launcherShared;
+
+namespace {
+
+constexpr UINT_PTR RetryTimerId = 1;
+constexpr int ResultClosedByLaunch = 1;
+constexpr int ResultClosed = 2;
+const char* const HelpPage = "mainhelp.html";
+const char* const ScoresFileName = "scores.dat";
+
+// The window's own state; one launcher window exists at a time.
+struct LauncherWindowState {
+    HWND window = nullptr;
+    bool opened = false;     // WM_SIZE arrives before WM_INITDIALOG, when nothing is set up yet
+    bool launching = false;
+    bool dragging = false;
+    bool ownsLock = false;   // no loader started: the window deletes the lock itself
+    POINT dragAnchor{};
+    SIZE minimumSize{};
+    HFONT hintOldFont = nullptr;
+    HFONT hintBoldFont = nullptr;
+    RowFonts rowFonts;
+    ListedRows listed;
+};
+
+LauncherWindowState state;
+
+HWND queryEdit(HWND window) { return GetDlgItem(window, IDC_QUERY_EDIT); }
+HWND resultList(HWND window) { return GetDlgItem(window, IDC_RESULT_LIST); }
+HWND hintText(HWND window) { return GetDlgItem(window, IDC_HINT_TEXT); }
+
+HFONT copyFont(HFONT font, LONG weight, bool italic)
+{
+    LOGFONTA description{};
+    GetObjectA(font ? font : GetStockObject(DEFAULT_GUI_FONT), sizeof description, &description);
+    description.lfWeight = weight;
+    description.lfItalic = italic ? TRUE : FALSE;
+    return CreateFontIndirectA(&description);
+}
+
+std::string readUpperQuery(HWND window)
+{
+    char text[QueryBufferSize] = {};
+    GetWindowTextA(queryEdit(window), text, QueryBufferSize);
+    return upperCasedAscii(text);
+}
+
+void startRetryTimer(HWND window)
+{
+    const unsigned period = retryPeriodMs(settings.global.Retry);
+    if (period != 0)
+        SetTimer(window, RetryTimerId, period, nullptr);
+}
+
+void refresh(HWND window, const std::string& upperQuery)
+{
+    Win32ResultListView view(resultList(window));
+    refreshResults(FillContext{view, launcherShared.lock, launcherShared.results, state.listed, catalogue,
+                               settings.directories},
+                   upperQuery);
+}
+
+void requeryKeepingRow(HWND window, int row)
+{
+    refresh(window, readUpperQuery(window));
+    HWND list = resultList(window);
+    const int keep = rowToKeep(row, rowCount(list));
+    if (keep >= 0)
+        selectRow(list, keep);
+}
+
+void showHint(HWND window, bool hint)
+{
+    ShowWindow(resultList(window), hint ? SW_HIDE : SW_SHOW);
+    ShowWindow(hintText(window), hint ? SW_SHOW : SW_HIDE);
+}
+
+void launchSelected(HWND window)
+{
+    HWND list = resultList(window);
+    state.launching = true;
+    const int rows = rowCount(list);
+    for (int row = 0; row < rows; ++row) {
+        if (ListView_GetItemState(list, row, LVIS_SELECTED) == 0)
+            blankRow(list, row);
+    }
+    UpdateWindow(list);
+    for (int row = selectedRow(list); row >= 0;
+         row = static_cast<int>(SendMessageA(list, LVM_GETNEXTITEM, row, LVNI_SELECTED))) {
+        CatalogueEntry* entry = rowEntry(list, row);
+        if (!entry)
+            continue;
+        recordLaunch(*entry);
+        ShellExecuteA(nullptr, nullptr, entry->path.c_str(), nullptr, nullptr, SW_RESTORE);
+        // The tour guide would hear of the launch here.
+    }
+}
+
+void hideRow(HWND window, int row)
+{
+    CatalogueEntry* entry = rowEntry(resultList(window), row);
+    if (!entry)
+        return;
+    hideEntry(*entry);
+    requeryKeepingRow(window, row);
+}
+
+void showProperties(HWND window)
+{
+    HWND list = resultList(window);
+    const CatalogueEntry* entry = rowEntry(list, selectedRow(list));
+    if (!entry)
+        return;
+    SHELLEXECUTEINFOA execute{};
+    execute.cbSize = sizeof execute;
+    execute.fMask = SEE_MASK_FLAG_NO_UI | SEE_MASK_INVOKEIDLIST;
+    execute.lpVerb = "properties";
+    execute.lpFile = entry->path.c_str();
+    execute.nShow = SW_RESTORE;
+    ShellExecuteExA(&execute);
+    PostMessageA(window, WM_COMMAND, IDCANCEL, 0);
+}
+
+// ---- Opening ----
+
+void applyStoredSize(HWND window)
+{
+    RECT outer{};
+    GetWindowRect(window, &outer);
+    state.minimumSize = SIZE{outer.right - outer.left, outer.bottom - outer.top};
+    const Box templateBox{outer.left, outer.top, state.minimumSize.cx, state.minimumSize.cy};
+    const Box box = openingBox(templateBox, settings.global.DialogSizeX, settings.global.DialogSizeY);
+    if (box.width != templateBox.width)
+        SetWindowPos(window, nullptr, box.left, box.top, box.width, box.height, SWP_NOZORDER);
+}
+
+void setUpList(HWND list)
+{
+    SendMessageA(list, LVM_SETBKCOLOR, 0, CLR_NONE);
+    LVCOLUMNA column{};
+    column.mask = LVCF_FMT | LVCF_WIDTH;
+    column.fmt = LVCFMT_LEFT;
+    column.cx = ListColumnWidth;
+    SendMessageA(list, LVM_INSERTCOLUMNA, 0, reinterpret_cast<LPARAM>(&column));
+}
+
+BOOL onInitDialog(HWND window, HWND, LPARAM)
+{
+    state = LauncherWindowState{};
+    state.window = window;
+    launcherShared.lock.create();
+    launcherShared.results.iconLoaderPaused = 1;
+    launcherShared.results.showIcons = settings.global.ShowIcons != 0;
+
+    showHint(window, true);
+    HWND hint = hintText(window);
+    state.hintOldFont = reinterpret_cast<HFONT>(SendMessageA(hint, WM_GETFONT, 0, 0));
+    state.hintBoldFont = copyFont(state.hintOldFont, BoldWeight, false);
+    SendMessageA(hint, WM_SETFONT, reinterpret_cast<WPARAM>(state.hintBoldFont), FALSE);
+
+    installKeyboardFilter(window);
+    resetIcons(catalogue);
+    state.ownsLock = !startIconLoader(window);
+    state.dragging = false;
+
+    HWND list = resultList(window);
+    setUpList(list);
+    SetFocus(queryEdit(window));
+    if (settings.global.EnableTrans)
+        setWindowAlpha(window, settings.global.Transparency);
+
+    HFONT listFont = reinterpret_cast<HFONT>(SendMessageA(list, WM_GETFONT, 0, 0));
+    state.rowFonts.name = copyFont(listFont, BoldWeight, false);
+    state.rowFonts.directory = copyFont(listFont, NormalWeight, true);
+
+    applyStoredSize(window);
+    state.opened = true;
+    SetWindowPos(window, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+    BringWindowToTop(window);
+    SetForegroundWindow(window);
+    ShowWindow(window, SW_RESTORE);
+    UpdateWindow(window);
+    // The tour guide would hear that the window is shown here.
+    startRetryTimer(window);
+    return FALSE; // the focus is set already
+}
+
+// ---- Typing, keys and timer ----
+
+void onQueryChanged(HWND window)
+{
+    char text[QueryBufferSize] = {};
+    GetWindowTextA(queryEdit(window), text, QueryBufferSize);
+    if (text[0] == '\0') {
+        showHint(window, true);
+        return;
+    }
+    showHint(window, false);
+    startRetryTimer(window);
+    refresh(window, upperCasedAscii(text));
+}
+
+void onCommand(HWND window, int id, HWND, UINT notification)
+{
+    if (id == IDC_QUERY_EDIT && notification == EN_CHANGE) {
+        onQueryChanged(window);
+    } else if (id == IDOK) {
+        launchSelected(window);
+        EndDialog(window, ResultClosedByLaunch);
+    } else if (id == IDCANCEL) {
+        EndDialog(window, ResultClosed);
+    }
+}
+
+void onMoveSelection(HWND window, int key)
+{
+    startRetryTimer(window);
+    HWND list = resultList(window);
+    const int from = selectedRow(list);
+    const int to = rowAfterKey(rowCount(list), from, key);
+    if (to >= 0)
+        moveSelectedRow(list, from, to);
+}
+
+void onHideSelected(HWND window)
+{
+    hideRow(window, selectedRow(resultList(window)));
+    startRetryTimer(window);
+}
+
+void onTimer(HWND window, UINT id)
+{
+    if (id != RetryTimerId)
+        return;
+    KillTimer(window, RetryTimerId);
+    // Marking the whole query lets the next key typed replace it.
+    PostMessageA(queryEdit(window), EM_SETSEL, 0, -1);
+}
+
+void onIconLoaded(HWND window, WPARAM rowAndGeneration, LPARAM image)
+{
+    const auto packed = static_cast<std::uint32_t>(rowAndGeneration);
+    if (iconMessageGeneration(packed) != launcherShared.results.listGeneration)
+        return; // from a list that has since been refilled
+    setRowImage(resultList(window), iconMessageRow(packed), static_cast<int>(image));
+}
+
+// ---- Mouse on the list ----
+
+void showRowMenu(HWND window, int row)
+{
+    KillTimer(window, RetryTimerId);
+    const CatalogueEntry* entry = rowEntry(resultList(window), row);
+    HMENU menu = LoadMenuA(app.appInstance, MAKEINTRESOURCEA(IDM_LAUNCHER_ROW));
+    HMENU popup = GetSubMenu(menu, 0);
+    if (entry) {
+        const std::string pathText = menuTextOfPath(entry->path);
+        ModifyMenuA(popup, IDC_ROW_PATH, MF_BYCOMMAND | MF_STRING | MF_DISABLED, IDC_ROW_PATH, pathText.c_str());
+    }
+    POINT cursor{};
+    GetCursorPos(&cursor);
+    const int chosen = TrackPopupMenu(popup, TPM_RETURNCMD | TPM_RIGHTBUTTON, cursor.x, cursor.y, 0,
+                                      app.mainWindow ? app.mainWindow : window, nullptr);
+    DestroyMenu(menu);
+    startRetryTimer(window);
+
+    if (chosen == IDC_ROW_OPEN) {
+        launchSelected(window);
+        PostMessageA(window, WM_COMMAND, IDCANCEL, 0);
+    } else if (chosen == IDC_ROW_HIDE) {
+        hideRow(window, row);
+    }
+}
+
+LRESULT onListNotify(HWND window, const NMHDR& header)
+{
+    if (header.code != static_cast<UINT>(NM_CLICK) && header.code != static_cast<UINT>(NM_RCLICK) &&
+        header.code != static_cast<UINT>(NM_DBLCLK))
+        return 0;
+    HWND list = resultList(window);
+    const int row = rowAtCursor(list);
+    if (row >= 0) {
+        selectRow(list, row);
+        if (header.code == static_cast<UINT>(NM_RCLICK)) {
+            showRowMenu(window, row);
+        } else if (header.code == static_cast<UINT>(NM_DBLCLK)) {
+            launchSelected(window);
+            PostMessageA(window, WM_COMMAND, IDCANCEL, 0);
+        }
+    }
+    SetFocus(queryEdit(window));
+    return 0;
+}
+
+// ---- Moving and sizing the window ----
+
+void onLButtonDown(HWND window, BOOL, int x, int y, UINT)
+{
+    state.dragAnchor = POINT{x, y};
+    ClientToScreen(window, &state.dragAnchor);
+    state.dragging = true;
+    SetCapture(window);
+}
+
+void onMouseMove(HWND window, int x, int y, UINT)
+{
+    if (!state.dragging)
+        return;
+    POINT cursor{x, y};
+    ClientToScreen(window, &cursor);
+    RECT outer{};
+    GetWindowRect(window, &outer);
+    SetWindowPos(window, nullptr, outer.left + cursor.x - state.dragAnchor.x, outer.top + cursor.y - state.dragAnchor.y,
+                 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    state.dragAnchor = cursor;
+}
+
+void onLButtonUp(HWND, int, int, UINT)
+{
+    state.dragging = false;
+    ReleaseCapture();
+}
+
+Box controlBox(HWND window, HWND control)
+{
+    RECT rect{};
+    GetWindowRect(control, &rect);
+    MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&rect), 2);
+    return Box{rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top};
+}
+
+void moveControl(HWND control, const Box& box)
+{
+    MoveWindow(control, box.left, box.top, box.width, box.height, TRUE);
+}
+
+void onSize(HWND window, UINT type, int clientWidth, int clientHeight)
+{
+    if (!state.opened)
+        return;
+    if (type == SIZE_RESTORED) {
+        HWND edit = queryEdit(window);
+        HWND list = resultList(window);
+        const ControlLayout layout =
+            layoutForClient(clientWidth, clientHeight, controlBox(window, edit), controlBox(window, list));
+        moveControl(edit, layout.edit);
+        moveControl(list, layout.list);
+        RECT outer{};
+        GetWindowRect(window, &outer);
+        settings.global.DialogSizeX = outer.right - outer.left;
+        settings.global.DialogSizeY = outer.bottom - outer.top;
+    }
+    refresh(window, readUpperQuery(window));
+}
+
+void onGetMinMaxInfo(HWND, MINMAXINFO* limits)
+{
+    if (state.opened)
+        limits->ptMinTrackSize = POINT{state.minimumSize.cx, state.minimumSize.cy};
+}
+
+// ---- Closing ----
+
+void onDestroy(HWND window)
+{
+    if (state.dragging)
+        ReleaseCapture();
+    SharedResultList& results = launcherShared.results;
+    results.iconLoaderPaused = 1;
+    state.window = nullptr;
+    state.opened = false;
+    {
+        HeldLock held(launcherShared.lock);
+        results.loaderStopRequested = 1;
+        results.resultSlots.clear();
+        results.rowsShown = 0;
+    }
+    if (state.ownsLock)
+        launcherShared.lock.destroy();
+    removeKeyboardFilter();
+    saveScoreStore(scoreStore, catalogue, dataFolderPath(ScoresFileName));
+
+    SendMessageA(hintText(window), WM_SETFONT, reinterpret_cast<WPARAM>(state.hintOldFont), FALSE);
+    DeleteObject(state.hintBoldFont);
+    DeleteObject(state.rowFonts.name);
+    DeleteObject(state.rowFonts.directory);
+    state.listed = ListedRows{};
+}
+
+INT_PTR CALLBACK launcherDialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_INITDIALOG:
+        return onInitDialog(window, reinterpret_cast<HWND>(wParam), lParam);
+    case WM_COMMAND:
+        HANDLE_WM_COMMAND(window, wParam, lParam, onCommand);
+        return TRUE;
+    case WM_ACTIVATE:
+        if (LOWORD(wParam) == WA_INACTIVE)
+            PostMessageA(window, WM_COMMAND, IDCANCEL, 0);
+        return FALSE;
+    case WM_KILLFOCUS:
+        EndDialog(window, ResultClosed);
+        return TRUE;
+    case WM_SIZE:
+        HANDLE_WM_SIZE(window, wParam, lParam, onSize);
+        return TRUE;
+    case WM_GETMINMAXINFO:
+        HANDLE_WM_GETMINMAXINFO(window, wParam, lParam, onGetMinMaxInfo);
+        return TRUE;
+    case WM_LBUTTONDOWN:
+        HANDLE_WM_LBUTTONDOWN(window, wParam, lParam, onLButtonDown);
+        return TRUE;
+    case WM_MOUSEMOVE:
+        HANDLE_WM_MOUSEMOVE(window, wParam, lParam, onMouseMove);
+        return TRUE;
+    case WM_LBUTTONUP:
+        HANDLE_WM_LBUTTONUP(window, wParam, lParam, onLButtonUp);
+        return TRUE;
+    case WM_CAPTURECHANGED:
+        if (reinterpret_cast<HWND>(lParam) != window)
+            state.dragging = false;
+        return TRUE;
+    case WM_TIMER:
+        HANDLE_WM_TIMER(window, wParam, lParam, onTimer);
+        return TRUE;
+    case WM_NOTIFY: {
+        const NMHDR* header = reinterpret_cast<const NMHDR*>(lParam);
+        if (header->idFrom != IDC_RESULT_LIST)
+            return FALSE;
+        SetWindowLongPtrA(window, DWLP_MSGRESULT, onListNotify(window, *header));
+        return TRUE;
+    }
+    case WM_DRAWITEM: {
+        const DRAWITEMSTRUCT* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+        if (item->CtlID != IDC_RESULT_LIST)
+            return FALSE;
+        drawResultRow(window, *item, state.rowFonts, state.launching, settings.directories);
+        return TRUE;
+    }
+    case WM_LAUNCHER_MOVE:
+        onMoveSelection(window, static_cast<int>(wParam));
+        return TRUE;
+    case WM_LAUNCHER_HIDE:
+        onHideSelected(window);
+        return TRUE;
+    case WM_LAUNCHER_PROPERTIES:
+        showProperties(window);
+        return TRUE;
+    case WM_LAUNCHER_HELP:
+        openHelp(HelpPage);
+        return TRUE;
+    case WM_LAUNCHER_ICON:
+        onIconLoaded(window, wParam, lParam);
+        return TRUE;
+    case WM_DESTROY:
+        onDestroy(window);
+        return TRUE;
+    default:
+        return FALSE;
+    }
+}
+
+} // namespace
+
+void openLauncherWindow(HWND owner)
+{
+    // The lock and the result list belong to a loader that has not ended yet.
+    if (iconLoaderRunning())
+        return;
+    DialogBoxParamA(app.appInstance, MAKEINTRESOURCEA(IDD_LAUNCHER), owner, launcherDialogProc, 0);
+}
+
+HWND launcherWindowHandle()
+{
+    return state.window;
+}
