@@ -1,0 +1,163 @@
+#include "scanning/win/scans.h"
+
+#include "resources/resource.h"
+#include "scanning/catalogue_file.h"
+#include "scanning/folder_walk.h"
+#include "scanning/win/change_monitor.h"
+#include "scanning/win/scan_progress_window.h"
+#include "scanning/win/windows_file_system.h"
+#include "settings/win/settings_store.h"
+#include "shell/win/app_state.h"
+#include "shell/win/help.h"
+#include "shell/win/tray.h"
+
+int scanCancelled = 0;
+
+namespace {
+
+const char* const CatalogueFileName = "scandb.dat";
+const char* const ScoresFileName = "scores.dat";
+
+enum StatusBoxMode {
+    StatusBoxAlways = 0,
+    StatusBoxExceptAtStartup = 1,
+    StatusBoxNever = 2,
+};
+
+// Both scans refuse to start inside a running one, so this is 0 or 1; counted all the same
+// so that only the outermost scan hands a kept quit back to the main loop.
+int runningScans = 0;
+
+// Connects the walk to the user-interface thread: tray tooltip, progress window, message
+// dispatch and the cancel flag that the progress window's button sets.
+class WindowsScanFeedback : public ScanFeedback {
+public:
+    explicit WindowsScanFeedback(HWND progressWindow) : progressWindow_(progressWindow) {}
+
+    void folderVisited(const ScanDirectory& directory) override
+    {
+        setTrayState(Scanning, directory.name.c_str());
+    }
+
+    void showDirectoryName(const std::string& name) override
+    {
+        if (progressWindow_ != nullptr)
+            SetDlgItemTextA(progressWindow_, IDC_SCAN_DIRECTORY, name.c_str());
+    }
+
+    void dispatchPendingMessages() override
+    {
+        MSG message;
+        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+            // A quit taken out of the queue here would be lost to the main loop: keep it
+            // until the scan is over.
+            if (message.message == WM_QUIT) {
+                app.quitPending = true;
+                continue;
+            }
+            TranslateMessage(&message);
+            DispatchMessageA(&message);
+        }
+    }
+
+    bool cancelRequested() override { return scanCancelled != 0; }
+
+private:
+    HWND progressWindow_;
+};
+
+// Marks one running scan; when the outermost one ends, a quit that arrived meanwhile is
+// posted again for the main loop.
+class RunningScan {
+public:
+    RunningScan() { ++runningScans; }
+    ~RunningScan()
+    {
+        if (--runningScans == 0 && app.quitPending)
+            PostQuitMessage(0);
+    }
+    RunningScan(const RunningScan&) = delete;
+    RunningScan& operator=(const RunningScan&) = delete;
+};
+
+bool wantsProgressWindow(bool duringStartup)
+{
+    switch (statusBoxMode(settings.global.GlobalScanFlags)) {
+    case StatusBoxAlways:
+        return true;
+    case StatusBoxExceptAtStartup:
+        return !duringStartup;
+    default:
+        return false;
+    }
+}
+
+void loadScores()
+{
+    loadScoreStore(scoreStore, dataFolderPath(ScoresFileName));
+}
+
+void walkDirectory(std::size_t directoryIndex, HWND progressWindow)
+{
+    WindowsFileSystem fileSystem;
+    WindowsScanFeedback feedback(progressWindow);
+    ScanContext context{settings, catalogue, scoreStore, fileSystem, feedback};
+    scanDirectory(context, directoryIndex);
+}
+
+} // namespace
+
+void scanAllDirectories(bool duringStartup)
+{
+    // A scan inside a scan would append the rest of the outer walk to the rebuilt catalogue.
+    if (trayState == Scanning)
+        return;
+    RunningScan running;
+    const int previousState = trayState;
+    setTrayState(Scanning, nullptr);
+    pauseChangeMonitor();
+    loadScores();
+    settings.global.GlobalScanFlags &= ~LastScanAborted;
+    HWND progressWindow = wantsProgressWindow(duringStartup) ? createScanProgressWindow() : nullptr;
+    scanCancelled = 0;
+    clearCatalogue(catalogue);
+    for (std::size_t i = 0; i < settings.directories.size(); ++i) {
+        setTrayState(Scanning, settings.directories[i].name.c_str());
+        walkDirectory(i, progressWindow);
+    }
+    if (progressWindow != nullptr)
+        DestroyWindow(progressWindow);
+    saveCatalogueFile();
+    resumeChangeMonitor();
+    setTrayState(previousState, nullptr);
+    clearScoreStore(scoreStore);
+}
+
+void rescanDirectory(std::size_t directoryIndex)
+{
+    if (trayState == Scanning || directoryIndex >= settings.directories.size())
+        return;
+    RunningScan running;
+    const int previousState = trayState;
+    setTrayState(Scanning, loadText(IDS_SCAN_DETAIL_SCORES));
+    pauseChangeMonitor();
+    loadScores();
+    removeDirectoryEntries(catalogue, static_cast<int>(directoryIndex));
+    scanCancelled = 0;
+    walkDirectory(directoryIndex, nullptr);
+    saveCatalogueFile();
+    resumeChangeMonitor();
+    setTrayState(previousState, nullptr);
+    clearScoreStore(scoreStore);
+}
+
+bool saveCatalogueFile()
+{
+    return saveCatalogueFile(catalogue, dataFolderPath(CatalogueFileName));
+}
+
+bool loadCatalogueFile()
+{
+    loadScores();
+    return loadCatalogueFile(catalogue, scoreStore, dataFolderPath(CatalogueFileName), settings.directories);
+}

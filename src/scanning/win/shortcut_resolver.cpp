@@ -1,0 +1,37 @@
+#include "scanning/win/shortcut_resolver.h"
+
+#include <objbase.h>
+#include <shlobj.h>
+
+#include <cstring>
+
+HRESULT resolveShortcut(const char* shortcutPath, char* target, char* matchText)
+{
+    target[0] = '\0';
+    IShellLinkA* link = nullptr;
+    HRESULT result = CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
+                                      reinterpret_cast<void**>(&link));
+    if (FAILED(result))
+        return result;
+    IPersistFile* file = nullptr;
+    result = link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file));
+    if (FAILED(result)) {
+        link->Release();
+        return result;
+    }
+    WCHAR widePath[MAX_PATH];
+    if (MultiByteToWideChar(CP_ACP, 0, shortcutPath, -1, widePath, MAX_PATH) == 0)
+        widePath[0] = L'\0';
+    result = file->Load(widePath, STGM_READ);
+    if (SUCCEEDED(result)) {
+        WIN32_FIND_DATAA findData;
+        result = link->GetPath(target, MAX_PATH, &findData, SLGP_UNCPRIORITY);
+        target[MAX_PATH - 1] = '\0';
+        if (FAILED(result))
+            target[0] = '\0';
+        std::strcpy(matchText, target);
+    }
+    file->Release();
+    link->Release();
+    return result;
+}
