@@ -27,8 +27,12 @@ void Win32ResultListView::attachSystemImageList(const std::string& samplePath)
 {
     SHFILEINFOA info{};
     // The system owns this list; the control shares it and never destroys it.
-    const DWORD_PTR imageList =
+    DWORD_PTR imageList =
         SHGetFileInfoA(samplePath.c_str(), 0, &info, sizeof info, SHGFI_SYSICONINDEX | SHGFI_SMALLICON);
+    // The list is the same for every path; a sample that no longer exists must not cost the icons.
+    if (!imageList)
+        imageList = SHGetFileInfoA(samplePath.c_str(), FILE_ATTRIBUTE_NORMAL, &info, sizeof info,
+                                   SHGFI_SYSICONINDEX | SHGFI_SMALLICON | SHGFI_USEFILEATTRIBUTES);
     if (imageList)
         SendMessageA(list_, LVM_SETIMAGELIST, LVSIL_SMALL, static_cast<LPARAM>(imageList));
 }
