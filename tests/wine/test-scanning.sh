@@ -25,6 +25,8 @@ make_fixture() {
         fail "cannot make Foo.lnk"
     driver make-shortcut "$(win_path "$tree/apps")\\Uninstall Foo.lnk" \
         "$(win_path "$tree/programs/Foo/unins000.exe")" || fail "cannot make Uninstall Foo.lnk"
+    # A link back to the scanned folder: catalogued by name, never walked again.
+    ln -s .. "$tree/docs/Projects/back"
 }
 
 # Directory 0 ignores hidden items (on Wine's Z: drive names starting with a dot are hidden);
@@ -59,6 +61,7 @@ expected_records() {
 0|$apps\\Foo.lnk|Foo
 1|$docs\\Projects|Projects
 1|$docs\\Projects\\plan.doc|plan
+1|$docs\\Projects\\back|back
 1|$docs\\old.db\\kept.txt|kept
 1|$docs\\Tools 2.0|Tools 2
 1|$docs\\letter.txt|letter
