@@ -1,0 +1,79 @@
+# InstallTandorExe: writes the launcher it carries to the target path, closing a launcher
+# that runs from that path first.
+source "$T_LIB"
+
+# Runs InstallTandorExe with the given arguments (Wine joins them with blanks into one
+# command line); prints its exit code.
+place_exit_code() {
+    local rc=0
+    (cd "$T_WORK" && timeout 60 wine "$T_BIN/InstallTandorExe.exe" "$@") || rc=$?
+    echo "$rc"
+}
+
+# The same, for a path with blanks: each blank-separated word goes as an argument of its own,
+# so the command line carries the path unquoted, as an installer passes it.
+place_unquoted_exit_code() {
+    local -a words
+    read -r -a words <<<"$1"
+    place_exit_code "${words[@]}"
+}
+
+same_as_built_launcher() {
+    cmp -s "$T_BIN/Tandor.exe" "$1"
+}
+
+milliseconds() {
+    echo $(( $(date +%s%N) / 1000000 ))
+}
+
+step "a new target in an existing folder is the built launcher, byte for byte"
+mkdir -p "$T_WORK/fresh"
+code=$(place_exit_code "$(win_path "$T_WORK/fresh")\\Tandor.exe")
+[ "$code" = 0 ] || fail "exit code $code"
+same_as_built_launcher "$T_WORK/fresh/Tandor.exe" || fail "the written file differs from Tandor.exe"
+
+step "an existing, larger target is cut to the launcher's exact size"
+head -c 3000000 /dev/zero >"$T_WORK/fresh/Tandor.exe"
+code=$(place_exit_code "$(win_path "$T_WORK/fresh/Tandor.exe")")
+[ "$code" = 0 ] || fail "exit code $code"
+same_as_built_launcher "$T_WORK/fresh/Tandor.exe" || fail "the old bytes were not replaced exactly"
+
+step "a target path with blanks is used whole"
+mkdir -p "$T_WORK/Program Files/Tandor Launcher"
+target="$T_WORK/Program Files/Tandor Launcher/Tandor.exe"
+code=$(place_unquoted_exit_code "$(win_path "$target")")
+[ "$code" = 0 ] || fail "exit code $code"
+same_as_built_launcher "$target" || fail "the file at the path with blanks differs from Tandor.exe"
+[ ! -e "$T_WORK/Program" ] && [ ! -e "$T_WORK/Program Files/Tandor" ] || fail "a file was written at a cut path"
+
+step "no command line gives 10"
+code=$(place_exit_code)
+[ "$code" = 10 ] || fail "exit code $code"
+
+step "a target whose folder does not exist gives 10 after the waits"
+started=$(milliseconds)
+code=$(place_exit_code "$(win_path "$T_WORK")\\missing\\Tandor.exe")
+waited=$(( $(milliseconds) - started ))
+[ "$code" = 10 ] || fail "exit code $code"
+[ "$waited" -ge 3000 ] || fail "gave up after only $waited ms"
+echo "gave up after $waited ms"
+[ ! -e "$T_WORK/missing" ] || fail "the missing folder was created"
+
+step "a running launcher at the target is closed, saves its files, and the file is written"
+reset_user_data
+installed_dir="$T_WORK/Program Files/Running Tandor"
+mkdir -p "$installed_dir"
+installed="$installed_dir/Tandor.exe"
+# A trailing byte keeps the program runnable and shows whether the file was rewritten.
+{ cat "$T_BIN/Tandor.exe"; printf 'X'; } >"$installed"
+(cd "$T_WORK" && exec timeout 600 wine "$installed" >>"$T_WORK/tandor.log" 2>&1) &
+TANDOR_PID=$!
+driver wait-window TANDOR Tandor 60000 || fail "the launcher at the target did not start"
+wait_for_file "$(data_dir)/Settings.ini" 60
+rm -f "$(data_dir)/Settings.ini"
+code=$(place_unquoted_exit_code "$(win_path "$installed")")
+[ "$code" = 0 ] || fail "exit code $code"
+wait_tandor_exit
+[ "$TANDOR_EXIT" = 0 ] || fail "the launcher ended with $TANDOR_EXIT"
+[ -s "$(data_dir)/Settings.ini" ] || fail "the closed launcher did not save its settings"
+same_as_built_launcher "$installed" || fail "the launcher's file was not replaced"
