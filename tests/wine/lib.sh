@@ -31,8 +31,9 @@ reset_user_data() {
     rm -f "$T_WORK/uninst.dir"
 }
 
+# Runs a test-driver command; its console output comes without Windows' carriage returns.
 driver() {
-    timeout 120 wine "$T_BIN/tandor-testdriver.exe" "$@"
+    timeout 120 wine "$T_BIN/tandor-testdriver.exe" "$@" | tr -d '\r'
 }
 
 tandor_running() {

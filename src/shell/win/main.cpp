@@ -1,9 +1,102 @@
+// The launcher's entry point: single instance, start-up in a fixed order, the message loop
+// and shutdown in a fixed order.
 #include <windows.h>
+#include <objbase.h>
 
+#include "resources/resource.h"
+#include "scanning/win/change_monitor.h"
+#include "scanning/win/scans.h"
+#include "settings/win/settings_store.h"
+#include "shell/command_line.h"
 #include "shell/win/app_state.h"
+#include "shell/win/main_window.h"
+#include "shell/win/tray.h"
 
-int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int)
+namespace {
+
+const char* const MainWindowClass = "TANDOR";
+const char* const MainWindowTitle = "Tandor";
+const char* const HotkeyAtomName = "Tandor HotKey";
+
+// A second start hands its request to the running launcher and ends.
+bool forwardedToRunningInstance()
+{
+    app.mainWindow = FindWindowA(MainWindowClass, MainWindowTitle);
+    if (app.mainWindow == nullptr)
+        return false;
+    PostMessageA(app.mainWindow, app.closeRequested ? WM_QUIT : WM_SECOND_START, 0, 0);
+    return true;
+}
+
+bool createMainWindow()
+{
+    WNDCLASSA windowClass = {};
+    windowClass.style = CS_HREDRAW | CS_VREDRAW;
+    windowClass.lpfnWndProc = MainWindowProc;
+    windowClass.hInstance = app.appInstance;
+    windowClass.hIcon = LoadIconA(app.appInstance, MAKEINTRESOURCEA(IDI_TANDOR_IDLE));
+    windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
+    windowClass.lpszClassName = MainWindowClass;
+    RegisterClassA(&windowClass);
+    app.mainWindow = CreateWindowExA(0, MainWindowClass, MainWindowTitle, WS_OVERLAPPEDWINDOW, CW_USEDEFAULT, 0,
+                                     CW_USEDEFAULT, 0, nullptr, nullptr, app.appInstance, nullptr);
+    return app.mainWindow != nullptr;
+}
+
+void loadOrBuildCatalogue()
+{
+    if (!loadCatalogueFile() || (settings.global.GlobalScanFlags & ScanAtStartup))
+        scanAllDirectories(true);
+}
+
+WPARAM runMessageLoop()
+{
+    MSG message;
+    while (GetMessageA(&message, nullptr, 0, 0) > 0) {
+        TranslateMessage(&message);
+        DispatchMessageA(&message);
+    }
+    return message.wParam;
+}
+
+void shutDown()
+{
+    stopChangeMonitor();
+    saveCatalogueFile();
+    saveSettings();
+    CoUninitialize();
+    deleteTrayIcon();
+    GlobalDeleteAtom(app.hotkeyAtom);
+}
+
+} // namespace
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int)
 {
     app.appInstance = instance;
-    return 0;
+    const CommandLineOptions options = parseCommandLine(commandLine);
+    app.closeRequested = options.closeRequested;
+    app.tourRequested = options.tourRequested;
+    if (forwardedToRunningInstance() || app.closeRequested)
+        return 0;
+
+    settings.global.Hotkey = DefaultHotkey;
+    app.hotkeyAtom = GlobalAddAtomA(HotkeyAtomName);
+    CoInitialize(nullptr);
+    if (!createMainWindow())
+        return 0;
+    startChangeMonitor();
+    waitForMonitorReady(); // its pause and resume signals must exist before the first scan
+    initialiseSettings();
+    loadOrBuildCatalogue();
+    resumeChangeMonitor();
+    ShowWindow(app.mainWindow, SW_HIDE);
+    app.taskbarCreatedMessage = RegisterWindowMessageA("TaskbarCreated");
+    addTrayIcon();
+    registerHotkey();
+
+    const WPARAM exitCode = runMessageLoop();
+    shutDown();
+    return static_cast<int>(exitCode);
 }

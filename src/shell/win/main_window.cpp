@@ -1,0 +1,192 @@
+#include "shell/win/main_window.h"
+
+#include <vector>
+
+#include "launcher/win/launcher_window.h"
+#include "resources/resource.h"
+#include "scanning/win/change_monitor.h"
+#include "scanning/win/scans.h"
+#include "shell/win/about_box.h"
+#include "shell/win/app_state.h"
+#include "shell/win/help.h"
+#include "shell/win/tray.h"
+
+namespace {
+
+// While an icon loader still holds entries of the last result list, rescans wait this long
+// between looks, so that no entry moves under it.
+constexpr UINT DeferredRescanTimer = 1;
+constexpr UINT DeferredRescanRetryMs = 100;
+
+// Directories whose change arrived while the launcher window was open.
+std::vector<bool> pendingRescans;
+
+bool launcherBusy()
+{
+    return launcherWindowHandle() != nullptr || iconLoaderRunning();
+}
+
+void deferRescan(std::size_t directoryIndex)
+{
+    if (pendingRescans.size() <= directoryIndex)
+        pendingRescans.resize(directoryIndex + 1, false);
+    pendingRescans[directoryIndex] = true;
+}
+
+void runDeferredRescans()
+{
+    if (launcherBusy() || trayState != Idle) {
+        SetTimer(app.mainWindow, DeferredRescanTimer, DeferredRescanRetryMs, nullptr);
+        return;
+    }
+    KillTimer(app.mainWindow, DeferredRescanTimer);
+    std::vector<bool> pending;
+    pending.swap(pendingRescans);
+    for (std::size_t index = 0; index < pending.size(); ++index)
+        if (pending[index] && index < settings.directories.size())
+            rescanDirectory(index);
+}
+
+void askToRescanAfterAbort()
+{
+    settings.global.GlobalScanFlags &= ~LastScanAborted;
+    if (MessageBoxA(app.mainWindow, loadText(IDS_SCAN_ABORTED), "Tandor", MB_YESNO | MB_ICONQUESTION) == IDYES)
+        scanAllDirectories(false);
+}
+
+// A full scan must never start inside a running one, nor under an open configuration sheet.
+void rescanAllFromMenu()
+{
+    if (trayState == Idle)
+        scanAllDirectories(false);
+}
+
+void onTrayCommand(UINT command)
+{
+    switch (command) {
+    case IDC_TRAY_TOUR:
+        enterTourState(1);
+        break;
+    case IDC_TRAY_ABOUT:
+        showAboutBox(app.mainWindow);
+        break;
+    case IDC_TRAY_HELP:
+        openHelp("index.html");
+        break;
+    case IDC_TRAY_RESCAN:
+        rescanAllFromMenu();
+        break;
+    case IDC_TRAY_CONFIGURE:
+        openConfiguration();
+        break;
+    case IDC_TRAY_QUIT:
+        PostQuitMessage(0);
+        break;
+    default:
+        break;
+    }
+}
+
+void showTrayMenu(POINT cursor)
+{
+    HMENU menu = LoadMenuA(app.appInstance, MAKEINTRESOURCEA(IDM_TRAY));
+    if (menu == nullptr)
+        return;
+    HMENU popup = GetSubMenu(menu, 0);
+    SetMenuDefaultItem(popup, IDC_TRAY_CONFIGURE, FALSE);
+    SetForegroundWindow(app.mainWindow);
+    UINT command = static_cast<UINT>(TrackPopupMenu(popup, TPM_LEFTALIGN | TPM_RETURNCMD, cursor.x, cursor.y, 0,
+                                                    app.mainWindow, nullptr));
+    DestroyMenu(menu);
+    onTrayCommand(command);
+}
+
+void onTrayIconCallback(LPARAM mouseMessage)
+{
+    POINT cursor;
+    GetCursorPos(&cursor);
+    switch (mouseMessage) {
+    case WM_LBUTTONUP:
+        openConfiguration();
+        break;
+    case WM_RBUTTONUP:
+        showTrayMenu(cursor);
+        break;
+    default:
+        break;
+    }
+}
+
+void onDirectoryChanged(WPARAM directoryIndex)
+{
+    if (trayState != Idle) {
+        resumeChangeMonitor();
+        return;
+    }
+    if (directoryIndex >= settings.directories.size())
+        return;
+    if (launcherBusy()) {
+        deferRescan(directoryIndex);
+        return;
+    }
+    rescanDirectory(directoryIndex);
+}
+
+} // namespace
+
+void openLauncherOnHotkey()
+{
+    if (trayState == Configuring) {
+        openConfiguration();
+        return;
+    }
+    if (trayState == Scanning || iconLoaderRunning())
+        return;
+    if (settings.global.GlobalScanFlags & LastScanAborted)
+        askToRescanAfterAbort();
+    openLauncherWindow(app.mainWindow);
+    if (!pendingRescans.empty())
+        runDeferredRescans();
+}
+
+void openConfiguration()
+{
+    // The configuration sheet is not part of this build yet; its requests are accepted and dropped.
+}
+
+void enterTourState(int)
+{
+    // The tour guide is not part of this build yet.
+}
+
+LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == trayIconCallbackMessage())
+        onTrayIconCallback(lParam);
+    if (message == app.taskbarCreatedMessage)
+        addTrayIcon();
+
+    switch (message) {
+    case WM_DESTROY:
+        PostQuitMessage(0);
+        return 0;
+    case WM_HOTKEY:
+        openLauncherOnHotkey();
+        return 0;
+    case WM_TIMER:
+        if (wParam == DeferredRescanTimer) {
+            runDeferredRescans();
+            return 0;
+        }
+        break;
+    case WM_DIRECTORY_CHANGED:
+        onDirectoryChanged(wParam);
+        return 0;
+    case WM_SECOND_START:
+        openConfiguration();
+        return 0;
+    default:
+        break;
+    }
+    return DefWindowProcA(window, message, wParam, lParam);
+}
