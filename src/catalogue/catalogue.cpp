@@ -17,11 +17,13 @@ void setName(CatalogueEntry& entry, const std::string& text)
 void appendEntry(Catalogue& catalogue, const CatalogueEntry& entry)
 {
     catalogue.entries.push_back(entry);
+    noteCatalogueChanged(catalogue);
 }
 
 void clearCatalogue(Catalogue& catalogue)
 {
     catalogue.entries.clear();
+    noteCatalogueChanged(catalogue);
 }
 
 int directoryIndexOf(const std::vector<ScanDirectory>& directories, const ScanDirectory& directory)
@@ -52,6 +54,7 @@ void removeDirectoryEntries(Catalogue& catalogue, int directoryIndex)
         ++kept;
     }
     entries.erase(entries.begin() + static_cast<std::ptrdiff_t>(kept), entries.end());
+    noteCatalogueChanged(catalogue);
 }
 
 void resetIcons(Catalogue& catalogue)
@@ -69,4 +72,9 @@ void recordLaunch(CatalogueEntry& entry)
 void hideEntry(CatalogueEntry& entry)
 {
     entry.launchScore = HiddenLaunchScore;
+}
+
+void noteCatalogueChanged(Catalogue& catalogue)
+{
+    ++catalogue.revision;
 }

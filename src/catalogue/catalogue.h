@@ -28,8 +28,32 @@ struct CatalogueEntry {
 constexpr int MaxLaunchScore = 10;
 constexpr int HiddenLaunchScore = -4;
 
+// What the match pass reads of every entry, packed tightly so that a keystroke streams a few
+// bytes per entry instead of whole entries. Rebuilt by the matcher whenever the catalogue
+// changed since it was made; nothing else uses it.
+struct MatchIndex {
+    const CatalogueEntry* entriesData = nullptr;
+    std::size_t entryCount = 0;
+    std::uint64_t revision = 0;
+    bool built = false;
+    struct Item {
+        std::uint32_t mask;
+        std::uint32_t nameOffset; // into `names`
+    };
+    bool usable = false; // false when the names outgrow 32-bit offsets
+    std::vector<Item> items;
+    std::string names; // every name, each followed by a NUL
+    // The entries the last match pass marked, in catalogue order, with their scores.
+    std::vector<std::uint32_t> marked;
+    std::vector<std::int32_t> markedScores;
+};
+
 struct Catalogue {
     std::vector<CatalogueEntry> entries;
+    // Raised by every operation below that adds, removes or renames entries. Code that
+    // changes `entries` or an entry's name by hand calls noteCatalogueChanged afterwards.
+    std::uint64_t revision = 0;
+    MatchIndex matchIndex;
 };
 
 std::uint32_t computeCharMask(const char* text);
@@ -39,6 +63,7 @@ void clearCatalogue(Catalogue& catalogue);
 int directoryIndexOf(const std::vector<ScanDirectory>& directories, const ScanDirectory& directory);
 void removeDirectoryEntries(Catalogue& catalogue, int directoryIndex);
 void resetIcons(Catalogue& catalogue);
+void noteCatalogueChanged(Catalogue& catalogue);
 
 // A launch raises the score by one up to the maximum; hiding sets it to the hidden score.
 void recordLaunch(CatalogueEntry& entry);

@@ -134,5 +134,6 @@ bool loadCatalogueFile(Catalogue& catalogue, const ScoreStore& scores, const std
         entry.launchScore = storedLaunchScore(scores, entry.path);
         catalogue.entries.push_back(std::move(entry));
     }
+    noteCatalogueChanged(catalogue);
     return true;
 }

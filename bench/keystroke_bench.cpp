@@ -1,0 +1,57 @@
+// One keystroke in the launcher window: a match pass over the whole catalogue and the
+// selection of a list's worth of results, for queries of 1 to 6 letters typed one by one.
+#include "catalogue_generator.h"
+#include "catalogue/matcher.h"
+
+#include <benchmark/benchmark.h>
+
+#include <map>
+
+namespace {
+
+constexpr std::size_t ListCapacity = 20;
+const char* const TypedWords[] = {"PHOTOV", "MSWORD", "NOTEPA", "IEXPLO", "TBEDIT", "SETUP1"};
+
+const Catalogue& catalogueOfSize(std::size_t count)
+{
+    static std::map<std::size_t, Catalogue> made;
+    auto found = made.find(count);
+    if (found == made.end())
+        found = made.emplace(count, makeRealisticCatalogue(count)).first;
+    return found->second;
+}
+
+std::vector<ScanDirectory> benchDirectories()
+{
+    std::vector<ScanDirectory> directories(8);
+    for (std::size_t i = 0; i < directories.size(); ++i)
+        directories[i].priority = static_cast<std::int8_t>(static_cast<int>(i % 5) - 2);
+    return directories;
+}
+
+// Arguments: catalogue size, query length.
+void Keystroke(benchmark::State& state)
+{
+    Catalogue catalogue = catalogueOfSize(static_cast<std::size_t>(state.range(0)));
+    const std::vector<ScanDirectory> directories = benchDirectories();
+    const std::size_t length = static_cast<std::size_t>(state.range(1));
+    std::size_t word = 0;
+    std::size_t matched = 0;
+    for (auto _ : state) {
+        const std::string query(TypedWords[word], length);
+        word = (word + 1) % (sizeof TypedWords / sizeof TypedWords[0]);
+        matched += matchCatalogue(catalogue, query, directories);
+        std::vector<ResultSlot> slots = selectResults(catalogue, ListCapacity);
+        benchmark::DoNotOptimize(slots.data());
+    }
+    state.counters["matched/keystroke"] =
+        static_cast<double>(matched) / static_cast<double>(state.iterations());
+}
+
+} // namespace
+
+BENCHMARK(Keystroke)
+    ->ArgsProduct({{10000, 100000, 1000000}, {1, 2, 3, 4, 5, 6}})
+    ->Unit(benchmark::kMicrosecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
