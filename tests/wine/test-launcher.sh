@@ -10,6 +10,8 @@ scores_file() { echo "$(data_dir)/scores.dat"; }
 rm -rf "$apps" "$marker"
 mkdir -p "$apps"
 # A batch file that proves a launch by writing the marker; the catalogue holds a shortcut to it.
+# Shortcuts are matched by their target's full path, the batch file itself by its bare name, so
+# the include list below takes the shortcut and leaves the batch file out.
 printf '@echo off\r\necho launched> "%s"\r\n' "$(win_path "$marker")" >"$apps/marker.bat"
 driver make-shortcut "$(win_path "$apps")\\Marker Maker.lnk" "$(win_path "$apps")\\marker.bat" ||
     fail "cannot make the shortcut"
@@ -20,7 +22,7 @@ done
 reset_user_data
 write_settings <<SETTINGS
 [ScanDef]
-0="Launchables","*.lnk;*.txt","",0
+0="Launchables","*.txt;*\\marker.bat","",0
 [Directories]
 "$(win_path "$apps")\\"=0,1,0,"Apps"
 [Global]
@@ -46,7 +48,7 @@ scores() {
 
 expect_score() {
     local path=$1 score=$2
-    scores | tr -d '\r' | grep -qxF "$score $path" || {
+    scores | tr -d '\r' | grep -qxF -e "$score $path" || {
         scores >&2
         fail "scores.dat lacks '$score $path'"
     }
