@@ -69,10 +69,11 @@ installed="$installed_dir/Tandor.exe"
 (cd "$T_WORK" && exec timeout 600 wine "$installed" >>"$T_WORK/tandor.log" 2>&1) &
 TANDOR_PID=$!
 driver wait-window TANDOR Tandor 60000 || fail "the launcher at the target did not start"
-wait_for_file "$(data_dir)/Settings.ini" 60
-rm -f "$(data_dir)/Settings.ini"
+# A fresh launcher writes its settings only when it ends, so their presence shows an orderly exit.
+[ ! -e "$(data_dir)/Settings.ini" ] || fail "Settings.ini exists before the launcher was closed"
 code=$(place_unquoted_exit_code "$(win_path "$installed")")
 [ "$code" = 0 ] || fail "exit code $code"
+driver wait-window-gone TANDOR Tandor 30000 || fail "the running launcher was not closed"
 wait_tandor_exit
 [ "$TANDOR_EXIT" = 0 ] || fail "the launcher ended with $TANDOR_EXIT"
 [ -s "$(data_dir)/Settings.ini" ] || fail "the closed launcher did not save its settings"
