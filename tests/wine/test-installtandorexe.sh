@@ -32,6 +32,16 @@ code=$(place_exit_code "$(win_path "$T_WORK/fresh")\\Tandor.exe")
 [ "$code" = 0 ] || fail "exit code $code"
 same_as_built_launcher "$T_WORK/fresh/Tandor.exe" || fail "the written file differs from Tandor.exe"
 
+step "a free target is written without a close request: a launcher running elsewhere stays"
+reset_user_data
+start_tandor
+code=$(place_exit_code "$(win_path "$T_WORK/fresh")\\Other.exe")
+[ "$code" = 0 ] || fail "exit code $code"
+same_as_built_launcher "$T_WORK/fresh/Other.exe" || fail "the written file differs from Tandor.exe"
+# A close request would end the launcher within moments; give it that long to show.
+! driver wait-window-gone TANDOR Tandor 3000 || fail "the launcher was asked to close although the target was free"
+close_tandor
+
 step "an existing, larger target is cut to the launcher's exact size"
 head -c 3000000 /dev/zero >"$T_WORK/fresh/Tandor.exe"
 code=$(place_exit_code "$(win_path "$T_WORK/fresh/Tandor.exe")")
