@@ -109,8 +109,9 @@ bool walkName(const char* name, char firstByte, const char* query, std::int32_t&
 // every candidate waits for its own miss.
 constexpr std::size_t GatherBatch = 16;
 
-void markFromIndex(MatchIndex& index, const char* query, std::uint32_t queryMask)
+void markFromIndex(MatchIndex& index, const char* query)
 {
+    const std::uint32_t queryMask = computeCharMask(query);
     const MatchIndex::Item* items = index.items.data();
     const char* names = index.names.data();
     std::uint32_t batch[GatherBatch];
@@ -139,8 +140,9 @@ void markFromIndex(MatchIndex& index, const char* query, std::uint32_t queryMask
     walkBatch();
 }
 
-void markFromEntries(Catalogue& catalogue, const char* query, std::uint32_t queryMask)
+void markFromEntries(Catalogue& catalogue, const char* query)
 {
+    const std::uint32_t queryMask = computeCharMask(query);
     MatchIndex& index = catalogue.matchIndex;
     for (std::size_t i = 0; i < catalogue.entries.size(); ++i) {
         const CatalogueEntry& entry = catalogue.entries[i];
@@ -192,6 +194,14 @@ private:
 
 } // namespace
 
+void markMatchingNames(MatchIndex& index, const std::string& upperQuery)
+{
+    index.marked.clear();
+    index.markedScores.clear();
+    if (!upperQuery.empty())
+        markFromIndex(index, upperQuery.c_str());
+}
+
 std::size_t matchCatalogue(Catalogue& catalogue, const std::string& upperQuery,
                            const std::vector<ScanDirectory>& directories)
 {
@@ -205,11 +215,10 @@ std::size_t matchCatalogue(Catalogue& catalogue, const std::string& upperQuery,
 
     MatchIndex& index = catalogue.matchIndex;
     const std::vector<int> weights = directoryWeights(directories);
-    const std::uint32_t queryMask = computeCharMask(query);
     if (index.usable)
-        markFromIndex(index, query, queryMask);
+        markFromIndex(index, query);
     else
-        markFromEntries(catalogue, query, queryMask);
+        markFromEntries(catalogue, query);
     // Entries are touched only now, in a tight loop of independent loads and stores that the
     // processor overlaps far better than inside the branchy name walks.
     for (std::size_t k = 0; k < index.marked.size(); ++k) {

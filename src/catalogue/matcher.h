@@ -22,6 +22,12 @@ struct ResultSlot {
 std::size_t matchCatalogue(Catalogue& catalogue, const std::string& upperQuery,
                            const std::vector<ScanDirectory>& directories);
 
+// The names of `index` that the query matches, in index order, each with the score its walk
+// earns (launch and directory terms left out), into `marked` and `markedScores`. The match
+// pass is built on it; a tool holding bare names can use it to find the only entries worth
+// making. Only `items` and `names` of the index are read.
+void markMatchingNames(MatchIndex& index, const std::string& upperQuery);
+
 // The best matched entries, at most `capacity`, by score descending and catalogue order on ties;
 // clears `matched` on each entry taken.
 std::vector<ResultSlot> selectResults(Catalogue& catalogue, std::size_t capacity);

@@ -1,0 +1,80 @@
+#include "names_file.h"
+
+#include "catalogue/matcher.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+
+namespace {
+
+using Ranking = std::vector<std::pair<std::string, int>>;
+
+Ranking rankingOf(Catalogue& catalogue, const std::string& query, std::size_t limit)
+{
+    matchCatalogue(catalogue, query, {});
+    Ranking ranking;
+    for (const ResultSlot& slot : selectResults(catalogue, limit))
+        ranking.emplace_back(slot.entry->path, slot.score);
+    return ranking;
+}
+
+ScoreStore scoresFor(const std::vector<std::pair<std::string, int>>& records)
+{
+    ScoreStore store;
+    for (const auto& [path, score] : records) {
+        store.buckets[computePathHash(path) & 15].push_back(store.records.size());
+        store.records.push_back(ScoreRecord{path, static_cast<std::int8_t>(score), computePathHash(path)});
+    }
+    return store;
+}
+
+} // namespace
+
+TEST(NamesFile, LinesBecomeEntriesOfNoDirectory)
+{
+    Catalogue catalogue;
+    appendNames("Photo Album\r\n\nNotepad\n\r\nlast line", scoresFor({{"Notepad", 3}}), catalogue);
+    ASSERT_EQ(catalogue.entries.size(), 3u);
+    EXPECT_EQ(catalogue.entries[0].name, "Photo Album");
+    EXPECT_EQ(catalogue.entries[1].path, "Notepad");
+    EXPECT_EQ(catalogue.entries[1].launchScore, 3);
+    EXPECT_EQ(catalogue.entries[2].name, "last line");
+    for (const CatalogueEntry& entry : catalogue.entries) {
+        EXPECT_EQ(entry.directoryIndex, -1);
+        EXPECT_EQ(entry.charMask, computeCharMask(entry.name.c_str()));
+    }
+}
+
+TEST(NamesFile, TheShortcutRanksExactlyLikeTheWholeFile)
+{
+    std::mt19937 random(99);
+    const std::string alphabet = "aAbBnNoOpPtT .-9\r";
+    for (int round = 0; round < 300; ++round) {
+        std::string bytes;
+        std::vector<std::pair<std::string, int>> scored;
+        const int lines = static_cast<int>(random() % 300);
+        for (int i = 0; i < lines; ++i) {
+            std::string line(random() % 12, ' ');
+            for (char& c : line)
+                c = alphabet[random() % alphabet.size()];
+            if (random() % 10 == 0 && !line.empty() && line.back() != '\r')
+                scored.emplace_back(line, static_cast<int>(random() % 15) - 4);
+            bytes += line + (random() % 2 ? "\n" : "\r\n");
+        }
+        if (random() % 2)
+            bytes += "tail";
+        const ScoreStore scores = scoresFor(scored);
+        std::string query(1 + random() % 3, ' ');
+        for (char& c : query)
+            c = static_cast<char>(toupper(static_cast<unsigned char>(alphabet[random() % (alphabet.size() - 1)])));
+        const std::size_t limit = random() % 25;
+
+        Catalogue whole;
+        appendNames(bytes, scores, whole);
+        Catalogue shortcut;
+        appendNamesRanking(bytes, query, limit, scores, shortcut);
+        EXPECT_LE(shortcut.entries.size(), limit);
+        ASSERT_EQ(rankingOf(shortcut, query, limit), rankingOf(whole, query, limit)) << query << " " << limit;
+    }
+}
