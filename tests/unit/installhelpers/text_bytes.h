@@ -5,6 +5,7 @@
 
 #include <cstddef>
 #include <string>
+#include <utility>
 
 class TextBytes : public ByteSource {
 public:
