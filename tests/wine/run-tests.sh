@@ -54,6 +54,9 @@ for test in "$here"/test-*.sh; do
     work=$root/work/$name
     mkdir -p "$work"
     start=$(date +%s)
+    # One server for the whole test: a program started just as an idle server shuts down
+    # would otherwise lose its connection.
+    wineserver -p
     (cd "$work" && T_WORK=$work timeout 900 bash "$test") >"$root/logs/$name.log" 2>&1
     rc=$?
     wineserver -k 2>/dev/null
