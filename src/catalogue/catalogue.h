@@ -31,6 +31,7 @@ constexpr int HiddenLaunchScore = -4;
 // What the match pass reads of every entry, packed tightly so that a keystroke streams a few
 // bytes per entry instead of whole entries. Rebuilt by the matcher whenever the catalogue
 // changed since it was made; nothing else uses it.
+constexpr std::size_t MatchIndexPadding = 8; // lets the matcher read names eight bytes at a time
 struct MatchIndex {
     const CatalogueEntry* entriesData = nullptr;
     std::size_t entryCount = 0;
@@ -42,10 +43,11 @@ struct MatchIndex {
     };
     bool usable = false; // false when the names outgrow 32-bit offsets
     std::vector<Item> items;
-    std::string names; // every name, each followed by a NUL
+    std::string names; // every name, each followed by a NUL; then MatchIndexPadding NULs
     // The entries the last match pass marked, in catalogue order, with their scores.
     std::vector<std::uint32_t> marked;
     std::vector<std::int32_t> markedScores;
+    std::vector<std::uint32_t> previouslyMarked; // scratch of the match pass
 };
 
 struct Catalogue {

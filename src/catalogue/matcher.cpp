@@ -4,6 +4,7 @@
 #include "shell/ascii.h"
 
 #include <algorithm>
+#include <cstring>
 #include <limits>
 
 namespace {
@@ -48,34 +49,27 @@ void rebuildIndex(Catalogue& catalogue)
     if (!index.usable)
         return;
     index.items.resize(count);
-    index.names.reserve(nameBytes);
+    index.names.reserve(nameBytes + MatchIndexPadding);
     for (std::size_t i = 0; i < count; ++i) {
         const CatalogueEntry& entry = catalogue.entries[i];
         index.items[i].mask = entry.charMask;
         index.items[i].nameOffset = static_cast<std::uint32_t>(index.names.size());
         index.names.append(entry.name.c_str(), entry.name.size() + 1);
     }
+    index.names.append(MatchIndexPadding, '\0');
 }
 
-void clearMarks(Catalogue& catalogue, bool marksKnown)
+void clearAllMarks(Catalogue& catalogue)
 {
-    MatchIndex& index = catalogue.matchIndex;
-    if (marksKnown) {
-        for (std::uint32_t i : index.marked)
-            catalogue.entries[i].flags = static_cast<std::uint8_t>(catalogue.entries[i].flags & ~Matched);
-    } else {
-        for (CatalogueEntry& entry : catalogue.entries)
-            entry.flags = static_cast<std::uint8_t>(entry.flags & ~Matched);
-    }
-    index.marked.clear();
-    index.markedScores.clear();
+    for (CatalogueEntry& entry : catalogue.entries)
+        entry.flags = static_cast<std::uint8_t>(entry.flags & ~Matched);
 }
 
 // Greedy walk of the name: each query character takes the first equal name character from
 // the current position on; there is no backtracking. Returns false when the name runs out
 // first. The score leaves out the launch and directory terms, which join at the first hit
 // and so only shift it.
-bool walkName(const char* name, char firstByte, const char* query, std::int32_t& score)
+inline bool walkName(const char* name, char firstByte, const char* query, std::int32_t& score)
 {
     const char wanted = *query;
     const char* p = name;
@@ -104,40 +98,104 @@ bool walkName(const char* name, char firstByte, const char* query, std::int32_t&
     return true;
 }
 
-// Names of candidates are read in batches: first one byte of each (independent loads whose
-// cache misses overlap), then the walks, which find those bytes in the cache. Without this
-// every candidate waits for its own miss.
-constexpr std::size_t GatherBatch = 16;
+// The packed names are followed by MatchIndexPadding NULs, so that the walk below may read
+// eight bytes at a time past any name's end. It finds each next hit eight bytes at a time:
+// a byte is a hit when, with 0x20 added for a letter, it equals the query character's lower
+// case (so 'e' and 'E' both hit 'E', and nothing else does), and a NUL ends the name.
+constexpr std::uint64_t EveryByte = 0x0101010101010101ULL;
+constexpr std::uint64_t HighBits = 0x8080808080808080ULL;
+constexpr std::uint64_t LetterFold = 0x2020202020202020ULL;
+
+// The high bit of every zero byte; above the first zero byte there may be false ones, but
+// only the lowest one is ever used.
+inline std::uint64_t zeroBytes(std::uint64_t word)
+{
+    return (word - EveryByte) & ~word & HighBits;
+}
+
+struct PackedQueryCharacter {
+    std::uint64_t target; // the byte to find, in every byte
+    std::uint64_t fold;   // LetterFold for letters, 0 otherwise
+};
+
+// False when the query has a character that no upper-cased name character can equal.
+bool planQuery(const char* query, std::vector<PackedQueryCharacter>& plan)
+{
+    plan.clear();
+    for (const char* q = query; *q != 0; ++q) {
+        const char c = *q;
+        if (isAsciiLower(c))
+            return false;
+        const bool letter = isAsciiUpper(c);
+        const auto byte = static_cast<unsigned char>(letter ? c + ('a' - 'A') : c);
+        plan.push_back(PackedQueryCharacter{EveryByte * byte, letter ? LetterFold : 0});
+    }
+    return true;
+}
+
+inline bool littleEndian()
+{
+    const std::uint16_t one = 1;
+    unsigned char first = 0;
+    std::memcpy(&first, &one, 1);
+    return first == 1;
+}
+
+inline const char* nextHitOrEnd(const char* p, const PackedQueryCharacter& wanted)
+{
+    for (;; p += 8) {
+        std::uint64_t word;
+        std::memcpy(&word, p, sizeof word);
+        const std::uint64_t found = zeroBytes((word | wanted.fold) ^ wanted.target) | zeroBytes(word);
+        if (found != 0) {
+            const std::uint64_t lowest = found & (~found + 1);
+            return p + (((lowest >> 7) * 0x0001020304050607ULL) >> 56); // byte number of that bit
+        }
+    }
+}
+
+// The same walk as walkName: the steps between two hits cost their distance.
+inline bool walkPackedName(const char* name, const std::vector<PackedQueryCharacter>& plan, std::int32_t& score)
+{
+    const char* p = nextHitOrEnd(name, plan[0]);
+    if (*p == 0)
+        return false;
+    std::int32_t s = (p == name ? NameStartBonus : 0) + HitScore + hitBonus(name, p);
+    for (std::size_t k = 1; k < plan.size(); ++k) {
+        const char* next = nextHitOrEnd(p + 1, plan[k]);
+        if (*next == 0)
+            return false;
+        s -= StepCost * static_cast<std::int32_t>(next - p);
+        s += HitScore + hitBonus(name, next);
+        p = next;
+    }
+    score = s;
+    return true;
+}
 
 void markFromIndex(MatchIndex& index, const char* query)
 {
     const std::uint32_t queryMask = computeCharMask(query);
     const MatchIndex::Item* items = index.items.data();
     const char* names = index.names.data();
-    std::uint32_t batch[GatherBatch];
-    char firstBytes[GatherBatch];
-    std::size_t filled = 0;
-    auto walkBatch = [&]() {
-        for (std::size_t j = 0; j < filled; ++j)
-            firstBytes[j] = names[items[batch[j]].nameOffset];
-        for (std::size_t j = 0; j < filled; ++j) {
-            std::int32_t walkScore = 0;
-            if (walkName(names + items[batch[j]].nameOffset, firstBytes[j], query, walkScore)) {
-                index.marked.push_back(batch[j]);
-                index.markedScores.push_back(walkScore);
-            }
-        }
-        filled = 0;
-    };
     const std::size_t count = index.items.size();
+    std::vector<PackedQueryCharacter> plan;
+    if (!planQuery(query, plan))
+        return;
+    const bool wordWise = littleEndian() && index.names.size() >= MatchIndexPadding &&
+        index.names.compare(index.names.size() - MatchIndexPadding, MatchIndexPadding,
+                            std::string(MatchIndexPadding, '\0')) == 0;
     for (std::size_t i = 0; i < count; ++i) {
         if ((items[i].mask & queryMask) != queryMask)
             continue;
-        batch[filled++] = static_cast<std::uint32_t>(i);
-        if (filled == GatherBatch)
-            walkBatch();
+        const char* name = names + items[i].nameOffset;
+        std::int32_t walkScore = 0;
+        const bool matched = wordWise ? walkPackedName(name, plan, walkScore) : walkName(name, *name, query, walkScore);
+        if (matched) {
+            index.marked.push_back(static_cast<std::uint32_t>(i));
+            index.markedScores.push_back(walkScore);
+        }
     }
-    walkBatch();
 }
 
 void markFromEntries(Catalogue& catalogue, const char* query)
@@ -205,30 +263,49 @@ void markMatchingNames(MatchIndex& index, const std::string& upperQuery)
 std::size_t matchCatalogue(Catalogue& catalogue, const std::string& upperQuery,
                            const std::vector<ScanDirectory>& directories)
 {
-    const bool current = indexIsCurrent(catalogue);
-    clearMarks(catalogue, current);
-    if (!current)
-        rebuildIndex(catalogue);
-    const char* query = upperQuery.c_str();
-    if (*query == 0)
-        return 0; // an empty query matches nothing
-
     MatchIndex& index = catalogue.matchIndex;
+    if (!indexIsCurrent(catalogue)) {
+        // Which entries the last pass marked is unknown now: clear them all once.
+        clearAllMarks(catalogue);
+        rebuildIndex(catalogue);
+        index.marked.clear();
+    }
+    index.previouslyMarked.swap(index.marked);
+    index.marked.clear();
+    index.markedScores.clear();
+    const char* query = upperQuery.c_str();
+    if (*query != 0) { // an empty query matches nothing
+        if (index.usable)
+            markFromIndex(index, query);
+        else
+            markFromEntries(catalogue, query);
+    }
+
+    // Entries are touched only now, in one walk over the old and the new marks together
+    // (both in catalogue order): an entry marked again is written once, and these loads and
+    // stores, independent of each other, overlap far better than inside the name walks.
     const std::vector<int> weights = directoryWeights(directories);
-    if (index.usable)
-        markFromIndex(index, query);
-    else
-        markFromEntries(catalogue, query);
-    // Entries are touched only now, in a tight loop of independent loads and stores that the
-    // processor overlaps far better than inside the branchy name walks.
+    CatalogueEntry* const entries = catalogue.entries.data();
+    const std::vector<std::uint32_t>& previous = index.previouslyMarked;
+    std::size_t old = 0;
+    auto unmark = [&](std::uint32_t i) {
+        entries[i].flags = static_cast<std::uint8_t>(entries[i].flags & ~Matched);
+    };
     for (std::size_t k = 0; k < index.marked.size(); ++k) {
-        CatalogueEntry& entry = catalogue.entries[index.marked[k]];
+        const std::uint32_t i = index.marked[k];
+        for (; old < previous.size() && previous[old] < i; ++old)
+            unmark(previous[old]);
+        if (old < previous.size() && previous[old] == i)
+            ++old;
+        CatalogueEntry& entry = entries[i];
         const std::int32_t score = LaunchScoreFactor * entry.launchScore +
                                    directoryWeight(weights, entry.directoryIndex) + index.markedScores[k];
         entry.matchScore = storedMatchScore(score);
         entry.flags = static_cast<std::uint8_t>(entry.flags | Matched);
         index.markedScores[k] = entry.matchScore;
     }
+    for (; old < previous.size(); ++old)
+        unmark(previous[old]);
     return index.marked.size();
 }
 

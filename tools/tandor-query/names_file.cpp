@@ -20,6 +20,7 @@ bool readNamesFile(const std::string& path, std::string& bytes)
     if (std::fseek(file, 0, SEEK_END) == 0) {
         const long size = std::ftell(file);
         if (size > 0) {
+            bytes.reserve(static_cast<std::size_t>(size) + MatchIndexPadding);
             bytes.resize(static_cast<std::size_t>(size));
             std::rewind(file);
             bytes.resize(std::fread(&bytes[0], 1, bytes.size(), file));
@@ -79,6 +80,7 @@ void indexLines(MatchIndex& index)
         }
     }
     endLine(lineStart, end, mask);
+    index.names.append(MatchIndexPadding, '\0');
 }
 
 // Positions in index.marked of the best `limit` marks by (score descending, file order), in
