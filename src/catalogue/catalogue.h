@@ -44,10 +44,14 @@ struct MatchIndex {
     bool usable = false; // false when the names outgrow 32-bit offsets
     std::vector<Item> items;
     std::string names; // every name, each followed by a NUL; then MatchIndexPadding NULs
+    // Per entry, what a one-letter query scores at the first hit (see the matcher): the
+    // first keystroke matches most of the catalogue and would otherwise walk every name.
+    std::vector<std::uint64_t> firstHits;
     // The entries the last match pass marked, in catalogue order, with their scores.
     std::vector<std::uint32_t> marked;
     std::vector<std::int32_t> markedScores;
     std::vector<std::uint32_t> previouslyMarked; // scratch of the match pass
+    std::string lastQuery; // of the pass that made `marked`
 };
 
 struct Catalogue {

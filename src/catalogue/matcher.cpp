@@ -32,6 +32,35 @@ bool indexIsCurrent(const Catalogue& catalogue)
            index.entryCount == catalogue.entries.size() && index.revision == catalogue.revision;
 }
 
+// A one-letter query's score depends only on where that letter first stands in the name.
+// firstHits keeps, for each letter A to Z, two bits: 0 absent, else the kind of its first
+// place (FirstHitPlain, FirstHitCamel, FirstHitWordStart); above them, the name's first
+// character as letter number + 1 (0 when it is no letter), which scores the name start.
+enum FirstHitKind : std::uint64_t { FirstHitAbsent = 0, FirstHitPlain = 1, FirstHitCamel = 2, FirstHitWordStart = 3 };
+constexpr int LetterCount = 26;
+constexpr int NameStartShift = 2 * LetterCount;
+constexpr std::int32_t FirstHitScores[4] = {0, HitScore, HitScore + CamelCaseBonus, HitScore + WordStartBonus};
+constexpr std::int32_t NameStartScore = NameStartBonus + HitScore + WordStartBonus;
+
+std::uint64_t summariseFirstHits(const char* name)
+{
+    std::uint64_t summary = 0;
+    if (isAsciiLetter(name[0]))
+        summary |= static_cast<std::uint64_t>(toUpperAscii(name[0]) - 'A' + 1) << NameStartShift;
+    for (const char* p = name; *p != 0; ++p) {
+        if (!isAsciiLetter(*p))
+            continue;
+        const int shift = 2 * (toUpperAscii(*p) - 'A');
+        if (((summary >> shift) & 3) != FirstHitAbsent)
+            continue;
+        const int bonus = hitBonus(name, p);
+        const std::uint64_t kind = bonus == WordStartBonus ? FirstHitWordStart
+                                 : bonus == CamelCaseBonus ? FirstHitCamel : FirstHitPlain;
+        summary |= kind << shift;
+    }
+    return summary;
+}
+
 void rebuildIndex(Catalogue& catalogue)
 {
     MatchIndex& index = catalogue.matchIndex;
@@ -45,16 +74,19 @@ void rebuildIndex(Catalogue& catalogue)
     index.built = true;
     index.names.clear();
     index.items.clear();
+    index.firstHits.clear();
     index.usable = nameBytes <= std::numeric_limits<std::uint32_t>::max();
     if (!index.usable)
         return;
     index.items.resize(count);
+    index.firstHits.resize(count);
     index.names.reserve(nameBytes + MatchIndexPadding);
     for (std::size_t i = 0; i < count; ++i) {
         const CatalogueEntry& entry = catalogue.entries[i];
         index.items[i].mask = entry.charMask;
         index.items[i].nameOffset = static_cast<std::uint32_t>(index.names.size());
         index.names.append(entry.name.c_str(), entry.name.size() + 1);
+        index.firstHits[i] = summariseFirstHits(entry.name.c_str());
     }
     index.names.append(MatchIndexPadding, '\0');
 }
@@ -173,8 +205,33 @@ inline bool walkPackedName(const char* name, const std::vector<PackedQueryCharac
     return true;
 }
 
-void markFromIndex(MatchIndex& index, const char* query)
+void markOneLetter(MatchIndex& index, char letter)
 {
+    const int number = letter - 'A';
+    const int shift = 2 * number;
+    const std::uint64_t* firstHits = index.firstHits.data();
+    const std::size_t count = index.firstHits.size();
+    for (std::size_t i = 0; i < count; ++i) {
+        const std::uint64_t summary = firstHits[i];
+        const unsigned kind = static_cast<unsigned>((summary >> shift) & 3);
+        if (kind == FirstHitAbsent)
+            continue;
+        const bool atNameStart = static_cast<int>(summary >> NameStartShift) == number + 1;
+        index.marked.push_back(static_cast<std::uint32_t>(i));
+        index.markedScores.push_back(atNameStart ? NameStartScore : FirstHitScores[kind]);
+    }
+}
+
+// With `candidates`, only those entries are walked: when the query grew by typing, only the
+// entries the shorter query matched can match (the greedy walk of the longer query begins
+// with the walk of the shorter one).
+void markFromIndex(MatchIndex& index, const char* query, const std::vector<std::uint32_t>* candidates)
+{
+    if (candidates == nullptr && isAsciiUpper(query[0]) && query[1] == 0 &&
+        index.firstHits.size() == index.items.size()) {
+        markOneLetter(index, query[0]);
+        return;
+    }
     const std::uint32_t queryMask = computeCharMask(query);
     const MatchIndex::Item* items = index.items.data();
     const char* names = index.names.data();
@@ -185,16 +242,23 @@ void markFromIndex(MatchIndex& index, const char* query)
     const bool wordWise = littleEndian() && index.names.size() >= MatchIndexPadding &&
         index.names.compare(index.names.size() - MatchIndexPadding, MatchIndexPadding,
                             std::string(MatchIndexPadding, '\0')) == 0;
-    for (std::size_t i = 0; i < count; ++i) {
+    auto consider = [&](std::uint32_t i) {
         if ((items[i].mask & queryMask) != queryMask)
-            continue;
+            return;
         const char* name = names + items[i].nameOffset;
         std::int32_t walkScore = 0;
         const bool matched = wordWise ? walkPackedName(name, plan, walkScore) : walkName(name, *name, query, walkScore);
         if (matched) {
-            index.marked.push_back(static_cast<std::uint32_t>(i));
+            index.marked.push_back(i);
             index.markedScores.push_back(walkScore);
         }
+    };
+    if (candidates != nullptr) {
+        for (std::uint32_t i : *candidates)
+            consider(i);
+    } else {
+        for (std::size_t i = 0; i < count; ++i)
+            consider(static_cast<std::uint32_t>(i));
     }
 }
 
@@ -257,7 +321,7 @@ void markMatchingNames(MatchIndex& index, const std::string& upperQuery)
     index.marked.clear();
     index.markedScores.clear();
     if (!upperQuery.empty())
-        markFromIndex(index, upperQuery.c_str());
+        markFromIndex(index, upperQuery.c_str(), nullptr);
 }
 
 std::size_t matchCatalogue(Catalogue& catalogue, const std::string& upperQuery,
@@ -269,17 +333,21 @@ std::size_t matchCatalogue(Catalogue& catalogue, const std::string& upperQuery,
         clearAllMarks(catalogue);
         rebuildIndex(catalogue);
         index.marked.clear();
+        index.lastQuery.clear();
     }
     index.previouslyMarked.swap(index.marked);
     index.marked.clear();
     index.markedScores.clear();
+    const bool typedOn = !index.lastQuery.empty() && upperQuery.size() > index.lastQuery.size() &&
+                         upperQuery.compare(0, index.lastQuery.size(), index.lastQuery) == 0;
     const char* query = upperQuery.c_str();
     if (*query != 0) { // an empty query matches nothing
         if (index.usable)
-            markFromIndex(index, query);
+            markFromIndex(index, query, typedOn ? &index.previouslyMarked : nullptr);
         else
             markFromEntries(catalogue, query);
     }
+    index.lastQuery = upperQuery;
 
     // Entries are touched only now, in one walk over the old and the new marks together
     // (both in catalogue order): an entry marked again is written once, and these loads and

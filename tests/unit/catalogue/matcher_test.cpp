@@ -243,3 +243,48 @@ TEST(Selection, SameSlotsAsTheLiteralRankingOnRandomCatalogues)
             ASSERT_EQ(fast.entries[i].flags, literal.entries[i].flags);
     }
 }
+
+TEST(Selection, TypingOnEditingAndChangingTheCatalogueRankLikeFreshPasses)
+{
+    std::mt19937 random(77);
+    const std::string alphabet = "aAbBnNoOpP .-1";
+    const auto directories = directoriesWithPriorities({1, -1});
+    for (int round = 0; round < 100; ++round) {
+        std::vector<std::string> names(1 + random() % 200);
+        for (std::string& name : names) {
+            name.resize(random() % 16);
+            for (char& c : name)
+                c = alphabet[random() % alphabet.size()];
+        }
+        Catalogue fast = catalogueOf(names);
+        std::string query;
+        for (int keystroke = 0; keystroke < 8; ++keystroke) {
+            const int action = static_cast<int>(random() % 10);
+            if (action < 6 || query.empty())
+                query += static_cast<char>(toupper(static_cast<unsigned char>(alphabet[random() % alphabet.size()])));
+            else if (action < 8)
+                query.pop_back(); // backspace
+            else if (action == 8)
+                hideEntry(fast.entries[random() % fast.entries.size()]);
+            else
+                appendEntry(fast, catalogueOf({"NoBn.a"}).entries[0]);
+            Catalogue literal = fast;
+            const std::size_t matched = matchCatalogue(fast, query, directories);
+            Reference::match(literal, query, directories);
+            std::size_t literalMatched = 0;
+            for (std::size_t i = 0; i < fast.entries.size(); ++i) {
+                ASSERT_EQ(fast.entries[i].flags, literal.entries[i].flags) << query;
+                if (literal.entries[i].flags & Matched) {
+                    ++literalMatched;
+                    ASSERT_EQ(fast.entries[i].matchScore, literal.entries[i].matchScore) << query;
+                }
+            }
+            ASSERT_EQ(matched, literalMatched) << query;
+            const auto slots = selectResults(fast, 5);
+            const auto expected = Reference::select(literal, 5);
+            ASSERT_EQ(slots.size(), expected.size()) << query;
+            for (std::size_t i = 0; i < slots.size(); ++i)
+                EXPECT_EQ(slots[i].entry - fast.entries.data(), expected[i].entry - literal.entries.data());
+        }
+    }
+}
