@@ -2,9 +2,6 @@
 # that runs from that path first.
 source "$T_LIB"
 
-# One server for all the short-lived programs of this test, so that none starts while the
-# previous one's server is shutting down.
-wineserver -p
 
 # Runs InstallTandorExe with the given arguments (Wine joins them with blanks into one
 # command line); prints its exit code.

@@ -2,9 +2,6 @@
 # listed in uninst.dir.
 source "$T_LIB"
 
-# One server for all the short-lived programs of this test, so that none starts while the
-# previous one's server is shutting down.
-wineserver -p
 
 readonly CAPTION="Stop messing with Tandor!"
 readonly FIRST_LINE="GO AWAY. You are not supposed to execute this program."
