@@ -1,5 +1,7 @@
 #include "names_file.h"
 
+#include "parallel.h"
+
 #include "catalogue/match_rules.h"
 #include "catalogue/matcher.h"
 
@@ -83,31 +85,50 @@ void indexLines(MatchIndex& index)
     index.names.append(MatchIndexPadding, '\0');
 }
 
-// Positions in index.marked of the best `limit` marks by (score descending, file order), in
-// file order. The order is total, so exactly these `limit` marks are the ones any ranking picks.
-std::vector<std::uint32_t> bestMarks(MatchIndex& index, std::size_t limit, const ScoreStore& scores)
+struct Candidate {
+    const char* name;   // NUL-terminated in its half's packed buffer
+    std::int32_t score; // final: lines belong to no directory, so no weight
+};
+
+// One part of the file, packed and matched on its own thread.
+struct FilePart {
+    MatchIndex index;
+    std::vector<Candidate> found;
+};
+
+void matchPart(FilePart& part, const std::string& upperQuery, const ScoreStore& scores)
 {
-    const std::size_t count = index.marked.size();
-    std::vector<std::int32_t> finalScores(count);
-    for (std::size_t k = 0; k < count; ++k) {
-        std::int32_t score = index.markedScores[k];
-        if (!scores.records.empty()) {
-            const char* name = index.names.data() + index.items[index.marked[k]].nameOffset;
+    indexLines(part.index);
+    markMatchingNames(part.index, upperQuery);
+    part.found.reserve(part.index.marked.size());
+    for (std::size_t k = 0; k < part.index.marked.size(); ++k) {
+        const char* name = part.index.names.data() + part.index.items[part.index.marked[k]].nameOffset;
+        std::int32_t score = part.index.markedScores[k];
+        if (!scores.records.empty())
             score += LaunchScoreFactor * storedLaunchScore(scores, name);
-        }
-        finalScores[k] = storedMatchScore(score); // lines belong to no directory: no weight
+        part.found.push_back(Candidate{name, storedMatchScore(score)});
     }
-    std::vector<std::uint32_t> order(count);
-    std::iota(order.begin(), order.end(), 0u);
-    if (limit < count) {
-        auto better = [&](std::uint32_t a, std::uint32_t b) {
-            return finalScores[a] != finalScores[b] ? finalScores[a] > finalScores[b] : a < b;
+}
+
+// The best `limit` candidates by (score descending, file order), in file order. The order is
+// total, so exactly these are the ones any ranking of the whole file shows.
+std::vector<const Candidate*> bestCandidates(const std::vector<const Candidate*>& all, std::size_t limit)
+{
+    std::vector<std::size_t> order(all.size());
+    std::iota(order.begin(), order.end(), std::size_t{0});
+    if (limit < all.size()) {
+        auto better = [&](std::size_t a, std::size_t b) {
+            return all[a]->score != all[b]->score ? all[a]->score > all[b]->score : a < b;
         };
         std::nth_element(order.begin(), order.begin() + static_cast<std::ptrdiff_t>(limit), order.end(), better);
         order.resize(limit);
         std::sort(order.begin(), order.end());
     }
-    return order;
+    std::vector<const Candidate*> chosen;
+    chosen.reserve(order.size());
+    for (std::size_t k : order)
+        chosen.push_back(all[k]);
+    return chosen;
 }
 
 } // namespace
@@ -130,21 +151,38 @@ void appendNames(const std::string& bytes, const ScoreStore& scores, Catalogue& 
 }
 
 void appendNamesRanking(std::string bytes, const std::string& upperQuery, std::size_t limit,
-                        const ScoreStore& scores, Catalogue& catalogue)
+                        const ScoreStore& scores, Catalogue& catalogue, std::size_t smallestSplit)
 {
     if (bytes.size() >= std::numeric_limits<std::uint32_t>::max()) {
         appendNames(bytes, scores, catalogue); // too big for the packed offsets
         return;
     }
-    MatchIndex index;
-    index.names = std::move(bytes);
-    indexLines(index);
-    markMatchingNames(index, upperQuery);
-    const std::vector<std::uint32_t> chosen = bestMarks(index, limit, scores);
-    catalogue.entries.reserve(catalogue.entries.size() + chosen.size());
-    for (std::uint32_t k : chosen) {
-        const char* name = index.names.data() + index.items[index.marked[k]].nameOffset;
-        addNameEntry(name, std::strlen(name), scores, catalogue);
+    // Two parts, split after a line end near the middle, are packed and matched at once.
+    FilePart parts[2];
+    std::size_t split = bytes.size();
+    if (bytes.size() >= smallestSplit) {
+        const std::size_t lineEnd = bytes.find('\n', bytes.size() / 2);
+        if (lineEnd != std::string::npos)
+            split = lineEnd + 1;
     }
+    parts[1].index.names.reserve(bytes.size() - split + MatchIndexPadding);
+    parts[1].index.names.assign(bytes, split, std::string::npos);
+    bytes.resize(split);
+    parts[0].index.names = std::move(bytes);
+    if (parts[1].index.names.empty())
+        matchPart(parts[0], upperQuery, scores);
+    else
+        runBoth([&]() { matchPart(parts[0], upperQuery, scores); },
+                [&]() { matchPart(parts[1], upperQuery, scores); });
+
+    std::vector<const Candidate*> all;
+    all.reserve(parts[0].found.size() + parts[1].found.size());
+    for (const FilePart& part : parts)
+        for (const Candidate& candidate : part.found)
+            all.push_back(&candidate);
+    const std::vector<const Candidate*> chosen = bestCandidates(all, limit);
+    catalogue.entries.reserve(catalogue.entries.size() + chosen.size());
+    for (const Candidate* candidate : chosen)
+        addNameEntry(candidate->name, std::strlen(candidate->name), scores, catalogue);
     noteCatalogueChanged(catalogue);
 }

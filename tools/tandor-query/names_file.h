@@ -18,5 +18,8 @@ void appendNames(const std::string& bytes, const ScoreStore& scores, Catalogue& 
 // file order. Ranking these is ranking the whole file: every line left out either does not
 // match or is beaten by `limit` others. So a query over a million names does not first make
 // a million entries that cannot show.
+// Files from `smallestSplit` bytes on are matched in two parts at once.
+constexpr std::size_t SmallestSplitFile = 1 << 20; // below, a second thread costs more than it saves
 void appendNamesRanking(std::string bytes, const std::string& upperQuery, std::size_t limit,
-                        const ScoreStore& scores, Catalogue& catalogue);
+                        const ScoreStore& scores, Catalogue& catalogue,
+                        std::size_t smallestSplit = SmallestSplitFile);

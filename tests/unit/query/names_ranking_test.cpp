@@ -72,9 +72,12 @@ TEST(NamesFile, TheShortcutRanksExactlyLikeTheWholeFile)
 
         Catalogue whole;
         appendNames(bytes, scores, whole);
-        Catalogue shortcut;
-        appendNamesRanking(bytes, query, limit, scores, shortcut);
-        EXPECT_LE(shortcut.entries.size(), limit);
-        ASSERT_EQ(rankingOf(shortcut, query, limit), rankingOf(whole, query, limit)) << query << " " << limit;
+        const Ranking expected = rankingOf(whole, query, limit);
+        for (std::size_t smallestSplit : {SmallestSplitFile, std::size_t{0}}) { // one part, two parts
+            Catalogue shortcut;
+            appendNamesRanking(bytes, query, limit, scores, shortcut, smallestSplit);
+            EXPECT_LE(shortcut.entries.size(), limit);
+            ASSERT_EQ(rankingOf(shortcut, query, limit), expected) << query << " " << limit << " " << smallestSplit;
+        }
     }
 }
