@@ -118,3 +118,8 @@
 #define IDS_STATUS_BOX_ALWAYS 191
 #define IDS_STATUS_BOX_NOT_AT_STARTUP 192
 #define IDS_STATUS_BOX_NEVER 193
+
+// Identifiers of the configuration sheet's pages and of the tour window, one file per window group.
+#include "resources/configuration_ids.h"
+#include "resources/directory_page_ids.h"
+#include "resources/tour_ids.h"

@@ -71,6 +71,14 @@ wait_until() {
     done
 }
 
+# Reads all of standard input, then greps it: a pipeline into a plain `grep -q` can end its writer
+# with SIGPIPE, which pipefail turns into a failure.
+input_has() {
+    local all
+    all=$(cat)
+    grep -q "$@" <<<"$all"
+}
+
 wait_for_file() {
     wait_until "${2:-30}" test -e "$1" || fail "timed out waiting for $1"
 }

@@ -53,7 +53,7 @@ scores() {
 
 expect_score() {
     local path=$1 score=$2
-    scores | tr -d '\r' | grep -qxF -e "$score $path" || {
+    scores | tr -d '\r' | input_has -xF -e "$score $path" || {
         scores >&2
         fail "scores.dat lacks '$score $path'"
     }

@@ -15,7 +15,7 @@ catalogue_has() { grep -aqF "$1" "$(catalogue_file)" 2>/dev/null; }
 # The directory index byte stored just before an entry's path in scandb.dat.
 directory_index_of() {
     local offset
-    offset=$(grep -abo -F "$1" "$(catalogue_file)" | head -n 1 | cut -d: -f1)
+    offset=$(grep -abo -F "$1" "$(catalogue_file)" | awk -F: 'NR == 1 { print $1 }')
     [ -n "$offset" ] || return 1
     od -An -td1 -j $((offset - 1)) -N1 "$(catalogue_file)" | tr -d ' '
 }

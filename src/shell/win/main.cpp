@@ -10,6 +10,7 @@
 #include "shell/command_line.h"
 #include "shell/win/app_state.h"
 #include "shell/win/main_window.h"
+#include "shell/win/tour_guide.h"
 #include "shell/win/tray.h"
 
 namespace {
@@ -91,6 +92,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int)
     initialiseSettings();
     loadOrBuildCatalogue();
     resumeChangeMonitor();
+    enterTourState(0);
     ShowWindow(app.mainWindow, SW_HIDE);
     app.taskbarCreatedMessage = RegisterWindowMessageA("TaskbarCreated");
     addTrayIcon();

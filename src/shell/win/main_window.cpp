@@ -6,9 +6,11 @@
 #include "resources/resource.h"
 #include "scanning/win/change_monitor.h"
 #include "scanning/win/scans.h"
+#include "settings/win/configuration_sheet.h"
 #include "shell/win/about_box.h"
 #include "shell/win/app_state.h"
 #include "shell/win/help.h"
+#include "shell/win/tour_guide.h"
 #include "shell/win/tray.h"
 
 namespace {
@@ -147,16 +149,6 @@ void openLauncherOnHotkey()
     openLauncherWindow(app.mainWindow);
     if (!pendingRescans.empty())
         runDeferredRescans();
-}
-
-void openConfiguration()
-{
-    // The configuration sheet is not part of this build yet; its requests are accepted and dropped.
-}
-
-void enterTourState(int)
-{
-    // The tour guide is not part of this build yet.
 }
 
 LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)

@@ -1,0 +1,2 @@
+// Identifiers of the configuration windows; included by resource.h.
+#pragma once

@@ -1,0 +1,2 @@
+// Identifiers of the directories and scan definitions windows; included by resource.h.
+#pragma once

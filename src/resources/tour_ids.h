@@ -1,0 +1,2 @@
+// Identifiers of the tour windows; included by resource.h.
+#pragma once
