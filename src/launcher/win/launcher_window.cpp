@@ -17,6 +17,7 @@
 #include "shell/ascii.h"
 #include "shell/win/app_state.h"
 #include "shell/win/help.h"
+#include "shell/win/tour_guide.h"
 
 #include <commctrl.h>
 #include <shellapi.h>
@@ -116,7 +117,7 @@ void launchSelected(HWND window)
             continue;
         recordLaunch(*entry);
         ShellExecuteA(nullptr, nullptr, entry->path.c_str(), nullptr, nullptr, SW_RESTORE);
-        // The tour guide would hear of the launch here.
+        tourEvent(EntryLaunched);
     }
 }
 
@@ -204,8 +205,9 @@ BOOL onInitDialog(HWND window, HWND, LPARAM)
     SetForegroundWindow(window);
     ShowWindow(window, SW_RESTORE);
     UpdateWindow(window);
-    // The tour guide would hear that the window is shown here.
-    startRetryTimer(window);
+    tourEvent(LauncherShown);
+    if (!suppressTextMarking)
+        startRetryTimer(window);
     return FALSE; // the focus is set already
 }
 
@@ -222,6 +224,7 @@ void onQueryChanged(HWND window)
     showHint(window, false);
     startRetryTimer(window);
     refresh(window, upperCasedAscii(text));
+    tourEvent(QueryChanged);
 }
 
 void onCommand(HWND window, int id, HWND, UINT notification)
@@ -257,6 +260,8 @@ void onTimer(HWND window, UINT id)
     if (id != RetryTimerId)
         return;
     KillTimer(window, RetryTimerId);
+    if (suppressTextMarking)
+        return;
     // Marking the whole query lets the next key typed replace it.
     PostMessageA(queryEdit(window), EM_SETSEL, 0, -1);
 }

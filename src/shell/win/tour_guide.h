@@ -1,11 +1,7 @@
 // The tour guide: a small scripted window that introduces a new user.
 #pragma once
 
-enum TourEventCode {
-    LauncherShown = 1,
-    QueryChanged = 2,
-    EntryLaunched = 3,
-};
+#include "shell/tour_script.h" // the event codes LauncherShown, QueryChanged, EntryLaunched
 
 // While set, the launcher window neither starts its retry timer nor marks the typed text.
 extern bool suppressTextMarking;

@@ -1,0 +1,52 @@
+#include "shell/tour_text.h"
+
+namespace {
+
+constexpr std::int32_t ShiftBit = 0x100;
+constexpr std::int32_t CtrlBit = 0x200;
+constexpr std::int32_t AltBit = 0x400;
+constexpr std::int32_t WindowsBit = 0x800;
+
+void appendBounded(std::string& target, const std::string& piece, std::size_t limit)
+{
+    if (target.size() >= limit)
+        return;
+    target.append(piece, 0, limit - target.size());
+}
+
+} // namespace
+
+std::string buildHotkeyName(std::int32_t hotkey, const ModifierWords& words, const std::string& keyName)
+{
+    std::string name;
+    if (hotkey & CtrlBit)
+        appendBounded(name, words.ctrl, HotkeyNameLimit);
+    if (hotkey & AltBit)
+        appendBounded(name, words.alt, HotkeyNameLimit);
+    if (hotkey & ShiftBit)
+        appendBounded(name, words.shift, HotkeyNameLimit);
+    if (hotkey & WindowsBit)
+        appendBounded(name, words.windows, HotkeyNameLimit);
+    appendBounded(name, keyName.substr(0, KeyNameLimit), HotkeyNameLimit);
+    return name;
+}
+
+std::string expandTourText(const std::string& text, const std::string& hotkeyName)
+{
+    std::string out;
+    for (std::size_t at = 0; at < text.size() && out.size() < TourTextLimit; ++at) {
+        const char c = text[at];
+        if (c != '%') {
+            out += c;
+            continue;
+        }
+        if (at + 1 >= text.size())
+            break; // a lone '%' at the end is dropped
+        const char next = text[++at];
+        if (next == 'h' || next == 'H')
+            appendBounded(out, hotkeyName, TourTextLimit);
+        else if (next == '%')
+            out += '%';
+    }
+    return out;
+}
