@@ -132,7 +132,7 @@ std::vector<TourState> makeScript()
     script[TextMarkingState] = Row(TextMarking)
                                    .flags(OnlyIfOpenFlag | SlideBesideLauncherFlag)
                                    .first(AnythingElse, goTo(DetailsState))
-                                   .third(TakeAHike, endTour);
+                                   .second(TakeAHike, endTour);
     script[DetailsState] = Row(Details)
                                .flags(OnlyIfOpenFlag | FocusTourFlag)
                                .first(AnythingElse, goTo(ReadyState))

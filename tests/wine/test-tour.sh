@@ -6,18 +6,24 @@ tour_title="Tandor Tour Guide"
 apps=$T_WORK/apps
 rm -rf "$apps"
 mkdir -p "$apps"
+marker=$T_WORK/marker.txt
+rm -f "$marker"
 echo notes >"$apps/Nothing Special.txt"
+# A launch is proved by the marker that this batch file writes, reached through a shortcut.
+printf '@echo off\r\necho launched> "%s"\r\n' "$(win_path "$marker")" >"$apps/marker.bat"
+driver make-shortcut "$(win_path "$apps")\\Marker Maker.lnk" "$(win_path "$apps")\\marker.bat" ||
+    fail "cannot make the shortcut"
 
 settings_with_first_timer() {
     write_settings <<SETTINGS
 [ScanDef]
-0="Documents","*.txt","",0
+0="Documents","*.txt;*\\marker.bat","",0
 [Directories]
 "$(win_path "$apps")\\"=0,1,0,"Apps"
 [Global]
 GlobalScanFlags=9
 NextScanID=1
-Retry=0
+Retry=5
 $1
 SETTINGS
 }
@@ -36,6 +42,10 @@ expect_tour_text() {
         tour_text >&2 || true
         fail "the tour does not say '$wanted'"
     }
+}
+
+query_marked() {
+    driver query-selection | input_has -xF "0 3"
 }
 
 open_launcher() {
@@ -77,6 +87,26 @@ driver type not
 driver launcher-wait-rows 10000 "Nothing Special" || fail "typing did not reach the launcher window"
 expect_tour_text "Look at this list of entries here."
 screenshot "$T_WORK/tour-list.png"
+
+step "while the tour explains the list, the typed text stays unmarked"
+sleep 2 # four retry periods
+driver query-selection | input_has -xF "3 3" || fail "the text was marked: $(driver query-selection)"
+
+step "a launch moves the tour on"
+driver keys back back back
+driver type mm
+driver launcher-wait-rows 10000 "Marker Maker" || fail "no Marker Maker row"
+driver keys return
+driver launcher-wait-gone 20000 || fail "the launcher window stayed open after the launch"
+wait_for_file "$marker"
+expect_tour_text "Nice going! Try again"
+
+step "the next opening explains the marking, and the text is marked again"
+open_launcher
+expect_tour_text "Now type something, then wait a few seconds."
+driver type not
+wait_until 10 query_marked || fail "the text was not marked: $(driver query-selection)"
+screenshot "$T_WORK/tour-marking.png"
 driver keys escape
 driver launcher-wait-gone 20000 || fail "the launcher window stayed open"
 
