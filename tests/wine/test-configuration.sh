@@ -10,6 +10,9 @@ IDNO=7
 SB_THUMBPOSITION=4
 SB_LINELEFT=0
 SB_LINERIGHT=1
+HKM_SETHOTKEY=1025
+PSBTN_APPLY_ID=$((0x3021))
+startup_link="$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/StartUp/Tandor.lnk"
 
 mkdir -p "$T_WORK/docs"
 for name in alpha beta gamma; do echo "$name" >"$T_WORK/docs/$name.txt"; done
@@ -47,6 +50,11 @@ show_page() {
 
 setting() {
     tr -d '\r' <"$(data_dir)/Settings.ini" | grep "^$1=" | cut -d= -f2
+}
+
+# After Apply the changes are saved: Cancel would undo nothing, so OK reads "Close".
+ok_button_says_close() {
+    [ "$(driver window-text '#32770' "$SHEET" $IDOK)" = Close ]
 }
 
 no_rescan_question() {
@@ -115,6 +123,30 @@ driver window-text '#32770' Tandor 65535 | input_has "recommended that you resca
 driver press-button '#32770' Tandor $IDNO
 driver wait-window-gone '#32770' Tandor 20000 || fail "the question stayed"
 [ "$(setting ShowExt)" = 1 ] || fail "ShowExt not saved"
+
+step "Apply turns OK into Close; a new hotkey, an empty retry box and start with Windows are saved"
+open_sheet
+show_page 2
+ctrl_alt_y=$((0x659))
+driver child-send '#32770' "$SHEET" 1010 $HKM_SETHOTKEY $ctrl_alt_y >/dev/null
+driver child-set-text '#32770' "$SHEET" 1024 ""
+driver child-click '#32770' "$SHEET" 1012
+driver press-button '#32770' "$SHEET" $PSBTN_APPLY_ID
+wait_until 10 ok_button_says_close || fail "OK did not become Close"
+wait_until 10 test "$(setting Retry)" = 0 || fail "an empty retry box saved $(setting Retry)"
+[ "$(setting Hotkey)" = $ctrl_alt_y ] || fail "Hotkey saved as $(setting Hotkey)"
+wait_for_file "$startup_link" 10
+close_sheet_with $IDOK
+if driver try-register-hotkey $ctrl_alt_y; then fail "the new hotkey is not registered"; fi
+driver try-register-hotkey 0x658 || fail "the old hotkey is still held"
+
+step "unchecking start with Windows deletes the shortcut"
+open_sheet
+show_page 2
+driver child-checked '#32770' "$SHEET" 1012 || fail "start with Windows not shown checked"
+driver child-click '#32770' "$SHEET" 1012
+close_sheet_with $IDOK
+wait_until 10 test ! -e "$startup_link" || fail "the start-up shortcut is still there"
 
 step "toggling extensions twice asks nothing"
 open_sheet

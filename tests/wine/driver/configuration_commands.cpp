@@ -136,6 +136,31 @@ int childScrollPosition(const Arguments& a)
     return Success;
 }
 
+int childSetText(const Arguments& a)
+{
+    if (a.size() < 4)
+        return UsageError;
+    HWND child = waitChild(a);
+    if (child == nullptr)
+        return Failure;
+    sendTo(child, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(a[3].c_str()));
+    return Success;
+}
+
+// Sends a message with number arguments to a control and prints the result.
+int childSend(const Arguments& a)
+{
+    if (a.size() < 4)
+        return UsageError;
+    HWND child = waitChild(a);
+    if (child == nullptr)
+        return Failure;
+    const WPARAM wParam = a.size() > 4 ? static_cast<WPARAM>(toInt(a[4])) : 0;
+    const LPARAM lParam = a.size() > 5 ? static_cast<LPARAM>(toInt(a[5])) : 0;
+    std::printf("%ld\n", static_cast<long>(sendTo(child, static_cast<UINT>(toInt(a[3])), wParam, lParam)));
+    return Success;
+}
+
 // Posts several messages in one go, so that they wait in the queue together.
 int postMessages(const Arguments& a)
 {
@@ -160,6 +185,8 @@ const Registration registrations[] = {
     {"child-select", "CLASS TITLE CONTROL_ID INDEX", childSelect},
     {"child-selection", "CLASS TITLE CONTROL_ID", childSelection},
     {"child-scroll", "CLASS TITLE CONTROL_ID CODE [POSITION]", childScroll},
+    {"child-set-text", "CLASS TITLE CONTROL_ID TEXT", childSetText},
+    {"child-send", "CLASS TITLE CONTROL_ID MESSAGE [WPARAM [LPARAM]]  (prints the result)", childSend},
     {"child-scroll-position", "CLASS TITLE CONTROL_ID", childScrollPosition},
 };
 
