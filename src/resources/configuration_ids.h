@@ -6,9 +6,6 @@
 #define IDD_LIVE_PREVIEW 138
 #define IDD_WELCOME_PAGE 139
 #define IDD_SCAN_OPTIONS_PAGE 141
-// Plain pages that stand in for the Directories and Scan definitions pages in builds without them
-#define IDD_STANDIN_DIRECTORIES_PAGE 1131
-#define IDD_STANDIN_SCAN_DEFINITIONS_PAGE 1135
 
 // Welcome page
 #define IDC_WELCOME_HOW_TO_CONFIGURE 1037

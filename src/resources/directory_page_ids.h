@@ -1,2 +1,36 @@
 // Identifiers of the directories and scan definitions windows; included by resource.h.
 #pragma once
+
+// Dialog templates
+#define IDD_DIRECTORIES_PAGE 131
+#define IDD_DIRECTORY_EDITOR 132
+#define IDD_SCAN_DEFINITIONS_PAGE 135
+#define IDD_DIRECTORY_WARNING 145
+
+// Directories page
+#define IDC_DIRECTORIES_LIST 1003
+#define IDC_DIRECTORIES_ADD 1004
+#define IDC_DIRECTORIES_DELETE 1005
+#define IDC_DIRECTORIES_MODIFY 1006
+
+// Directory editor
+#define IDC_EDITOR_PATH 1005
+#define IDC_EDITOR_BROWSE 1006
+#define IDC_EDITOR_RECURSIVE 1007
+#define IDC_EDITOR_IGNORE_HIDDEN 1008
+#define IDC_EDITOR_DEFINITION 1017
+#define IDC_EDITOR_NAME 1025
+#define IDC_EDITOR_PRIORITY 1032
+
+// Scan definitions page
+#define IDC_DEFINITIONS_ADD 1004
+#define IDC_DEFINITIONS_DELETE 1005
+#define IDC_DEFINITIONS_LIST 1012
+#define IDC_DEFINITIONS_FOLDER_NAMES 1013
+#define IDC_DEFINITIONS_INCLUDE 1016
+#define IDC_DEFINITIONS_EXCLUDE 1017
+#define IDC_DEFINITIONS_NAME 1025
+
+// Warning about network and removable directories
+#define IDC_WARNING_TEXT 1045
+#define IDC_WARNING_NEVER_AGAIN 2

@@ -16,24 +16,18 @@ ConfigurationSession configuration;
 
 namespace {
 
-// The Directories and Scan definitions pages' templates.
-constexpr int DirectoriesPageTemplate = 131;
-constexpr int ScanDefinitionsPageTemplate = 135;
-
 struct PageDescription {
     int templateId;
-    int standInTemplateId; // used only when a build lacks the page's own template
     UINT titleStringId;
     DLGPROC procedure;
 };
 
 const PageDescription SheetPages[] = {
-    {IDD_WELCOME_PAGE, IDD_WELCOME_PAGE, IDS_PAGE_HELP, WelcomePageProc},
-    {DirectoriesPageTemplate, IDD_STANDIN_DIRECTORIES_PAGE, IDS_PAGE_DIRECTORIES, DirectoriesPageProc},
-    {IDD_USER_INTERFACE_PAGE, IDD_USER_INTERFACE_PAGE, IDS_PAGE_USER_INTERFACE, UserInterfacePageProc},
-    {ScanDefinitionsPageTemplate, IDD_STANDIN_SCAN_DEFINITIONS_PAGE, IDS_PAGE_SCAN_DEFINITIONS,
-     ScanDefinitionsPageProc},
-    {IDD_SCAN_OPTIONS_PAGE, IDD_SCAN_OPTIONS_PAGE, IDS_PAGE_SCAN_OPTIONS, ScanOptionsPageProc},
+    {IDD_WELCOME_PAGE, IDS_PAGE_HELP, WelcomePageProc},
+    {IDD_DIRECTORIES_PAGE, IDS_PAGE_DIRECTORIES, DirectoriesPageProc},
+    {IDD_USER_INTERFACE_PAGE, IDS_PAGE_USER_INTERFACE, UserInterfacePageProc},
+    {IDD_SCAN_DEFINITIONS_PAGE, IDS_PAGE_SCAN_DEFINITIONS, ScanDefinitionsPageProc},
+    {IDD_SCAN_OPTIONS_PAGE, IDS_PAGE_SCAN_OPTIONS, ScanOptionsPageProc},
 };
 constexpr int PageCount = sizeof SheetPages / sizeof SheetPages[0];
 
@@ -45,12 +39,6 @@ const char* const QuestionsPage = "faq-fr.html";
 std::string pageTitles[PageCount];
 std::string sheetCaption;
 
-int templateOf(const PageDescription& page)
-{
-    const bool present = FindResourceA(app.appInstance, MAKEINTRESOURCEA(page.templateId), RT_DIALOG) != nullptr;
-    return present ? page.templateId : page.standInTemplateId;
-}
-
 void describePages(PROPSHEETPAGEA (&pages)[PageCount])
 {
     for (int i = 0; i < PageCount; ++i) {
@@ -59,7 +47,7 @@ void describePages(PROPSHEETPAGEA (&pages)[PageCount])
         page.dwSize = sizeof page;
         page.dwFlags = PSP_USETITLE | PSP_HASHELP;
         page.hInstance = app.appInstance;
-        page.pszTemplate = MAKEINTRESOURCEA(templateOf(SheetPages[i]));
+        page.pszTemplate = MAKEINTRESOURCEA(SheetPages[i].templateId);
         page.pszTitle = loadTextInto(SheetPages[i].titleStringId, pageTitles[i]);
         page.pfnDlgProc = SheetPages[i].procedure;
     }

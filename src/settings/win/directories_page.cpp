@@ -1,0 +1,215 @@
+// The Directories page: the working copy of the scanned directories in a list, with Add, Delete and Modify.
+#include <windows.h>
+#include <windowsx.h>
+#include <commctrl.h>
+
+#include <vector>
+
+#include "resources/resource.h"
+#include "scanning/win/change_monitor.h"
+#include "settings/definition_edits.h"
+#include "settings/directory_edits.h"
+#include "settings/win/configuration_sheet.h"
+#include "settings/win/directory_editor.h"
+#include "settings/win/settings_store.h"
+#include "settings/win/window_alpha.h"
+#include "shell/win/app_state.h"
+#include "shell/win/help.h"
+
+namespace {
+
+struct DirectoryColumn {
+    int width;
+    UINT headerStringId;
+};
+
+const DirectoryColumn DirectoryColumns[] = {
+    {100, IDS_COLUMN_NAME},
+    {70, IDS_COLUMN_RECURSIVE},
+    {140, IDS_COLUMN_DEFINITION},
+    {300, IDS_COLUMN_DIRECTORY},
+};
+
+const char* const DirectoriesHelpPage = "config1.html";
+const BYTE DimmedSheetAlpha = 128;
+const BYTE OpaqueSheetAlpha = 255;
+
+HWND directoryList(HWND page)
+{
+    return GetDlgItem(page, IDC_DIRECTORIES_LIST);
+}
+
+void insertColumns(HWND list)
+{
+    int index = 0;
+    for (const DirectoryColumn& column : DirectoryColumns) {
+        LVCOLUMNA header = {};
+        header.mask = LVCF_FMT | LVCF_WIDTH | LVCF_TEXT;
+        header.fmt = LVCFMT_LEFT;
+        header.cx = column.width;
+        header.pszText = const_cast<char*>(loadText(column.headerStringId));
+        ListView_InsertColumn(list, index++, &header);
+    }
+}
+
+// Rows refer to their position in the working copy, which stays right because the list is rebuilt
+// after every change of the copy.
+void fillList(HWND page)
+{
+    HWND list = directoryList(page);
+    ListView_DeleteAllItems(list);
+    std::string yes;
+    std::string no;
+    loadTextInto(IDS_YES, yes);
+    loadTextInto(IDS_NO, no);
+    int row = 0;
+    for (const ScanDirectory& directory : configuration.editDirectories) {
+        const auto cells = directoryRowCells(directory, settings.definitions, yes, no);
+        LVITEMA item = {};
+        item.mask = LVIF_TEXT | LVIF_PARAM;
+        item.iItem = row;
+        item.lParam = row;
+        item.pszText = const_cast<char*>(cells[0].c_str());
+        ListView_InsertItem(list, &item);
+        for (int column = 1; column < static_cast<int>(cells.size()); ++column)
+            ListView_SetItemText(list, row, column, const_cast<char*>(cells[column].c_str()));
+        ++row;
+    }
+}
+
+std::vector<int> selectedRows(HWND list)
+{
+    std::vector<int> rows;
+    for (int row = ListView_GetNextItem(list, -1, LVNI_SELECTED); row != -1;
+         row = ListView_GetNextItem(list, row, LVNI_SELECTED))
+        rows.push_back(row);
+    return rows;
+}
+
+void markChanged(HWND page)
+{
+    fillList(page);
+    PostMessageA(GetParent(page), PSM_CHANGED, reinterpret_cast<WPARAM>(page), 0);
+    configuration.changedSinceOpen = 1;
+}
+
+void dimSheet(HWND sheet)
+{
+    setWindowAlpha(sheet, DimmedSheetAlpha);
+}
+
+void undimSheet(HWND sheet)
+{
+    setWindowAlpha(sheet, OpaqueSheetAlpha);
+}
+
+void onAdd(HWND page)
+{
+    HWND sheet = GetParent(page);
+    addScanDirectory(configuration.editDirectories, "", 0);
+    dimSheet(sheet);
+    EnableWindow(sheet, FALSE);
+    // The element's address is stable while the editor runs: nothing else changes the list meanwhile.
+    if (editDirectory(page, configuration.editDirectories.back()) == IDOK) {
+        markChanged(page);
+    } else {
+        configuration.editDirectories.pop_back();
+        fillList(page);
+    }
+    undimSheet(sheet);
+    EnableWindow(sheet, TRUE);
+    BringWindowToTop(sheet);
+}
+
+void onDelete(HWND page)
+{
+    removeDirectoriesAt(configuration.editDirectories, selectedRows(directoryList(page)));
+    markChanged(page);
+}
+
+void onModify(HWND page)
+{
+    const std::vector<int> rows = selectedRows(directoryList(page));
+    if (rows.empty() || static_cast<std::size_t>(rows.front()) >= configuration.editDirectories.size())
+        return;
+    HWND sheet = GetParent(page);
+    dimSheet(sheet);
+    if (editDirectory(page, configuration.editDirectories[rows.front()]) == IDOK)
+        markChanged(page);
+    undimSheet(sheet);
+}
+
+BOOL onInitDialog(HWND page, HWND, LPARAM)
+{
+    configuration.sheetWindow = GetParent(page);
+    HWND list = directoryList(page);
+    insertColumns(list);
+    fillList(page);
+    return TRUE;
+}
+
+void onDestroy(HWND)
+{
+    configuration.sheetWindow = nullptr;
+}
+
+void onCommand(HWND page, int id, HWND, UINT notification)
+{
+    if (notification != BN_CLICKED)
+        return;
+    switch (id) {
+    case IDC_DIRECTORIES_ADD:
+        onAdd(page);
+        break;
+    case IDC_DIRECTORIES_DELETE:
+        onDelete(page);
+        break;
+    case IDC_DIRECTORIES_MODIFY:
+        onModify(page);
+        break;
+    }
+}
+
+void onApply()
+{
+    {
+        // The change monitor thread reads the list while arming its watches.
+        DirectoryListLock lock;
+        commitWorkingCopy(settings.directories, configuration.editDirectories, configuration.changedSinceOpen,
+                          configuration.rescanRecommended);
+    }
+    saveSettings();
+}
+
+INT_PTR onNotify(HWND page, const NMHDR* header)
+{
+    switch (header->code) {
+    case PSN_APPLY:
+        onApply();
+        SetWindowLongPtrA(page, DWLP_MSGRESULT, PSNRET_NOERROR);
+        return TRUE;
+    case PSN_HELP:
+        openHelp(DirectoriesHelpPage);
+        return TRUE;
+    }
+    return FALSE;
+}
+
+} // namespace
+
+INT_PTR CALLBACK DirectoriesPageProc(HWND page, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_INITDIALOG:
+        return HANDLE_WM_INITDIALOG(page, wParam, lParam, onInitDialog);
+    case WM_DESTROY:
+        onDestroy(page);
+        return FALSE;
+    case WM_COMMAND:
+        HANDLE_WM_COMMAND(page, wParam, lParam, onCommand);
+        return TRUE;
+    case WM_NOTIFY:
+        return onNotify(page, reinterpret_cast<const NMHDR*>(lParam));
+    }
+    return FALSE;
+}

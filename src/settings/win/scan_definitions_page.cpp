@@ -1,0 +1,244 @@
+// The Scan definitions page: names, patterns and the folder-names option of the working copy's definitions.
+#include <windows.h>
+#include <windowsx.h>
+#include <commctrl.h>
+
+#include <string>
+
+#include "resources/resource.h"
+#include "settings/definition_edits.h"
+#include "settings/directory_edits.h"
+#include "settings/win/configuration_sheet.h"
+#include "settings/win/settings_store.h"
+#include "settings/win/window_alpha.h"
+#include "shell/win/app_state.h"
+#include "shell/win/help.h"
+
+namespace {
+
+const char* const DefinitionsHelpPage = "config3.html";
+const BYTE DimmedSheetAlpha = 128;
+const BYTE OpaqueSheetAlpha = 255;
+
+// Set while the page writes a definition into its boxes, so that the EN_CHANGE this causes is
+// not taken for a user's edit.
+int loadingDefinition = 1;
+
+HWND definitionList(HWND page)
+{
+    return GetDlgItem(page, IDC_DEFINITIONS_LIST);
+}
+
+std::string controlText(HWND page, int controlId)
+{
+    char text[MaxEditText + 1] = "";
+    GetDlgItemTextA(page, controlId, text, sizeof text);
+    return text;
+}
+
+ScanDefinition* currentDefinition()
+{
+    const int index = configuration.currentDefinition;
+    if (index < 0 || static_cast<std::size_t>(index) >= configuration.editDefinitions.size())
+        return nullptr;
+    return &configuration.editDefinitions[index];
+}
+
+void showDefinition(HWND page, int item)
+{
+    const auto id = static_cast<std::int32_t>(ComboBox_GetItemData(definitionList(page), item));
+    configuration.currentDefinition = item < 0 ? -1 : indexOfDefinition(configuration.editDefinitions, id);
+    const ScanDefinition* definition = currentDefinition();
+    if (definition == nullptr)
+        return;
+    loadingDefinition = 1;
+    SetDlgItemTextA(page, IDC_DEFINITIONS_INCLUDE, definition->include.c_str());
+    SetDlgItemTextA(page, IDC_DEFINITIONS_EXCLUDE, definition->exclude.c_str());
+    SetDlgItemTextA(page, IDC_DEFINITIONS_NAME, definition->name.c_str());
+    PostMessageA(GetDlgItem(page, IDC_DEFINITIONS_FOLDER_NAMES), BM_SETCHECK,
+                 addsFolderNames(*definition) ? BST_CHECKED : BST_UNCHECKED, 0);
+    loadingDefinition = 0;
+}
+
+// The last definition can never be deleted.
+void updateDeleteButton(HWND page)
+{
+    EnableWindow(GetDlgItem(page, IDC_DEFINITIONS_DELETE), configuration.editDefinitions.size() > 1);
+}
+
+void markChanged(HWND page, bool catalogueStale)
+{
+    PostMessageA(GetParent(page), PSM_CHANGED, reinterpret_cast<WPARAM>(page), 0);
+    if (catalogueStale)
+        configuration.changedSinceOpen = 1;
+}
+
+BOOL onInitDialog(HWND page, HWND, LPARAM)
+{
+    loadingDefinition = 1;
+    HWND list = definitionList(page);
+    for (const ScanDefinition& definition : configuration.editDefinitions) {
+        const int item = ComboBox_AddString(list, definition.name.c_str());
+        ComboBox_SetItemData(list, item, definition.id);
+    }
+    showDefinition(page, 0);
+    PostMessageA(list, CB_SETCURSEL, 0, 0);
+    updateDeleteButton(page);
+    loadingDefinition = 0;
+    return TRUE;
+}
+
+void onAdd(HWND page)
+{
+    std::string name;
+    loadTextInto(IDS_NEW_DEFINITION, name);
+    const std::int32_t id = addScanDefinition(configuration.editDefinitions, settings.global.NextScanID, name, "*", "", 0);
+    HWND list = definitionList(page);
+    const int item = ComboBox_AddString(list, name.c_str());
+    ComboBox_SetItemData(list, item, id);
+    ComboBox_SetCurSel(list, item);
+    showDefinition(page, item);
+    updateDeleteButton(page);
+}
+
+void refuseDeletion(HWND page)
+{
+    HWND sheet = GetParent(page);
+    setWindowAlpha(sheet, DimmedSheetAlpha);
+    EnableWindow(sheet, FALSE);
+    std::string text;
+    loadTextInto(IDS_DEFINITION_IN_USE, text);
+    MessageBoxA(page, text.c_str(), loadText(IDS_CANNOT_DELETE), MB_OK | MB_ICONINFORMATION);
+    setWindowAlpha(sheet, OpaqueSheetAlpha);
+    EnableWindow(sheet, TRUE);
+    BringWindowToTop(sheet);
+}
+
+void onDelete(HWND page)
+{
+    switch (decideDefinitionDeletion(configuration.editDefinitions, configuration.currentDefinition,
+                                     configuration.editDirectories)) {
+    case DefinitionDeletion::Impossible:
+        return;
+    case DefinitionDeletion::InUse:
+        refuseDeletion(page);
+        return;
+    case DefinitionDeletion::Allowed:
+        break;
+    }
+    HWND list = definitionList(page);
+    const int deletedItem = ComboBox_GetCurSel(list);
+    configuration.editDefinitions.erase(configuration.editDefinitions.begin() + configuration.currentDefinition);
+    configuration.currentDefinition = -1;
+    if (deletedItem != CB_ERR)
+        ComboBox_DeleteString(list, deletedItem);
+    const int item = itemAfterDeletion(deletedItem, ComboBox_GetCount(list));
+    ComboBox_SetCurSel(list, item);
+    showDefinition(page, item);
+    updateDeleteButton(page);
+}
+
+void onFolderNamesClicked(HWND page)
+{
+    ScanDefinition* definition = currentDefinition();
+    if (definition == nullptr)
+        return;
+    if (IsDlgButtonChecked(page, IDC_DEFINITIONS_FOLDER_NAMES) == BST_CHECKED)
+        definition->flags |= AddFolderNames;
+    else
+        definition->flags &= ~AddFolderNames;
+    markChanged(page, true);
+}
+
+// The list box does not re-sort an item put at a given position; the name order comes back the
+// next time the page is made.
+void renameSelectedItem(HWND page, const ScanDefinition& definition)
+{
+    HWND list = definitionList(page);
+    const int item = ComboBox_GetCurSel(list);
+    if (item == CB_ERR)
+        return;
+    ComboBox_InsertString(list, item, definition.name.c_str());
+    ComboBox_DeleteString(list, item + 1);
+    ComboBox_SetCurSel(list, item);
+    ComboBox_SetItemData(list, item, definition.id);
+}
+
+void onTextChanged(HWND page, int controlId)
+{
+    ScanDefinition* definition = currentDefinition();
+    if (definition == nullptr || loadingDefinition)
+        return;
+    applyDefinitionTexts(*definition, controlText(page, IDC_DEFINITIONS_NAME),
+                         controlText(page, IDC_DEFINITIONS_INCLUDE), controlText(page, IDC_DEFINITIONS_EXCLUDE));
+    const DefinitionField field = controlId == IDC_DEFINITIONS_NAME      ? DefinitionField::Name
+                                  : controlId == IDC_DEFINITIONS_INCLUDE ? DefinitionField::Include
+                                                                         : DefinitionField::Exclude;
+    markChanged(page, editMakesCatalogueStale(field));
+    renameSelectedItem(page, *definition);
+}
+
+void onCommand(HWND page, int id, HWND, UINT notification)
+{
+    switch (id) {
+    case IDC_DEFINITIONS_ADD:
+        if (notification == BN_CLICKED)
+            onAdd(page);
+        break;
+    case IDC_DEFINITIONS_DELETE:
+        if (notification == BN_CLICKED)
+            onDelete(page);
+        break;
+    case IDC_DEFINITIONS_FOLDER_NAMES:
+        if (notification == BN_CLICKED)
+            onFolderNamesClicked(page);
+        break;
+    case IDC_DEFINITIONS_LIST:
+        if (notification == CBN_SELENDOK)
+            showDefinition(page, ComboBox_GetCurSel(definitionList(page)));
+        break;
+    case IDC_DEFINITIONS_NAME:
+    case IDC_DEFINITIONS_INCLUDE:
+    case IDC_DEFINITIONS_EXCLUDE:
+        if (notification == EN_CHANGE)
+            onTextChanged(page, id);
+        break;
+    }
+}
+
+void onApply()
+{
+    commitWorkingCopy(settings.definitions, configuration.editDefinitions, configuration.changedSinceOpen,
+                      configuration.rescanRecommended);
+    saveSettings();
+}
+
+INT_PTR onNotify(HWND page, const NMHDR* header)
+{
+    switch (header->code) {
+    case PSN_APPLY:
+        onApply();
+        SetWindowLongPtrA(page, DWLP_MSGRESULT, PSNRET_NOERROR);
+        return TRUE;
+    case PSN_HELP:
+        openHelp(DefinitionsHelpPage);
+        return TRUE;
+    }
+    return FALSE;
+}
+
+} // namespace
+
+INT_PTR CALLBACK ScanDefinitionsPageProc(HWND page, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_INITDIALOG:
+        return HANDLE_WM_INITDIALOG(page, wParam, lParam, onInitDialog);
+    case WM_COMMAND:
+        HANDLE_WM_COMMAND(page, wParam, lParam, onCommand);
+        return TRUE;
+    case WM_NOTIFY:
+        return onNotify(page, reinterpret_cast<const NMHDR*>(lParam));
+    }
+    return FALSE;
+}
