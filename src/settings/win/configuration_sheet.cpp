@@ -122,10 +122,23 @@ void finishSession()
 
 HFONT welcomeTextFont = nullptr; // the static's own font, given back when the page goes
 
+// The sheet has no owner to stand over, so it opens in the middle of the work area.
+void centreOnScreen(HWND window)
+{
+    RECT frame;
+    RECT work;
+    GetWindowRect(window, &frame);
+    SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+    const int x = work.left + ((work.right - work.left) - (frame.right - frame.left)) / 2;
+    const int y = work.top + ((work.bottom - work.top) - (frame.bottom - frame.top)) / 2;
+    SetWindowPos(window, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
 BOOL onWelcomeInit(HWND page)
 {
     welcomeTextFont = makeBold(GetDlgItem(page, IDC_WELCOME_TEXT));
     configuration.sheetWindow = GetParent(page);
+    centreOnScreen(configuration.sheetWindow);
     return FALSE;
 }
 
