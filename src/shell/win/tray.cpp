@@ -2,6 +2,8 @@
 
 #include <shellapi.h>
 
+#include <string>
+
 #include "resources/resource.h"
 #include "shell/bounded_text.h"
 #include "shell/hotkey.h"
@@ -56,12 +58,14 @@ void holdIcon(HICON icon)
 
 void modifyTrayIcon(int iconId, UINT tooltipStringId, const char* detailText)
 {
+    // The detail may itself live in loadText's shared buffer, which the state's text overwrites.
+    const std::string detail = detailText != nullptr ? detailText : "";
     NOTIFYICONDATAA record = trayRecord(NIF_ICON | NIF_TIP);
     record.hIcon = loadSmallIcon(iconId);
     BoundedText tooltip(record.szTip, sizeof record.szTip);
     tooltip.append(loadText(tooltipStringId));
     if (detailText != nullptr)
-        tooltip.append(": ").append(detailText);
+        tooltip.append(": ").append(detail.c_str());
     Shell_NotifyIconA(NIM_MODIFY, &record);
     holdIcon(record.hIcon);
 }
