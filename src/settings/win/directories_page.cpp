@@ -5,6 +5,7 @@
 
 #include <vector>
 
+#include "catalogue/directory_moves.h"
 #include "resources/resource.h"
 #include "scanning/win/change_monitor.h"
 #include "settings/definition_edits.h"
@@ -172,12 +173,15 @@ void onCommand(HWND page, int id, HWND, UINT notification)
 
 void onApply()
 {
+    const std::vector<ScanDirectory> before = settings.directories;
     {
         // The change monitor thread reads the list while arming its watches.
         DirectoryListLock lock;
         commitWorkingCopy(settings.directories, configuration.editDirectories, configuration.changedSinceOpen,
                           configuration.rescanRecommended);
     }
+    // The catalogue stays consistent with the new list even when the offered rescan is declined.
+    followDirectoryList(catalogue, before, settings.directories);
     saveSettings();
 }
 
