@@ -10,6 +10,7 @@
 #include "settings/win/sheet_page.h"
 #include "shell/win/app_state.h"
 #include "shell/win/help.h"
+#include "shell/win/main_window.h"
 #include "shell/win/tray.h"
 
 ConfigurationSession configuration;
@@ -190,6 +191,11 @@ void openConfiguration()
     }
     if (trayState != Idle)
         return; // a scan runs, or the sheet is just closing
+    if (launcherHoldsCatalogue()) {
+        // Applying the sheet changes the catalogue, which the launcher window still shows.
+        openConfigurationAfterLauncher();
+        return;
+    }
     startSession();
     runSheet();
     finishSession();

@@ -15,38 +15,51 @@
 
 namespace {
 
-// While an icon loader still holds entries of the last result list, rescans wait this long
-// between looks, so that no entry moves under it.
-constexpr UINT DeferredRescanTimer = 1;
-constexpr UINT DeferredRescanRetryMs = 100;
+// Work that changes the catalogue waits while a launcher window (or its icon loader) may still refer
+// to entries: a menu, the tour window or a second start can be served inside the launcher window's own
+// message loop, before it has ended. The timer looks again until the launcher has let go.
+constexpr UINT DeferredWorkTimer = 1;
+constexpr UINT DeferredWorkRetryMs = 100;
 
-// Directories whose change arrived while the launcher window was open.
-std::vector<bool> pendingRescans;
+struct DeferredWork {
+    std::vector<bool> rescans; // directories whose change arrived meanwhile
+    bool fullRescan = false;
+    bool configuration = false;
 
-bool launcherBusy()
+    bool empty() const { return rescans.empty() && !fullRescan && !configuration; }
+};
+
+DeferredWork deferred;
+
+void waitForLauncherToLetGo()
 {
-    return launcherWindowHandle() != nullptr || iconLoaderRunning();
+    SetTimer(app.mainWindow, DeferredWorkTimer, DeferredWorkRetryMs, nullptr);
 }
 
 void deferRescan(std::size_t directoryIndex)
 {
-    if (pendingRescans.size() <= directoryIndex)
-        pendingRescans.resize(directoryIndex + 1, false);
-    pendingRescans[directoryIndex] = true;
+    if (deferred.rescans.size() <= directoryIndex)
+        deferred.rescans.resize(directoryIndex + 1, false);
+    deferred.rescans[directoryIndex] = true;
+    waitForLauncherToLetGo();
 }
 
-void runDeferredRescans()
+void runDeferredWork()
 {
-    if (launcherBusy() || trayState != Idle) {
-        SetTimer(app.mainWindow, DeferredRescanTimer, DeferredRescanRetryMs, nullptr);
-        return;
+    if (launcherHoldsCatalogue() || trayState != Idle)
+        return; // the timer looks again
+    KillTimer(app.mainWindow, DeferredWorkTimer);
+    DeferredWork work;
+    std::swap(work, deferred);
+    if (work.fullRescan) {
+        scanAllDirectories(false);
+    } else {
+        for (std::size_t index = 0; index < work.rescans.size(); ++index)
+            if (work.rescans[index] && index < settings.directories.size())
+                rescanDirectory(index);
     }
-    KillTimer(app.mainWindow, DeferredRescanTimer);
-    std::vector<bool> pending;
-    pending.swap(pendingRescans);
-    for (std::size_t index = 0; index < pending.size(); ++index)
-        if (pending[index] && index < settings.directories.size())
-            rescanDirectory(index);
+    if (work.configuration)
+        openConfiguration();
 }
 
 void askToRescanAfterAbort()
@@ -59,8 +72,14 @@ void askToRescanAfterAbort()
 // A full scan must never start inside a running one, nor under an open configuration sheet.
 void rescanAllFromMenu()
 {
-    if (trayState == Idle)
-        scanAllDirectories(false);
+    if (trayState != Idle)
+        return;
+    if (launcherHoldsCatalogue()) {
+        deferred.fullRescan = true;
+        waitForLauncherToLetGo();
+        return;
+    }
+    scanAllDirectories(false);
 }
 
 void onTrayCommand(UINT command)
@@ -127,7 +146,7 @@ void onDirectoryChanged(WPARAM directoryIndex)
     }
     if (directoryIndex >= settings.directories.size())
         return;
-    if (launcherBusy()) {
+    if (launcherHoldsCatalogue()) {
         deferRescan(directoryIndex);
         return;
     }
@@ -147,8 +166,19 @@ void openLauncherOnHotkey()
     if (settings.global.GlobalScanFlags & LastScanAborted)
         askToRescanAfterAbort();
     openLauncherWindow(app.mainWindow);
-    if (!pendingRescans.empty())
-        runDeferredRescans();
+    if (!deferred.empty())
+        runDeferredWork();
+}
+
+bool launcherHoldsCatalogue()
+{
+    return launcherWindowHandle() != nullptr || iconLoaderRunning();
+}
+
+void openConfigurationAfterLauncher()
+{
+    deferred.configuration = true;
+    waitForLauncherToLetGo();
 }
 
 LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
@@ -166,8 +196,8 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
         openLauncherOnHotkey();
         return 0;
     case WM_TIMER:
-        if (wParam == DeferredRescanTimer) {
-            runDeferredRescans();
+        if (wParam == DeferredWorkTimer) {
+            runDeferredWork();
             return 0;
         }
         break;
