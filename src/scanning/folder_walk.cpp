@@ -73,7 +73,7 @@ CatalogueEntry makeEntry(const ScanContext& context, std::size_t directoryIndex,
     return entry;
 }
 
-// Steps 3 to 6 of one examined item: what it is, whether it becomes an entry, and the descent.
+// One listed item: whether it is a shortcut, whether it becomes an entry, and whether the walk descends into it.
 void examineItem(ScanContext& context, std::size_t directoryIndex, const ScanDefinition& definition,
                  const std::string& folderPath, const FolderItem& item,
                  std::vector<FolderIdentity>& ancestors)

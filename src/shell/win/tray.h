@@ -18,6 +18,6 @@ void setTrayState(int state, const char* detailText);
 void addTrayIcon();
 void deleteTrayIcon();
 BOOL registerHotkey();
-// The message number the shell uses for icon callbacks (it equals "TaskbarCreated").
+// The message the icon's callbacks arrive with: the number registered for "TaskbarCreated".
 UINT trayIconCallbackMessage();
 void unregisterHotkey();
