@@ -31,7 +31,6 @@ constexpr UINT_PTR RetryTimerId = 1;
 constexpr int ResultClosedByLaunch = 1;
 constexpr int ResultClosed = 2;
 const char* const HelpPage = "mainhelp.html";
-const char* const ScoresFileName = "scores.dat";
 
 // The window's own state; one launcher window exists at a time.
 struct LauncherWindowState {

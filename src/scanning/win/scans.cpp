@@ -15,9 +15,6 @@ int scanCancelled = 0;
 
 namespace {
 
-const char* const CatalogueFileName = "scandb.dat";
-const char* const ScoresFileName = "scores.dat";
-
 enum StatusBoxMode {
     StatusBoxAlways = 0,
     StatusBoxExceptAtStartup = 1,

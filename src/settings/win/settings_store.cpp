@@ -14,7 +14,6 @@
 namespace {
 
 const char* const DataFolderName = "\\Tandor";
-const char* const SettingsFileName = "Settings.ini";
 // Relative on purpose: the remover is started in the folder that holds it.
 const char* const UninstallListPath = "uninst.dir";
 

@@ -3,6 +3,11 @@
 
 #include <string>
 
+// The files of the per-user data folder.
+constexpr const char* SettingsFileName = "Settings.ini";
+constexpr const char* CatalogueFileName = "scandb.dat";
+constexpr const char* ScoresFileName = "scores.dat";
+
 // Full path of a file in the per-user data folder, which is created when missing.
 std::string dataFolderPath(const char* fileName);
 // Reads Settings.ini into `settings` or makes the first-run defaults.
