@@ -53,15 +53,6 @@ HWND queryEdit(HWND window) { return GetDlgItem(window, IDC_QUERY_EDIT); }
 HWND resultList(HWND window) { return GetDlgItem(window, IDC_RESULT_LIST); }
 HWND hintText(HWND window) { return GetDlgItem(window, IDC_HINT_TEXT); }
 
-HFONT copyFont(HFONT font, LONG weight, bool italic)
-{
-    LOGFONTA description{};
-    GetObjectA(font ? font : GetStockObject(DEFAULT_GUI_FONT), sizeof description, &description);
-    description.lfWeight = weight;
-    description.lfItalic = italic ? TRUE : FALSE;
-    return CreateFontIndirectA(&description);
-}
-
 std::string readUpperQuery(HWND window)
 {
     char text[QueryBufferSize] = {};
@@ -179,7 +170,7 @@ BOOL onInitDialog(HWND window, HWND, LPARAM)
     showHint(window, true);
     HWND hint = hintText(window);
     state.hintOldFont = reinterpret_cast<HFONT>(SendMessageA(hint, WM_GETFONT, 0, 0));
-    state.hintBoldFont = copyFont(state.hintOldFont, BoldWeight, false);
+    state.hintBoldFont = fontVariant(state.hintOldFont, BoldWeight, false);
     SendMessageA(hint, WM_SETFONT, reinterpret_cast<WPARAM>(state.hintBoldFont), FALSE);
 
     installKeyboardFilter(window);
@@ -194,8 +185,8 @@ BOOL onInitDialog(HWND window, HWND, LPARAM)
         setWindowAlpha(window, settings.global.Transparency);
 
     HFONT listFont = reinterpret_cast<HFONT>(SendMessageA(list, WM_GETFONT, 0, 0));
-    state.rowFonts.name = copyFont(listFont, BoldWeight, false);
-    state.rowFonts.directory = copyFont(listFont, NormalWeight, true);
+    state.rowFonts.name = fontVariant(listFont, BoldWeight, false);
+    state.rowFonts.directory = fontVariant(listFont, NormalWeight, true);
 
     applyStoredSize(window);
     state.opened = true;

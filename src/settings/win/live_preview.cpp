@@ -67,16 +67,9 @@ BOOL onPreviewInit(HWND preview)
     return FALSE; // the preview never takes the focus
 }
 
-HFONT variantOf(HWND list, int weight, BOOL italic)
+HFONT variantOf(HWND list, int weight, bool italic)
 {
-    LOGFONTA description{};
-    HGDIOBJ source = reinterpret_cast<HGDIOBJ>(SendMessageA(list, WM_GETFONT, 0, 0));
-    if (source == nullptr)
-        source = GetStockObject(DEFAULT_GUI_FONT);
-    GetObjectA(source, sizeof description, &description);
-    description.lfWeight = weight;
-    description.lfItalic = static_cast<BYTE>(italic);
-    return CreateFontIndirectA(&description);
+    return fontVariant(reinterpret_cast<HFONT>(SendMessageA(list, WM_GETFONT, 0, 0)), weight, italic);
 }
 
 void drawSampleRow(const DRAWITEMSTRUCT& item)

@@ -73,6 +73,16 @@ const char* loadTextInto(UINT stringId, std::string& target)
     return target.c_str();
 }
 
+HFONT fontVariant(HFONT font, LONG weight, bool italic)
+{
+    LOGFONTA description{};
+    GetObjectA(font != nullptr ? static_cast<HGDIOBJ>(font) : GetStockObject(DEFAULT_GUI_FONT), sizeof description,
+               &description);
+    description.lfWeight = weight;
+    description.lfItalic = italic ? TRUE : FALSE;
+    return CreateFontIndirectA(&description);
+}
+
 HFONT makeBold(HWND control)
 {
     HFONT previous = reinterpret_cast<HFONT>(SendMessageA(control, WM_GETFONT, 0, 0));
@@ -80,7 +90,7 @@ HFONT makeBold(HWND control)
     HGDIOBJ source = previous != nullptr ? static_cast<HGDIOBJ>(previous) : GetStockObject(DEFAULT_GUI_FONT);
     if (GetObjectA(source, sizeof description, &description) == 0)
         return previous;
-    description.lfWeight = BoldWeight;
+    description.lfWeight = BoldWeight; // the rest of the description, italics included, stays
     HFONT bold = CreateFontIndirectA(&description);
     SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(bold), TRUE);
     return previous;

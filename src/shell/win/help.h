@@ -11,6 +11,8 @@ void navigateTo(const char* address);
 const char* loadText(UINT stringId);
 const char* loadTextInto(UINT stringId, std::string& target);
 HFONT makeBold(HWND control);
+// A new font like `font` (or the default GUI font when there is none) with this weight and slant.
+HFONT fontVariant(HFONT font, LONG weight, bool italic);
 void restoreFont(HWND control, HFONT previousFont);
 
 extern const char* const OnlineDocsBase;
