@@ -5,7 +5,9 @@
 
 #include <algorithm>
 
-const char* const ShortcutPatterns[2] = {"*.lnk", "*.pif"};
+#include "shell/ascii.h"
+
+const char* const ShortcutExtensions[2] = {".lnk", ".pif"};
 
 bool operator==(const FolderIdentity& a, const FolderIdentity& b)
 {
@@ -25,10 +27,24 @@ bool isDotEntry(const std::string& name)
     return name == "." || name == "..";
 }
 
+bool endsWithAscii(const std::string& name, const std::string& suffix)
+{
+    if (name.size() < suffix.size())
+        return false;
+    const std::size_t start = name.size() - suffix.size();
+    for (std::size_t i = 0; i < suffix.size(); ++i) {
+        if (toUpperAscii(name[start + i]) != toUpperAscii(suffix[i]))
+            return false;
+    }
+    return true;
+}
+
+// The same answer as the lists "*.lnk" and "*.pif", without building the wildcard matcher's
+// tables for every listed item.
 bool isShortcutName(const std::string& name)
 {
-    for (const char* pattern : ShortcutPatterns) {
-        if (matchPatternList(name, pattern))
+    for (const char* extension : ShortcutExtensions) {
+        if (endsWithAscii(name, extension))
             return true;
     }
     return false;

@@ -18,8 +18,8 @@
 // terminator included; longer ones are skipped.
 constexpr std::size_t MaxPathChars = 260;
 
-// The extensions that make a file a shortcut to resolve.
-extern const char* const ShortcutPatterns[2];
+// The extensions that make a file a shortcut to resolve, in any letter case.
+extern const char* const ShortcutExtensions[2];
 
 struct FolderItem {
     std::string name;
