@@ -35,8 +35,8 @@ void applyDefinitionTexts(ScanDefinition& definition, const std::string& name, c
 // turns into a rescan recommendation.
 template <typename Element>
 void commitWorkingCopy(std::vector<Element>& committed, const std::vector<Element>& workingCopy,
-                       int changedSinceOpen, int& rescanRecommended)
+                       bool changedSinceOpen, bool& rescanRecommended)
 {
     committed = workingCopy;
-    rescanRecommended = (rescanRecommended || changedSinceOpen) ? 1 : 0;
+    rescanRecommended = rescanRecommended || changedSinceOpen;
 }

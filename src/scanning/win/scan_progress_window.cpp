@@ -3,18 +3,17 @@
 #include "resources/resource.h"
 #include "scanning/win/scans.h"
 #include "shell/win/app_state.h"
+#include "shell/win/fonts.h"
+#include "shell/win/help.h"
 
 #include <windowsx.h>
 
 namespace {
 
-constexpr LONG BoldWeight = 700;
-
-// The two fonts the window creates, and the dialog font they were derived from.
+// The heading in bold and the directory line in italics, lent to the controls while the window lives.
 struct ProgressFonts {
-    HFONT dialogFont = nullptr;
-    HFONT italicFont = nullptr;
-    HFONT boldFont = nullptr;
+    ControlFont heading;
+    ControlFont directoryLine;
 };
 
 ProgressFonts* fontsOf(HWND window)
@@ -27,17 +26,11 @@ BOOL onInitDialog(HWND window, HWND, LPARAM)
     auto* fonts = new ProgressFonts;
     SetWindowLongPtrA(window, DWLP_USER, reinterpret_cast<LONG_PTR>(fonts));
     HWND directoryLine = GetDlgItem(window, IDC_SCAN_DIRECTORY);
-    fonts->dialogFont = reinterpret_cast<HFONT>(SendMessageA(directoryLine, WM_GETFONT, 0, 0));
-    LOGFONTA description;
-    if (fonts->dialogFont == nullptr || GetObjectA(fonts->dialogFont, sizeof description, &description) == 0)
+    const HFONT dialogFont = fontOf(directoryLine);
+    if (dialogFont == nullptr)
         return TRUE;
-    description.lfItalic = 1;
-    fonts->italicFont = CreateFontIndirectA(&description);
-    SendMessageA(directoryLine, WM_SETFONT, reinterpret_cast<WPARAM>(fonts->italicFont), TRUE);
-    description.lfItalic = 0;
-    description.lfWeight = BoldWeight;
-    fonts->boldFont = CreateFontIndirectA(&description);
-    SendDlgItemMessageA(window, IDC_SCAN_HEADING, WM_SETFONT, reinterpret_cast<WPARAM>(fonts->boldFont), TRUE);
+    fonts->directoryLine.lend(directoryLine, Font(fontVariant(dialogFont, NormalWeight, true)), true);
+    fonts->heading.lend(GetDlgItem(window, IDC_SCAN_HEADING), Font(fontVariant(dialogFont, BoldWeight, false)), true);
     return TRUE;
 }
 
@@ -50,18 +43,8 @@ void onCommand(HWND, int, HWND, UINT notificationCode)
 
 void onDestroy(HWND window)
 {
-    ProgressFonts* fonts = fontsOf(window);
-    if (fonts == nullptr)
-        return;
+    delete fontsOf(window); // gives the controls their dialog font back
     SetWindowLongPtrA(window, DWLP_USER, 0);
-    const WPARAM dialogFont = reinterpret_cast<WPARAM>(fonts->dialogFont);
-    SendDlgItemMessageA(window, IDC_SCAN_HEADING, WM_SETFONT, dialogFont, TRUE);
-    SendDlgItemMessageA(window, IDC_SCAN_DIRECTORY, WM_SETFONT, dialogFont, TRUE);
-    if (fonts->boldFont != nullptr)
-        DeleteObject(fonts->boldFont);
-    if (fonts->italicFont != nullptr)
-        DeleteObject(fonts->italicFont);
-    delete fonts;
 }
 
 } // namespace

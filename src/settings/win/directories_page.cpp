@@ -1,6 +1,5 @@
 // The Directories page: the working copy of the scanned directories in a list, with Add, Delete and Modify.
 #include <windows.h>
-#include <windowsx.h>
 #include <commctrl.h>
 
 #include <vector>
@@ -10,10 +9,10 @@
 #include "scanning/win/change_monitor.h"
 #include "settings/definition_edits.h"
 #include "settings/directory_edits.h"
-#include "settings/win/configuration_sheet.h"
+#include "settings/win/configuration_session.h"
 #include "settings/win/directory_editor.h"
 #include "settings/win/settings_store.h"
-#include "settings/win/window_alpha.h"
+#include "settings/win/sheet_page.h"
 #include "shell/win/app_state.h"
 #include "shell/win/help.h"
 
@@ -30,10 +29,6 @@ const DirectoryColumn DirectoryColumns[] = {
     {140, IDS_COLUMN_DEFINITION},
     {300, IDS_COLUMN_DIRECTORY},
 };
-
-const char* const DirectoriesHelpPage = "config1.html";
-const BYTE DimmedSheetAlpha = 128;
-const BYTE OpaqueSheetAlpha = 255;
 
 HWND directoryList(HWND page)
 {
@@ -90,26 +85,14 @@ std::vector<int> selectedRows(HWND list)
 void markChanged(HWND page)
 {
     fillList(page);
-    PostMessageA(GetParent(page), PSM_CHANGED, reinterpret_cast<WPARAM>(page), 0);
-    configuration.changedSinceOpen = 1;
-}
-
-void dimSheet(HWND sheet)
-{
-    setWindowAlpha(sheet, DimmedSheetAlpha);
-}
-
-void undimSheet(HWND sheet)
-{
-    setWindowAlpha(sheet, OpaqueSheetAlpha);
+    notifySheetChanged(page);
+    configuration.changedSinceOpen = true;
 }
 
 void onAdd(HWND page)
 {
-    HWND sheet = GetParent(page);
     addScanDirectory(configuration.editDirectories, "", 0);
-    dimSheet(sheet);
-    EnableWindow(sheet, FALSE);
+    DimmedSheet dimmed(page);
     // The element's address is stable while the editor runs: nothing else changes the list meanwhile.
     if (editDirectory(page, configuration.editDirectories.back()) == IDOK) {
         markChanged(page);
@@ -117,9 +100,6 @@ void onAdd(HWND page)
         configuration.editDirectories.pop_back();
         fillList(page);
     }
-    undimSheet(sheet);
-    EnableWindow(sheet, TRUE);
-    BringWindowToTop(sheet);
 }
 
 void onDelete(HWND page)
@@ -133,25 +113,16 @@ void onModify(HWND page)
     const std::vector<int> rows = selectedRows(directoryList(page));
     if (rows.empty() || static_cast<std::size_t>(rows.front()) >= configuration.editDirectories.size())
         return;
-    HWND sheet = GetParent(page);
-    dimSheet(sheet);
+    DimmedSheet dimmed(page);
     if (editDirectory(page, configuration.editDirectories[rows.front()]) == IDOK)
         markChanged(page);
-    undimSheet(sheet);
 }
 
-BOOL onInitDialog(HWND page, HWND, LPARAM)
+BOOL onInitDialog(HWND page)
 {
-    configuration.sheetWindow = GetParent(page);
-    HWND list = directoryList(page);
-    insertColumns(list);
+    insertColumns(directoryList(page));
     fillList(page);
     return TRUE;
-}
-
-void onDestroy(HWND)
-{
-    configuration.sheetWindow = nullptr;
 }
 
 void onCommand(HWND page, int id, HWND, UINT notification)
@@ -171,7 +142,7 @@ void onCommand(HWND page, int id, HWND, UINT notification)
     }
 }
 
-void onApply()
+void onApply(HWND)
 {
     const std::vector<ScanDirectory> before = settings.directories;
     {
@@ -185,35 +156,6 @@ void onApply()
     saveSettings();
 }
 
-INT_PTR onNotify(HWND page, const NMHDR* header)
-{
-    switch (header->code) {
-    case PSN_APPLY:
-        onApply();
-        SetWindowLongPtrA(page, DWLP_MSGRESULT, PSNRET_NOERROR);
-        return TRUE;
-    case PSN_HELP:
-        openHelp(DirectoriesHelpPage);
-        return TRUE;
-    }
-    return FALSE;
-}
-
 } // namespace
 
-INT_PTR CALLBACK DirectoriesPageProc(HWND page, UINT message, WPARAM wParam, LPARAM lParam)
-{
-    switch (message) {
-    case WM_INITDIALOG:
-        return HANDLE_WM_INITDIALOG(page, wParam, lParam, onInitDialog);
-    case WM_DESTROY:
-        onDestroy(page);
-        return FALSE;
-    case WM_COMMAND:
-        HANDLE_WM_COMMAND(page, wParam, lParam, onCommand);
-        return TRUE;
-    case WM_NOTIFY:
-        return onNotify(page, reinterpret_cast<const NMHDR*>(lParam));
-    }
-    return FALSE;
-}
+const SheetPage DirectoriesPage = {onInitDialog, onCommand, onApply, "config1.html", nullptr, nullptr};

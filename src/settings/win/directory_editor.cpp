@@ -7,18 +7,12 @@
 
 #include "resources/resource.h"
 #include "settings/directory_edits.h"
-#include "settings/win/configuration_sheet.h"
+#include "settings/win/configuration_session.h"
+#include "settings/win/sheet_page.h"
 #include "shell/win/app_state.h"
 #include "shell/win/help.h"
 
 namespace {
-
-std::string controlText(HWND dialog, int controlId)
-{
-    char text[MaxEditText + 1] = "";
-    GetDlgItemTextA(dialog, controlId, text, sizeof text);
-    return text;
-}
 
 ScanDirectory& editedDirectory(HWND editor)
 {
@@ -109,8 +103,8 @@ BOOL onEditorInit(HWND editor, HWND, LPARAM parameter)
     SetWindowLongPtrA(editor, DWLP_USER, parameter);
     SetDlgItemTextA(editor, IDC_EDITOR_PATH, directory->path.c_str());
     SetDlgItemTextA(editor, IDC_EDITOR_NAME, directory->name.c_str());
-    CheckDlgButton(editor, IDC_EDITOR_RECURSIVE, isRecursive(*directory) ? BST_CHECKED : BST_UNCHECKED);
-    CheckDlgButton(editor, IDC_EDITOR_IGNORE_HIDDEN, ignoresHidden(*directory) ? BST_CHECKED : BST_UNCHECKED);
+    setChecked(editor, IDC_EDITOR_RECURSIVE, isRecursive(*directory));
+    setChecked(editor, IDC_EDITOR_IGNORE_HIDDEN, ignoresHidden(*directory));
     fillDefinitions(editor, directory->definitionId);
     fillPriorities(editor, directory->priority);
     SetFocus(GetDlgItem(editor, IDC_EDITOR_PATH));
@@ -155,8 +149,8 @@ DirectoryEditorValues readEditorValues(HWND editor)
     DirectoryEditorValues values;
     values.path = controlText(editor, IDC_EDITOR_PATH);
     values.name = controlText(editor, IDC_EDITOR_NAME);
-    values.recursive = IsDlgButtonChecked(editor, IDC_EDITOR_RECURSIVE) == BST_CHECKED;
-    values.ignoreHidden = IsDlgButtonChecked(editor, IDC_EDITOR_IGNORE_HIDDEN) == BST_CHECKED;
+    values.recursive = isChecked(editor, IDC_EDITOR_RECURSIVE);
+    values.ignoreHidden = isChecked(editor, IDC_EDITOR_IGNORE_HIDDEN);
     values.priorityItem = ComboBox_GetCurSel(GetDlgItem(editor, IDC_EDITOR_PRIORITY));
     HWND definitions = GetDlgItem(editor, IDC_EDITOR_DEFINITION);
     int item = ComboBox_GetCurSel(definitions);

@@ -8,17 +8,13 @@
 #include "resources/resource.h"
 #include "settings/definition_edits.h"
 #include "settings/directory_edits.h"
-#include "settings/win/configuration_sheet.h"
+#include "settings/win/configuration_session.h"
 #include "settings/win/settings_store.h"
-#include "settings/win/window_alpha.h"
+#include "settings/win/sheet_page.h"
 #include "shell/win/app_state.h"
 #include "shell/win/help.h"
 
 namespace {
-
-const char* const DefinitionsHelpPage = "config3.html";
-const BYTE DimmedSheetAlpha = 128;
-const BYTE OpaqueSheetAlpha = 255;
 
 // Set while the page writes a definition into its boxes, so that the EN_CHANGE this causes is
 // not taken for a user's edit.
@@ -27,13 +23,6 @@ int loadingDefinition = 1;
 HWND definitionList(HWND page)
 {
     return GetDlgItem(page, IDC_DEFINITIONS_LIST);
-}
-
-std::string controlText(HWND page, int controlId)
-{
-    char text[MaxEditText + 1] = "";
-    GetDlgItemTextA(page, controlId, text, sizeof text);
-    return text;
 }
 
 ScanDefinition* currentDefinition()
@@ -68,12 +57,12 @@ void updateDeleteButton(HWND page)
 
 void markChanged(HWND page, bool catalogueStale)
 {
-    PostMessageA(GetParent(page), PSM_CHANGED, reinterpret_cast<WPARAM>(page), 0);
+    notifySheetChanged(page);
     if (catalogueStale)
-        configuration.changedSinceOpen = 1;
+        configuration.changedSinceOpen = true;
 }
 
-BOOL onInitDialog(HWND page, HWND, LPARAM)
+BOOL onInitDialog(HWND page)
 {
     loadingDefinition = 1;
     HWND list = definitionList(page);
@@ -103,15 +92,10 @@ void onAdd(HWND page)
 
 void refuseDeletion(HWND page)
 {
-    HWND sheet = GetParent(page);
-    setWindowAlpha(sheet, DimmedSheetAlpha);
-    EnableWindow(sheet, FALSE);
+    DimmedSheet dimmed(page);
     std::string text;
     loadTextInto(IDS_DEFINITION_IN_USE, text);
     MessageBoxA(page, text.c_str(), loadText(IDS_CANNOT_DELETE), MB_OK | MB_ICONINFORMATION);
-    setWindowAlpha(sheet, OpaqueSheetAlpha);
-    EnableWindow(sheet, TRUE);
-    BringWindowToTop(sheet);
 }
 
 void onDelete(HWND page)
@@ -143,7 +127,7 @@ void onFolderNamesClicked(HWND page)
     ScanDefinition* definition = currentDefinition();
     if (definition == nullptr)
         return;
-    if (IsDlgButtonChecked(page, IDC_DEFINITIONS_FOLDER_NAMES) == BST_CHECKED)
+    if (isChecked(page, IDC_DEFINITIONS_FOLDER_NAMES))
         definition->flags |= AddFolderNames;
     else
         definition->flags &= ~AddFolderNames;
@@ -206,39 +190,13 @@ void onCommand(HWND page, int id, HWND, UINT notification)
     }
 }
 
-void onApply()
+void onApply(HWND)
 {
     commitWorkingCopy(settings.definitions, configuration.editDefinitions, configuration.changedSinceOpen,
                       configuration.rescanRecommended);
     saveSettings();
 }
 
-INT_PTR onNotify(HWND page, const NMHDR* header)
-{
-    switch (header->code) {
-    case PSN_APPLY:
-        onApply();
-        SetWindowLongPtrA(page, DWLP_MSGRESULT, PSNRET_NOERROR);
-        return TRUE;
-    case PSN_HELP:
-        openHelp(DefinitionsHelpPage);
-        return TRUE;
-    }
-    return FALSE;
-}
-
 } // namespace
 
-INT_PTR CALLBACK ScanDefinitionsPageProc(HWND page, UINT message, WPARAM wParam, LPARAM lParam)
-{
-    switch (message) {
-    case WM_INITDIALOG:
-        return HANDLE_WM_INITDIALOG(page, wParam, lParam, onInitDialog);
-    case WM_COMMAND:
-        HANDLE_WM_COMMAND(page, wParam, lParam, onCommand);
-        return TRUE;
-    case WM_NOTIFY:
-        return onNotify(page, reinterpret_cast<const NMHDR*>(lParam));
-    }
-    return FALSE;
-}
+const SheetPage ScanDefinitionsPage = {onInitDialog, onCommand, onApply, "config3.html", nullptr, nullptr};

@@ -6,15 +6,13 @@
 #include "resources/resource.h"
 #include "scanning/win/change_monitor.h"
 #include "settings/scan_options.h"
-#include "settings/win/configuration_sheet.h"
+#include "settings/win/configuration_session.h"
 #include "settings/win/settings_store.h"
 #include "settings/win/sheet_page.h"
 #include "shell/win/app_state.h"
 #include "shell/win/help.h"
 
 namespace {
-
-const char* const ScanOptionsHelpPage = "config4.html";
 
 const UINT StatusBoxItemTexts[] = {IDS_STATUS_BOX_ALWAYS, IDS_STATUS_BOX_NOT_AT_STARTUP, IDS_STATUS_BOX_NEVER};
 
@@ -42,7 +40,7 @@ BOOL onInitDialog(HWND page)
     return TRUE;
 }
 
-void onCommand(HWND page, int notification)
+void onCommand(HWND page, int, HWND, UINT notification)
 {
     if (notification != BN_CLICKED && notification != CBN_SELENDOK)
         return;
@@ -50,7 +48,7 @@ void onCommand(HWND page, int notification)
     enableShowDirectory(page);
 }
 
-INT_PTR onApply(HWND page)
+void onApply(HWND page)
 {
     ScanOptionsChoice choice;
     choice.monitorChanges = isChecked(page, IDC_SCAN_MONITOR);
@@ -63,35 +61,8 @@ INT_PTR onApply(HWND page)
         settings.global.GlobalScanFlags = flagsWithScanOptions(settings.global.GlobalScanFlags, choice);
     }
     saveSettings();
-    return answerNotification(page, PSNRET_NOERROR);
-}
-
-INT_PTR onNotify(HWND page, const NMHDR& header)
-{
-    switch (header.code) {
-    case PSN_APPLY:
-        return onApply(page);
-    case PSN_HELP:
-        openHelp(ScanOptionsHelpPage);
-        return answerNotification(page, TRUE);
-    default:
-        return FALSE;
-    }
 }
 
 } // namespace
 
-INT_PTR CALLBACK ScanOptionsPageProc(HWND page, UINT message, WPARAM wParam, LPARAM lParam)
-{
-    switch (message) {
-    case WM_INITDIALOG:
-        return onInitDialog(page);
-    case WM_COMMAND:
-        onCommand(page, HIWORD(wParam));
-        return TRUE;
-    case WM_NOTIFY:
-        return onNotify(page, *reinterpret_cast<const NMHDR*>(lParam));
-    default:
-        return FALSE;
-    }
-}
+const SheetPage ScanOptionsPage = {onInitDialog, onCommand, onApply, "config4.html", nullptr, nullptr};

@@ -8,7 +8,7 @@
 
 #include "resources/resource.h"
 #include "settings/user_interface_choices.h"
-#include "settings/win/configuration_sheet.h"
+#include "settings/win/configuration_session.h"
 #include "settings/win/live_preview.h"
 #include "settings/win/settings_store.h"
 #include "settings/win/sheet_page.h"
@@ -18,8 +18,6 @@
 #include "shell/win/help.h"
 
 namespace {
-
-const char* const UserInterfaceHelpPage = "config2.html";
 
 static_assert(static_cast<int>(ScrollAction::EndScroll) == SB_ENDSCROLL, "scroll codes");
 static_assert(static_cast<int>(ScrollAction::ThumbTrack) == SB_THUMBTRACK, "scroll codes");
@@ -56,7 +54,7 @@ BOOL onInitDialog(HWND page)
     return TRUE;
 }
 
-void onCommand(HWND page, int notification)
+void onCommand(HWND page, int, HWND, UINT notification)
 {
     if (notification == BN_CLICKED) {
         enableTransparencyControls(page);
@@ -68,7 +66,7 @@ void onCommand(HWND page, int notification)
 }
 
 // The scroll bar writes Transparency at once: the value stays even when the sheet is cancelled.
-void onScroll(HWND page, HWND scrollBar, int code, int thumbPosition)
+void onScroll(HWND page, HWND scrollBar, UINT code, int thumbPosition)
 {
     const ScrollAction action = static_cast<ScrollAction>(code);
     const int position = GetScrollPos(scrollBar, SB_CTL);
@@ -102,7 +100,7 @@ int retryTyped(HWND page)
     return retryFromText(text);
 }
 
-INT_PTR onApply(HWND page)
+void onApply(HWND page)
 {
     GlobalSettings& global = settings.global;
     const std::uint8_t oldShowExt = global.ShowExt;
@@ -112,45 +110,15 @@ INT_PTR onApply(HWND page)
     global.ShowIcons = isChecked(page, IDC_UI_SHOW_ICONS);
     global.ShowExt = isChecked(page, IDC_UI_SHOW_EXTENSIONS);
     if (global.ShowExt != oldShowExt)
-        configuration.changedSinceOpen = 1; // names in the catalogue change only with a rescan
-    configuration.rescanRecommended |= configuration.changedSinceOpen;
+        configuration.changedSinceOpen = true; // names in the catalogue change only with a rescan
+    configuration.rescanRecommended = configuration.rescanRecommended || configuration.changedSinceOpen;
     applyStartupShortcut(page);
     global.Retry = static_cast<std::uint8_t>(retryTyped(page));
     saveSettings();
     // The changes are saved: Cancel would undo nothing, so it becomes Close.
     PostMessageA(GetParent(page), PSM_CANCELTOCLOSE, 0, 0);
-    return answerNotification(page, PSNRET_NOERROR);
-}
-
-INT_PTR onNotify(HWND page, const NMHDR& header)
-{
-    switch (header.code) {
-    case PSN_APPLY:
-        return onApply(page);
-    case PSN_HELP:
-        openHelp(UserInterfaceHelpPage);
-        return answerNotification(page, TRUE);
-    default:
-        return FALSE;
-    }
 }
 
 } // namespace
 
-INT_PTR CALLBACK UserInterfacePageProc(HWND page, UINT message, WPARAM wParam, LPARAM lParam)
-{
-    switch (message) {
-    case WM_INITDIALOG:
-        return onInitDialog(page);
-    case WM_COMMAND:
-        onCommand(page, HIWORD(wParam));
-        return TRUE;
-    case WM_HSCROLL:
-        onScroll(page, reinterpret_cast<HWND>(lParam), LOWORD(wParam), static_cast<short>(HIWORD(wParam)));
-        return TRUE;
-    case WM_NOTIFY:
-        return onNotify(page, *reinterpret_cast<const NMHDR*>(lParam));
-    default:
-        return FALSE;
-    }
-}
+const SheetPage UserInterfacePage = {onInitDialog, onCommand, onApply, "config2.html", onScroll, nullptr};

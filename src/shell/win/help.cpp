@@ -15,7 +15,6 @@ namespace {
 
 constexpr int SharedTextSize = 512;
 constexpr int MaxNavigationUnits = 256;
-constexpr LONG BoldWeight = 700;
 const char* const LocalHelpFolder = "html\\";
 
 char sharedTextBuffer[SharedTextSize];
@@ -81,25 +80,4 @@ HFONT fontVariant(HFONT font, LONG weight, bool italic)
     description.lfWeight = weight;
     description.lfItalic = italic ? TRUE : FALSE;
     return CreateFontIndirectA(&description);
-}
-
-HFONT makeBold(HWND control)
-{
-    HFONT previous = reinterpret_cast<HFONT>(SendMessageA(control, WM_GETFONT, 0, 0));
-    LOGFONTA description;
-    HGDIOBJ source = previous != nullptr ? static_cast<HGDIOBJ>(previous) : GetStockObject(DEFAULT_GUI_FONT);
-    if (GetObjectA(source, sizeof description, &description) == 0)
-        return previous;
-    description.lfWeight = BoldWeight; // the rest of the description, italics included, stays
-    HFONT bold = CreateFontIndirectA(&description);
-    SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(bold), TRUE);
-    return previous;
-}
-
-void restoreFont(HWND control, HFONT previousFont)
-{
-    HFONT bold = reinterpret_cast<HFONT>(SendMessageA(control, WM_GETFONT, 0, 0));
-    SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(previousFont), TRUE);
-    if (bold != nullptr && bold != previousFont)
-        DeleteObject(bold);
 }
