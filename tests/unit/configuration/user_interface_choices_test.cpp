@@ -66,16 +66,6 @@ TEST(TransparencyAfterScroll, StepsStopAtTheEndsAndThumbEventsCarryTheirPosition
             << "action " << static_cast<int>(c.action) << " at " << c.position;
 }
 
-TEST(TransparencyAfterScroll, OnlyLettingGoStartsTheFadeAndDraggingSkipsTheRedraw)
-{
-    EXPECT_FALSE(actionStartsFade(ScrollAction::ThumbTrack));
-    EXPECT_TRUE(actionStartsFade(ScrollAction::ThumbPosition));
-    EXPECT_TRUE(actionStartsFade(ScrollAction::LineLeft));
-    EXPECT_FALSE(actionRedrawsScrollBar(ScrollAction::ThumbTrack));
-    EXPECT_FALSE(actionRedrawsScrollBar(ScrollAction::ThumbPosition));
-    EXPECT_TRUE(actionRedrawsScrollBar(ScrollAction::PageRight));
-}
-
 TEST(FadedAlpha, LosesOneStepPerTwoMillisecondsAndEndsAtOrBelowZero)
 {
     EXPECT_EQ(fadedAlpha(255, 20), 245);

@@ -84,16 +84,16 @@ TEST(DefinitionLookup, IndexFollowsTheIdNotTheOrder)
 TEST(WorkingCopyCommit, RecommendationOnlyGrows)
 {
     std::vector<int> committed = {1};
-    int recommended = 0;
-    commitWorkingCopy(committed, std::vector<int>{2, 3}, 0, recommended);
+    bool recommended = false;
+    commitWorkingCopy(committed, std::vector<int>{2, 3}, false, recommended);
     EXPECT_EQ(committed, (std::vector<int>{2, 3}));
-    EXPECT_EQ(recommended, 0);
-    commitWorkingCopy(committed, std::vector<int>{}, 1, recommended);
+    EXPECT_FALSE(recommended);
+    commitWorkingCopy(committed, std::vector<int>{}, true, recommended);
     EXPECT_TRUE(committed.empty());
-    EXPECT_EQ(recommended, 1);
+    EXPECT_TRUE(recommended);
     // A later apply with nothing stale keeps an earlier recommendation.
-    commitWorkingCopy(committed, std::vector<int>{4}, 0, recommended);
-    EXPECT_EQ(recommended, 1);
+    commitWorkingCopy(committed, std::vector<int>{4}, false, recommended);
+    EXPECT_TRUE(recommended);
 }
 
 TEST(DefinitionAdd, NewIdIsTheNextScanIdOfThatMoment)

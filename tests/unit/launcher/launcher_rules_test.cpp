@@ -34,17 +34,6 @@ TEST(RowToKeep, SameRowOrTheLastOfAShorterList)
     EXPECT_EQ(rowToKeep(-1, 3), 0);
 }
 
-TEST(CommandForKey, OnlyTheFiveKeysAreTaken)
-{
-    EXPECT_EQ(commandForKey(KeyUp), LauncherCommand::MoveSelection);
-    EXPECT_EQ(commandForKey(KeyDown), LauncherCommand::MoveSelection);
-    EXPECT_EQ(commandForKey(KeyF12), LauncherCommand::HideSelected);
-    EXPECT_EQ(commandForKey(KeyF9), LauncherCommand::ShowProperties);
-    EXPECT_EQ(commandForKey(KeyF1), LauncherCommand::ShowHelp);
-    for (int key : {0x0D, 0x1B, 0x25, 0x27, 0x71, 0x7A, 0x41})
-        EXPECT_EQ(commandForKey(key), LauncherCommand::None) << key;
-}
-
 TEST(OpeningBox, UsesTheStoredSizeOnlyWhenBothDimensionsExceedTheTemplate)
 {
     const Box templateBox{400, 300, 350, 160};

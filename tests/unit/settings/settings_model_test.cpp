@@ -18,12 +18,6 @@ TEST(PriorityWeight, TableLevelsAndOutOfRangeValues)
         EXPECT_EQ(priorityWeight(c.priority), c.weight) << c.priority;
 }
 
-TEST(PriorityWeight, TableRowsMatchTheirComboIndex)
-{
-    for (int index = 0; index < 5; ++index)
-        EXPECT_EQ(PriorityLevels[index].priority, index + LowestPriority);
-}
-
 TEST(DisplayNameFromPath, Examples)
 {
     const struct {

@@ -118,8 +118,7 @@ TEST_F(TourInterpreterTest, SelfReferringActionsEndInsteadOfRecursingForever)
     EXPECT_EQ(tour.runAction(runActionIn(30), 0), 0);
     script[2].preAction = goTo(3);
     script[3].preAction = goTo(2);
-    tour.enterTourState(2); // must return
-    SUCCEED();
+    tour.enterTourState(2); // returns: a crash or a hang fails the test
 }
 
 TEST_F(TourInterpreterTest, OnlyIfOpenStateLeavesAClosedWindowClosed)
