@@ -76,8 +76,6 @@ static std::string driveName(const std::string& driveFormat, char driveLetter)
     return name;
 }
 
-static bool isLowerAscii(char c) { return c >= 'a' && c <= 'z'; }
-
 std::string displayNameFromPath(const std::string& path, const std::string& driveFormat)
 {
     if (path.empty() || path == "\\")

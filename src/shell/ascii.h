@@ -4,9 +4,14 @@
 
 #include <string>
 
+inline bool isLowerAscii(char c)
+{
+    return c >= 'a' && c <= 'z';
+}
+
 inline char toUpperAscii(char c)
 {
-    return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
+    return isLowerAscii(c) ? static_cast<char>(c - 'a' + 'A') : c;
 }
 
 inline char toLowerAscii(char c)

@@ -1,11 +1,8 @@
 #include "shell/tour_text.h"
 
-namespace {
+#include "shell/hotkey.h"
 
-constexpr std::int32_t ShiftBit = 0x100;
-constexpr std::int32_t CtrlBit = 0x200;
-constexpr std::int32_t AltBit = 0x400;
-constexpr std::int32_t WindowsBit = 0x800;
+namespace {
 
 void appendBounded(std::string& target, const std::string& piece, std::size_t limit)
 {
@@ -19,13 +16,13 @@ void appendBounded(std::string& target, const std::string& piece, std::size_t li
 std::string buildHotkeyName(std::int32_t hotkey, const ModifierWords& words, const std::string& keyName)
 {
     std::string name;
-    if (hotkey & CtrlBit)
+    if (hotkey & HotkeyCtrl)
         appendBounded(name, words.ctrl, HotkeyNameLimit);
-    if (hotkey & AltBit)
+    if (hotkey & HotkeyAlt)
         appendBounded(name, words.alt, HotkeyNameLimit);
-    if (hotkey & ShiftBit)
+    if (hotkey & HotkeyShift)
         appendBounded(name, words.shift, HotkeyNameLimit);
-    if (hotkey & WindowsBit)
+    if (hotkey & HotkeyWindows)
         appendBounded(name, words.windows, HotkeyNameLimit);
     appendBounded(name, keyName.substr(0, KeyNameLimit), HotkeyNameLimit);
     return name;

@@ -97,3 +97,51 @@ write_settings() {
 hex_of() {
     od -An -tx1 -v "$1" | tr -s ' \n' ' '
 }
+
+# Writes Settings.ini with one scan definition (id 0) and one recursive directory that uses it,
+# then the [Global] KEY=VALUE lines given:
+#   write_folder_settings 'DEFINITION' FOLDER NAME [KEY=VALUE...]
+# DEFINITION is what follows "0=" in [ScanDef], FOLDER a Linux path.
+write_folder_settings() {
+    local definition=$1 folder=$2 name=$3
+    shift 3
+    {
+        echo "[ScanDef]"
+        echo "0=$definition"
+        echo "[Directories]"
+        echo "\"$(win_path "$folder")\\\"=0,1,0,\"$name\""
+        echo "[Global]"
+        printf '%s\n' "$@"
+    } | write_settings
+}
+
+# The value of one key of the saved Settings.ini.
+setting() {
+    tr -d '\r' <"$(data_dir)/Settings.ini" | grep "^$1=" | cut -d= -f2
+}
+
+catalogue_file() {
+    echo "$(data_dir)/scandb.dat"
+}
+
+# A plain second start of the launcher, which asks the running one to open its configuration.
+second_start() {
+    (cd "$T_WORK" && timeout 60 wine "$T_BIN/Tandor.exe") || fail "second start exit code $?"
+}
+
+SHEET="Tandor Configuration"
+
+open_sheet() {
+    second_start
+    driver wait-window '#32770' "$SHEET" 30000 || fail "no configuration sheet"
+}
+
+# A press while the last window's icon loader is still ending is dropped by the launcher, as a
+# user's would be; press again until the window shows.
+open_launcher() {
+    for _ in 1 2 3 4 5; do
+        driver hotkey
+        driver launcher-wait 4000 && return 0
+    done
+    fail "the hotkey opened no launcher window"
+}

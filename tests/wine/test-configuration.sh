@@ -2,7 +2,6 @@
 # User interface and Scan options pages, and no sheet while a scan runs.
 source "$T_LIB"
 
-SHEET="Tandor Configuration"
 PSM_SETCURSEL=1125
 IDOK=1
 IDCANCEL=2
@@ -16,28 +15,10 @@ startup_link="$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu/Progr
 
 mkdir -p "$T_WORK/docs"
 for name in alpha beta gamma; do echo "$name" >"$T_WORK/docs/$name.txt"; done
-docs=$(win_path "$T_WORK/docs")
 
 reset_user_data
-write_settings <<INI
-[ScanDef]
-0="Files and folders","*","*.inf;*.ini;*.db",1
-[Directories]
-"${docs}\\"=0,1,0,"Docs"
-[Global]
-GlobalScanFlags=9
-Transparency=200
-Retry=250
-INI
-
-second_start() {
-    (cd "$T_WORK" && timeout 60 wine "$T_BIN/Tandor.exe") || fail "second start exit code $?"
-}
-
-open_sheet() {
-    second_start
-    driver wait-window '#32770' "$SHEET" 30000 || fail "no configuration sheet"
-}
+write_folder_settings '"Files and folders","*","*.inf;*.ini;*.db",1' "$T_WORK/docs" Docs \
+    GlobalScanFlags=9 Transparency=200 Retry=250
 
 close_sheet_with() {
     driver press-button '#32770' "$SHEET" "$1"
@@ -46,10 +27,6 @@ close_sheet_with() {
 
 show_page() {
     driver post-message '#32770' "$SHEET" $PSM_SETCURSEL "$1" 0
-}
-
-setting() {
-    tr -d '\r' <"$(data_dir)/Settings.ini" | grep "^$1=" | cut -d= -f2
 }
 
 # After Apply the changes are saved: Cancel would undo nothing, so OK reads "Close".

@@ -2,35 +2,20 @@
 # window has closed: a second start (which opens the configuration sheet) and a change in a watched folder.
 source "$T_LIB"
 
-SHEET="Tandor Configuration"
 apps=$T_WORK/apps
 mkdir -p "$apps"
 for name in "Alpha Tool" "Beta Tool"; do echo x >"$apps/$name.txt"; done
 
 reset_user_data
-write_settings <<SETTINGS
-[ScanDef]
-0="Files","*","",0
-[Directories]
-"$(win_path "$apps")\\"=0,0,0,"Apps"
-[Global]
-GlobalScanFlags=9
-FirstTimer=0
-NextScanID=1
-Retry=0
-SETTINGS
+write_folder_settings '"Files","*","",0' "$apps" Apps GlobalScanFlags=9 FirstTimer=0 NextScanID=1 Retry=0
 
 start_tandor
-wait_for_file "$(data_dir)/scandb.dat" 60
+wait_for_file "$(catalogue_file)" 60
 
 step "a second start while the launcher window is open opens the sheet only after it has closed"
-for _ in 1 2 3 4 5; do
-    driver hotkey
-    driver launcher-wait 4000 && break
-done
-driver launcher-wait 1000 || fail "the hotkey opened no launcher window"
+open_launcher
 driver type "tool"
-(cd "$T_WORK" && timeout 60 wine "$T_BIN/Tandor.exe") || fail "second start failed"
+second_start
 echo x >"$apps/Gamma Tool.txt"   # the change monitor reports this while the window is open
 if driver wait-window '#32770' "$SHEET" 3000; then fail "the sheet opened under the launcher window"; fi
 driver launcher-wait 1000 || fail "the launcher window closed"
@@ -41,6 +26,6 @@ driver press-button '#32770' "$SHEET" 2   # Cancel
 driver wait-window-gone '#32770' "$SHEET" 30000 || fail "the sheet stayed open"
 
 step "the change seen while the window was open is in the catalogue afterwards"
-wait_until 30 bash -c "grep -aq 'Gamma Tool' '$(data_dir)/scandb.dat'" || fail "the deferred rescan did not run"
+wait_until 30 bash -c "grep -aq 'Gamma Tool' '$(catalogue_file)'" || fail "the deferred rescan did not run"
 close_tandor
 [ "$TANDOR_EXIT" = 0 ] || fail "exit code $TANDOR_EXIT"

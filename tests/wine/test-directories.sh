@@ -1,7 +1,6 @@
 # The Directories and Scan definitions pages of the configuration sheet, worked as a user would.
 source "$T_LIB"
 
-sheet='Tandor Configuration'
 editor='Directory to scan'
 mkdir -p alpha beta delta gamma
 alpha=$(win_path "$T_WORK/alpha")
@@ -28,7 +27,7 @@ FirstTimer=0
 END
 
 rows() {
-    driver list-rows "$sheet" 1003 4
+    driver list-rows "$SHEET" 1003 4
 }
 
 expect_rows() {
@@ -44,16 +43,15 @@ editor_ok() {
 }
 
 open_editor_by() {
-    driver click-control "$sheet" "$1"
+    driver click-control "$SHEET" "$1"
     driver wait-window '#32770' "$editor" 30000 || fail "the editor did not open"
 }
 
 step "a second start opens the sheet; the Directories page lists the working copy"
 start_tandor
-(cd "$T_WORK" && timeout 60 wine "$T_BIN/Tandor.exe") || fail "the second start failed"
-driver wait-window '#32770' "$sheet" 30000 || fail "no configuration sheet"
-driver sheet-select "$sheet" 1
-wait_until 10 driver control-enabled "$sheet" 1003 || fail "no directories list"
+open_sheet
+driver sheet-select "$SHEET" 1
+wait_until 10 driver control-enabled "$SHEET" 1003 || fail "no directories list"
 initial="Alpha|Yes|Files and folders|$alpha\\
 Beta|No|Files only|$beta\\
 Delta|Yes||$delta\\"
@@ -76,7 +74,7 @@ expect_rows "$initial
 Gamma|Yes|Files and folders|$gamma\\" "the added directory is not shown as stored"
 
 step "a directory whose definition is gone opens with no definition selected"
-driver list-select "$sheet" 1003 2
+driver list-select "$SHEET" 1003 2
 open_editor_by 1006
 driver combo-items "$editor" 1017 >definitions.txt
 printf 'Applications only\nFiles and folders\nFiles only\n' | cmp -s - definitions.txt ||
@@ -104,18 +102,18 @@ Net music|Yes|Files and folders|\\\\server\\share\\music\\
 Other|Yes|Files and folders|\\\\server\\other\\" "the network directories are not shown as stored"
 
 step "Modify with no row selected does nothing; with several it edits the topmost"
-driver list-select "$sheet" 1003
-driver click-control "$sheet" 1006
+driver list-select "$SHEET" 1003
+driver click-control "$SHEET" 1006
 ! driver wait-window '#32770' "$editor" 2000 || fail "Modify without a selection opened the editor"
-driver list-select "$sheet" 1003 3 0
+driver list-select "$SHEET" 1003 3 0
 open_editor_by 1006
 [ "$(driver control-text "$editor" 1025)" = Alpha ] || fail "Modify did not edit the topmost selected row"
 driver check-control "$editor" 1007 0
 editor_ok
 
 step "Delete removes exactly the three selected rows"
-driver list-select "$sheet" 1003 1 2 4
-driver click-control "$sheet" 1005
+driver list-select "$SHEET" 1003 1 2 4
+driver click-control "$SHEET" 1005
 wait_until 10 bash -c "[ \$(timeout 60 wine '$T_BIN/tandor-testdriver.exe' list-rows '$sheet' 1003 4 | wc -l) = 3 ]" ||
     fail "Delete did not remove three rows"
 expect_rows "Alpha|No|Files and folders|$alpha\\
@@ -123,39 +121,39 @@ Gamma|Yes|Files and folders|$gamma\\
 Other|Yes|Files and folders|\\\\server\\other\\" "Delete removed other rows than the selected ones"
 
 step "the Scan definitions page opens on the first definition by name"
-driver sheet-select "$sheet" 3
-wait_until 10 driver control-enabled "$sheet" 1012 || fail "no definitions list"
+driver sheet-select "$SHEET" 3
+wait_until 10 driver control-enabled "$SHEET" 1012 || fail "no definitions list"
 printf 'Applications only *\nFiles and folders\nFiles only\n' >expected.txt
-driver combo-items "$sheet" 1012 >shown.txt
+driver combo-items "$SHEET" 1012 >shown.txt
 cmp -s expected.txt shown.txt || { cat shown.txt; fail "the definitions are not listed by name"; }
-[ "$(driver control-text "$sheet" 1016)" = '*.exe;*.com;*.bat;*.msc;*.ico' ] || fail "not the first definition's patterns"
+[ "$(driver control-text "$SHEET" 1016)" = '*.exe;*.com;*.bat;*.msc;*.ico' ] || fail "not the first definition's patterns"
 
 step "Add makes a selected New definition; typing renames it and sets its patterns"
-driver click-control "$sheet" 1004
+driver click-control "$SHEET" 1004
 wait_until 10 bash -c "timeout 60 wine '$T_BIN/tandor-testdriver.exe' combo-items '$sheet' 1012 | tr -d '\r' | grep -qx 'New definition \*'" ||
     fail "the new definition is not selected"
-[ "$(driver control-text "$sheet" 1016)" = '*' ] || fail "a new definition does not include *"
-[ -z "$(driver control-text "$sheet" 1017)" ] || fail "a new definition excludes something"
-driver set-control-text "$sheet" 1025 'Music'
-driver set-control-text "$sheet" 1016 '*.mp3'
-driver combo-items "$sheet" 1012 | input_has -x 'Music \*' || fail "the renamed item does not show the new name"
+[ "$(driver control-text "$SHEET" 1016)" = '*' ] || fail "a new definition does not include *"
+[ -z "$(driver control-text "$SHEET" 1017)" ] || fail "a new definition excludes something"
+driver set-control-text "$SHEET" 1025 'Music'
+driver set-control-text "$SHEET" 1016 '*.mp3'
+driver combo-items "$SHEET" 1012 | input_has -x 'Music \*' || fail "the renamed item does not show the new name"
 
 step "a definition in use cannot be deleted; one whose only directory was deleted here can"
-driver combo-select "$sheet" 1012 1
-[ "$(driver control-text "$sheet" 1025)" = 'Files and folders' ] || fail "the selection did not show its definition"
-driver click-control "$sheet" 1005
+driver combo-select "$SHEET" 1012 1
+[ "$(driver control-text "$SHEET" 1025)" = 'Files and folders' ] || fail "the selection did not show its definition"
+driver click-control "$SHEET" 1005
 driver dismiss-message-box 'Tandor: Cannot delete' 30000 | input_has 'still being used' || fail "no refusal"
-driver combo-items "$sheet" 1012 | input_has -x 'Files and folders \*' || fail "the refused deletion changed the list"
-driver combo-select "$sheet" 1012 2
-[ "$(driver control-text "$sheet" 1025)" = 'Files only' ] || fail "Files only not shown"
-driver click-control "$sheet" 1005
+driver combo-items "$SHEET" 1012 | input_has -x 'Files and folders \*' || fail "the refused deletion changed the list"
+driver combo-select "$SHEET" 1012 2
+[ "$(driver control-text "$SHEET" 1025)" = 'Files only' ] || fail "Files only not shown"
+driver click-control "$SHEET" 1005
 wait_until 10 bash -c "[ \$(timeout 60 wine '$T_BIN/tandor-testdriver.exe' combo-items '$sheet' 1012 | wc -l) = 3 ]" ||
     fail "Files only was not deleted"
-driver combo-items "$sheet" 1012 | input_has -x 'Music \*' || fail "the item that took the deleted one's place is not selected"
+driver combo-items "$SHEET" 1012 | input_has -x 'Music \*' || fail "the item that took the deleted one's place is not selected"
 
 step "OK commits both pages; the rescan question follows"
-driver press-button '#32770' "$sheet" 1
-driver wait-window-gone '#32770' "$sheet" 30000 || fail "OK left the sheet open"
+driver press-button '#32770' "$SHEET" 1
+driver wait-window-gone '#32770' "$SHEET" 30000 || fail "OK left the sheet open"
 driver press-button '#32770' Tandor 7 30000 || fail "no rescan question"
 close_tandor
 ini=$(data_dir)/Settings.ini

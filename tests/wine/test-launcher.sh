@@ -20,27 +20,8 @@ for name in "Mail Merge" "Music Manager" "Notepad"; do
 done
 
 reset_user_data
-write_settings <<SETTINGS
-[ScanDef]
-0="Launchables","*.txt;*\\marker.bat","",0
-[Directories]
-"$(win_path "$apps")\\"=0,1,0,"Apps"
-[Global]
-GlobalScanFlags=9
-FirstTimer=0
-NextScanID=1
-Retry=0
-SETTINGS
-
-# A press while the last window's icon loader is still ending is dropped by the launcher, as a
-# user's would be; press again until the window shows.
-open_launcher() {
-    for _ in 1 2 3 4 5; do
-        driver hotkey
-        driver launcher-wait 4000 && return 0
-    done
-    fail "the hotkey opened no launcher window"
-}
+write_folder_settings '"Launchables","*.txt;*\\marker.bat","",0' "$apps" Apps \
+    GlobalScanFlags=9 FirstTimer=0 NextScanID=1 Retry=0
 
 expect_closed() {
     driver launcher-wait-gone 20000 || fail "the launcher window stayed open after $1"
@@ -63,7 +44,7 @@ marker_link=$(win_path "$apps")\\"Marker Maker.lnk"
 mail_merge=$(win_path "$apps")\\"Mail Merge.txt"
 
 start_tandor
-wait_for_file "$(data_dir)/scandb.dat" 60
+wait_for_file "$(catalogue_file)" 60
 
 step "the hotkey opens the window with the hint"
 open_launcher

@@ -5,7 +5,6 @@
 source "$T_LIB"
 
 tree=$T_WORK/tree
-catalogue_file() { echo "$(data_dir)/scandb.dat"; }
 
 # The records as DIRECTORY_INDEX|PATH|NAME lines, sorted (listing order is the file system's).
 catalogue_records() {

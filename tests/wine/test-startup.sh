@@ -10,7 +10,7 @@ timeout 60 wine "$T_BIN/Tandor.exe" /close || fail "exit code $?"
 step "a first start runs, a second plain start leaves one instance"
 start_tandor
 first=$TANDOR_PID
-timeout 60 wine "$T_BIN/Tandor.exe" || fail "second start exit code $?"
+second_start
 kill -0 "$first" || fail "the first instance ended"
 [ "$(driver count-windows TANDOR Tandor)" = 1 ] || fail "not exactly one main window"
 

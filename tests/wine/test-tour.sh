@@ -15,17 +15,8 @@ driver make-shortcut "$(win_path "$apps")\\Marker Maker.lnk" "$(win_path "$apps"
     fail "cannot make the shortcut"
 
 settings_with_first_timer() {
-    write_settings <<SETTINGS
-[ScanDef]
-0="Documents","*.txt;*\\marker.bat","",0
-[Directories]
-"$(win_path "$apps")\\"=0,1,0,"Apps"
-[Global]
-GlobalScanFlags=9
-NextScanID=1
-Retry=5
-$1
-SETTINGS
+    write_folder_settings '"Documents","*.txt;*\\marker.bat","",0' "$apps" Apps \
+        GlobalScanFlags=9 NextScanID=1 Retry=5 "$1"
 }
 
 tour_text() {
@@ -46,14 +37,6 @@ expect_tour_text() {
 
 query_marked() {
     driver query-selection | input_has -xF "0 3"
-}
-
-open_launcher() {
-    for _ in 1 2 3 4 5; do
-        driver hotkey
-        driver launcher-wait 4000 && return 0
-    done
-    fail "the hotkey opened no launcher window"
 }
 
 reset_user_data

@@ -7,6 +7,7 @@
 #include "catalogue/matcher.h"
 #include "catalogue/score_store.h"
 #include "scanning/catalogue_file.h"
+#include "settings/data_files.h"
 #include "settings/settings_file.h"
 #include "shell/ascii.h"
 #include "shell/system_files.h"
@@ -18,10 +19,6 @@
 namespace {
 
 enum ExitCode { RanQuery = 0, FileProblem = 1, UsageError = 2 };
-
-const char* const CatalogueFileName = "scandb.dat";
-const char* const SettingsFileName = "Settings.ini";
-const char* const ScoresFileName = "scores.dat";
 
 struct FileError {
     std::string file;

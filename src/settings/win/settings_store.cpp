@@ -13,10 +13,6 @@
 
 namespace {
 
-const char* const DataFolderName = "\\Tandor";
-// Relative on purpose: the remover is started in the folder that holds it.
-const char* const UninstallListPath = "uninst.dir";
-
 // A shell folder's path, or empty when the shell cannot name it. Nothing is created.
 std::string shellFolderPath(HWND owner, int csidl)
 {
@@ -53,7 +49,7 @@ FirstRunNames loadFirstRunNames()
 
 std::string dataFolderPath(const char* fileName)
 {
-    std::string folder = shellFolderPath(nullptr, CSIDL_APPDATA) + DataFolderName;
+    std::string folder = shellFolderPath(nullptr, CSIDL_APPDATA) + '\\' + DataFolderName;
     CreateDirectoryA(folder.c_str(), nullptr); // usually there already; a real failure shows on use
     return folder + '\\' + fileName;
 }
@@ -86,8 +82,8 @@ bool saveSettings()
 void recordUserDataFolder()
 {
     std::string listContents;
-    readWholeFile(UninstallListPath, listContents); // a missing list is an empty one
+    readWholeFile(UninstallListName, listContents); // a missing list is an empty one
     const std::string addition = uninstallListAddition(shellFolderPath(nullptr, CSIDL_APPDATA), listContents);
     if (!addition.empty())
-        appendToFile(UninstallListPath, addition);
+        appendToFile(UninstallListName, addition);
 }

@@ -3,10 +3,7 @@
 
 #include <string>
 
-// The files of the per-user data folder.
-constexpr const char* SettingsFileName = "Settings.ini";
-constexpr const char* CatalogueFileName = "scandb.dat";
-constexpr const char* ScoresFileName = "scores.dat";
+#include "settings/data_files.h"
 
 // Full path of a file in the per-user data folder, which is created when missing.
 std::string dataFolderPath(const char* fileName);
