@@ -114,7 +114,7 @@ editor_ok
 step "Delete removes exactly the three selected rows"
 driver list-select "$SHEET" 1003 1 2 4
 driver click-control "$SHEET" 1005
-wait_until 10 bash -c "[ \$(timeout 60 wine '$T_BIN/tandor-testdriver.exe' list-rows '$sheet' 1003 4 | wc -l) = 3 ]" ||
+wait_until 10 bash -c "[ \$(timeout 60 wine '$T_BIN/tandor-testdriver.exe' list-rows '$SHEET' 1003 4 | wc -l) = 3 ]" ||
     fail "Delete did not remove three rows"
 expect_rows "Alpha|No|Files and folders|$alpha\\
 Gamma|Yes|Files and folders|$gamma\\
@@ -130,7 +130,7 @@ cmp -s expected.txt shown.txt || { cat shown.txt; fail "the definitions are not 
 
 step "Add makes a selected New definition; typing renames it and sets its patterns"
 driver click-control "$SHEET" 1004
-wait_until 10 bash -c "timeout 60 wine '$T_BIN/tandor-testdriver.exe' combo-items '$sheet' 1012 | tr -d '\r' | grep -qx 'New definition \*'" ||
+wait_until 10 bash -c "timeout 60 wine '$T_BIN/tandor-testdriver.exe' combo-items '$SHEET' 1012 | tr -d '\r' | grep -qx 'New definition \*'" ||
     fail "the new definition is not selected"
 [ "$(driver control-text "$SHEET" 1016)" = '*' ] || fail "a new definition does not include *"
 [ -z "$(driver control-text "$SHEET" 1017)" ] || fail "a new definition excludes something"
@@ -147,7 +147,7 @@ driver combo-items "$SHEET" 1012 | input_has -x 'Files and folders \*' || fail "
 driver combo-select "$SHEET" 1012 2
 [ "$(driver control-text "$SHEET" 1025)" = 'Files only' ] || fail "Files only not shown"
 driver click-control "$SHEET" 1005
-wait_until 10 bash -c "[ \$(timeout 60 wine '$T_BIN/tandor-testdriver.exe' combo-items '$sheet' 1012 | wc -l) = 3 ]" ||
+wait_until 10 bash -c "[ \$(timeout 60 wine '$T_BIN/tandor-testdriver.exe' combo-items '$SHEET' 1012 | wc -l) = 3 ]" ||
     fail "Files only was not deleted"
 driver combo-items "$SHEET" 1012 | input_has -x 'Music \*' || fail "the item that took the deleted one's place is not selected"
 

@@ -20,7 +20,7 @@ for name in "Mail Merge" "Music Manager" "Notepad"; do
 done
 
 reset_user_data
-write_folder_settings '"Launchables","*.txt;*\\marker.bat","",0' "$apps" Apps \
+write_folder_settings '"Launchables","*.txt;*\marker.bat","",0' "$apps" Apps \
     GlobalScanFlags=9 FirstTimer=0 NextScanID=1 Retry=0
 
 expect_closed() {

@@ -15,7 +15,7 @@ driver make-shortcut "$(win_path "$apps")\\Marker Maker.lnk" "$(win_path "$apps"
     fail "cannot make the shortcut"
 
 settings_with_first_timer() {
-    write_folder_settings '"Documents","*.txt;*\\marker.bat","",0' "$apps" Apps \
+    write_folder_settings '"Documents","*.txt;*\marker.bat","",0' "$apps" Apps \
         GlobalScanFlags=9 NextScanID=1 Retry=5 "$1"
 }
 
