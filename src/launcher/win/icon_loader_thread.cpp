@@ -3,7 +3,6 @@
 #include "launcher/icon_loader.h"
 #include "launcher/launcher_limits.h"
 #include "launcher/win/launcher_state.h"
-#include "launcher/win/launcher_window.h"
 
 #include <objbase.h>
 #include <shellapi.h>

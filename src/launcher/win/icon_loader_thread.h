@@ -5,3 +5,5 @@
 
 // Starts the loader for this window unless one still runs; false when no loader could be started.
 bool startIconLoader(HWND window);
+// True while an icon loader thread of a launcher window still runs.
+bool iconLoaderRunning();

@@ -17,7 +17,6 @@
 #include "shell/ascii.h"
 #include "shell/win/app_state.h"
 #include "shell/win/help.h"
-#include "shell/win/tour_guide.h"
 
 #include <commctrl.h>
 #include <shellapi.h>
@@ -48,6 +47,10 @@ struct LauncherWindowState {
 };
 
 LauncherWindowState state;
+
+void ignoreEvent(LauncherEvent) {}
+bool alwaysMark() { return true; }
+LauncherLinks links = {ignoreEvent, alwaysMark};
 
 HWND queryEdit(HWND window) { return GetDlgItem(window, IDC_QUERY_EDIT); }
 HWND resultList(HWND window) { return GetDlgItem(window, IDC_RESULT_LIST); }
@@ -107,7 +110,7 @@ void launchSelected(HWND window)
             continue;
         recordLaunch(*entry);
         ShellExecuteA(nullptr, nullptr, entry->path.c_str(), nullptr, nullptr, SW_RESTORE);
-        tourEvent(EntryLaunched);
+        links.reportEvent(LauncherEvent::EntryLaunched);
     }
 }
 
@@ -195,8 +198,8 @@ BOOL onInitDialog(HWND window, HWND, LPARAM)
     SetForegroundWindow(window);
     ShowWindow(window, SW_RESTORE);
     UpdateWindow(window);
-    tourEvent(LauncherShown);
-    if (!suppressTextMarking)
+    links.reportEvent(LauncherEvent::Shown);
+    if (links.marksTypedText())
         startRetryTimer(window);
     return FALSE; // the focus is set already
 }
@@ -214,7 +217,7 @@ void onQueryChanged(HWND window)
     showHint(window, false);
     startRetryTimer(window);
     refresh(window, upperCasedAscii(text));
-    tourEvent(QueryChanged);
+    links.reportEvent(LauncherEvent::QueryChanged);
 }
 
 void onCommand(HWND window, int id, HWND, UINT notification)
@@ -250,7 +253,7 @@ void onTimer(HWND window, UINT id)
     if (id != RetryTimerId)
         return;
     KillTimer(window, RetryTimerId);
-    if (suppressTextMarking)
+    if (!links.marksTypedText())
         return;
     // Marking the whole query lets the next key typed replace it.
     PostMessageA(queryEdit(window), EM_SETSEL, 0, -1);
@@ -482,6 +485,11 @@ INT_PTR CALLBACK launcherDialogProc(HWND window, UINT message, WPARAM wParam, LP
 
 } // namespace
 
+void connectLauncherWindow(const LauncherLinks& given)
+{
+    links = given;
+}
+
 void openLauncherWindow(HWND owner)
 {
     // The lock and the result list belong to a loader that has not ended yet.
@@ -493,4 +501,9 @@ void openLauncherWindow(HWND owner)
 HWND launcherWindowHandle()
 {
     return state.window;
+}
+
+bool launcherHoldsCatalogue()
+{
+    return launcherWindowHandle() != nullptr || iconLoaderRunning();
 }

@@ -5,6 +5,7 @@
 #include <commctrl.h>
 #include <prsht.h>
 
+#include "launcher/win/launcher_window.h"
 #include "resources/resource.h"
 #include "scanning/win/change_monitor.h"
 #include "scanning/win/scans.h"

@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "launcher/win/icon_loader_thread.h"
 #include "launcher/win/launcher_window.h"
 #include "resources/resource.h"
 #include "scanning/win/change_monitor.h"
@@ -168,11 +169,6 @@ void openLauncherOnHotkey()
     openLauncherWindow(app.mainWindow);
     if (!deferred.empty())
         runDeferredWork();
-}
-
-bool launcherHoldsCatalogue()
-{
-    return launcherWindowHandle() != nullptr || iconLoaderRunning();
 }
 
 void openConfigurationAfterLauncher()

@@ -8,7 +8,5 @@ constexpr UINT WM_SECOND_START = WM_USER + 12;
 
 LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 void openLauncherOnHotkey();
-// True while a launcher window, or its icon loader, may still refer to catalogue entries.
-bool launcherHoldsCatalogue();
 // Opens the configuration sheet once no launcher window refers to the catalogue any more.
 void openConfigurationAfterLauncher();

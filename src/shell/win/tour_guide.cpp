@@ -1,9 +1,7 @@
 // The tour window and the interpreter's window side: the script runs in shell/tour_interpreter.
 #include "shell/win/tour_guide.h"
 
-#include "launcher/win/launcher_window.h"
 #include "resources/resource.h"
-#include "settings/win/configuration_sheet.h"
 #include "shell/tour_interpreter.h"
 #include "shell/tour_slide.h"
 #include "shell/tour_text.h"
@@ -13,8 +11,6 @@
 
 #include <windowsx.h>
 
-bool suppressTextMarking = false;
-
 namespace {
 
 // The tour notices the end of a scan by looking now and then: scans do not report to it.
@@ -23,6 +19,11 @@ constexpr UINT ScanWatchPeriodMs = 500;
 constexpr int ButtonIds[TourButtonCount] = {IDOK, IDC_TOUR_SECOND, IDC_TOUR_THIRD};
 
 HWND tourWindow = nullptr;
+bool suppressTextMarking = false;
+
+HWND noWindow() { return nullptr; }
+void noConfiguration() {}
+TourLinks links = {noWindow, noConfiguration};
 
 INT_PTR CALLBACK TourWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
@@ -88,12 +89,12 @@ public:
 
     void openHelpPage(const char* pageName) override { openHelp(pageName); }
 
-    void openConfiguration() override { ::openConfiguration(); }
+    void openConfiguration() override { links.openConfiguration(); }
 };
 
 void WindowTourHost::slideBesideLauncher()
 {
-    HWND launcher = launcherWindowHandle();
+    HWND launcher = links.launcherWindow();
     if (!launcher || !tourWindow)
         return;
     RECT launcherRect{};
@@ -185,6 +186,16 @@ INT_PTR CALLBACK TourWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
 }
 
 } // namespace
+
+void connectTour(const TourLinks& given)
+{
+    links = given;
+}
+
+bool tourLetsLauncherMarkText()
+{
+    return !suppressTextMarking;
+}
 
 void enterTourState(int state)
 {
