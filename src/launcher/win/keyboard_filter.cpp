@@ -19,7 +19,7 @@ LRESULT CALLBACK keyboardFilter(int code, WPARAM wParam, LPARAM lParam)
         if (message->message == WM_KEYDOWN && belongsToLauncher(message->hwnd)) {
             const LauncherCommand command = commandForKey(static_cast<int>(message->wParam));
             if (command != LauncherCommand::None) {
-                PostMessageA(filteredWindow, WM_USER + static_cast<UINT>(command), message->wParam, 0);
+                PostMessageA(filteredWindow, FirstPrivateMessage + static_cast<UINT>(command), message->wParam, 0);
                 return 1;
             }
         }

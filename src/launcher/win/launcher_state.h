@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include "launcher/result_list.h"
+#include "shell/private_messages.h"
 
 #include <atomic>
 
@@ -29,10 +30,3 @@ struct LauncherShared {
 };
 
 extern LauncherShared launcherShared;
-
-// Private messages of the launcher window.
-constexpr UINT WM_LAUNCHER_MOVE = WM_USER + 1;
-constexpr UINT WM_LAUNCHER_HIDE = WM_USER + 2;
-constexpr UINT WM_LAUNCHER_PROPERTIES = WM_USER + 3;
-constexpr UINT WM_LAUNCHER_HELP = WM_USER + 4;
-constexpr UINT WM_LAUNCHER_ICON = WM_USER + 5;
