@@ -30,9 +30,5 @@ constexpr int RetryNever = 255;
 // How long the idle icon loader sleeps before it looks for work again.
 constexpr unsigned IconLoaderIdleSleepMs = 300;
 
-// Font weights of the row name and the hint, and of the directory name.
-constexpr int BoldWeight = 700;
-constexpr int NormalWeight = 400;
-
 // Width given to the list's single column: wider than any screen.
 constexpr int ListColumnWidth = 32767;

@@ -16,6 +16,7 @@
 #include "settings/win/window_alpha.h"
 #include "shell/ascii.h"
 #include "shell/win/app_state.h"
+#include "shell/win/fonts.h"
 #include "shell/win/help.h"
 
 #include <commctrl.h>
@@ -40,13 +41,15 @@ struct LauncherWindowState {
     bool ownsLock = false;   // no loader started: the window deletes the lock itself
     POINT dragAnchor{};
     SIZE minimumSize{};
-    HFONT hintOldFont = nullptr;
-    HFONT hintBoldFont = nullptr;
-    RowFonts rowFonts;
     ListedRows listed;
 };
 
 LauncherWindowState state;
+
+// The window's fonts: the hint's bold one lent to its control, the rows' made for drawing.
+ControlFont hintFont;
+Font rowNameFont;
+Font rowDirectoryFont;
 
 void ignoreEvent(LauncherEvent) {}
 bool alwaysMark() { return true; }
@@ -172,9 +175,7 @@ BOOL onInitDialog(HWND window, HWND, LPARAM)
 
     showHint(window, true);
     HWND hint = hintText(window);
-    state.hintOldFont = reinterpret_cast<HFONT>(SendMessageA(hint, WM_GETFONT, 0, 0));
-    state.hintBoldFont = fontVariant(state.hintOldFont, BoldWeight, false);
-    SendMessageA(hint, WM_SETFONT, reinterpret_cast<WPARAM>(state.hintBoldFont), FALSE);
+    hintFont.lend(hint, Font(fontVariant(fontOf(hint), BoldWeight, false)), false);
 
     installKeyboardFilter(window);
     resetIcons(catalogue);
@@ -187,9 +188,9 @@ BOOL onInitDialog(HWND window, HWND, LPARAM)
     if (settings.global.EnableTrans)
         setWindowAlpha(window, settings.global.Transparency);
 
-    HFONT listFont = reinterpret_cast<HFONT>(SendMessageA(list, WM_GETFONT, 0, 0));
-    state.rowFonts.name = fontVariant(listFont, BoldWeight, false);
-    state.rowFonts.directory = fontVariant(listFont, NormalWeight, true);
+    const HFONT listFont = fontOf(list);
+    rowNameFont = Font(fontVariant(listFont, BoldWeight, false));
+    rowDirectoryFont = Font(fontVariant(listFont, NormalWeight, true));
 
     applyStoredSize(window);
     state.opened = true;
@@ -383,7 +384,7 @@ void onGetMinMaxInfo(HWND, MINMAXINFO* limits)
 
 // ---- Closing ----
 
-void onDestroy(HWND window)
+void onDestroy(HWND)
 {
     if (state.dragging)
         ReleaseCapture();
@@ -402,10 +403,9 @@ void onDestroy(HWND window)
     removeKeyboardFilter();
     saveScoreStore(scoreStore, catalogue, dataFolderPath(ScoresFileName));
 
-    SendMessageA(hintText(window), WM_SETFONT, reinterpret_cast<WPARAM>(state.hintOldFont), FALSE);
-    DeleteObject(state.hintBoldFont);
-    DeleteObject(state.rowFonts.name);
-    DeleteObject(state.rowFonts.directory);
+    hintFont.restore();
+    rowNameFont = Font();
+    rowDirectoryFont = Font();
     state.listed = ListedRows{};
 }
 
@@ -457,7 +457,7 @@ INT_PTR CALLBACK launcherDialogProc(HWND window, UINT message, WPARAM wParam, LP
         const DRAWITEMSTRUCT* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
         if (item->CtlID != IDC_RESULT_LIST)
             return FALSE;
-        drawResultRow(window, *item, state.rowFonts, state.launching, settings.directories);
+        drawResultRow(window, *item, RowFonts{rowNameFont.get(), rowDirectoryFont.get()}, state.launching, settings.directories);
         return TRUE;
     }
     case WM_LAUNCHER_MOVE:
