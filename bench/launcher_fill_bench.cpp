@@ -37,7 +37,7 @@ public:
     void update() override {}
 };
 
-class NoLock : public LauncherLockInterface {
+class NoLock : public Lock {
 public:
     void enter() override {}
     void leave() override {}

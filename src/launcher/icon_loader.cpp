@@ -61,7 +61,7 @@ std::int32_t lookUp(IconSource& source, const PendingIcon& pending)
 
 } // namespace
 
-void loadNextIcon(SharedResultList& shared, LauncherLockInterface& lock, IconSource& source, IconPoster& poster)
+void loadNextIcon(SharedResultList& shared, Lock& lock, IconSource& source, IconPoster& poster)
 {
     PendingIcon pending;
     {

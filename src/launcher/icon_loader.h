@@ -2,8 +2,8 @@
 // outside the lock, and post it to the window when the row still shows the same entry.
 #pragma once
 
-#include "launcher/launcher_lock.h"
 #include "launcher/result_list.h"
+#include "shell/lock.h"
 
 #include <cstdint>
 #include <string>
@@ -32,4 +32,4 @@ std::uint32_t packIconMessage(std::uint16_t generation, int row);
 std::uint16_t iconMessageGeneration(std::uint32_t packed);
 int iconMessageRow(std::uint32_t packed);
 
-void loadNextIcon(SharedResultList& shared, LauncherLockInterface& lock, IconSource& source, IconPoster& poster);
+void loadNextIcon(SharedResultList& shared, Lock& lock, IconSource& source, IconPoster& poster);

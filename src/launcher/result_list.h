@@ -5,8 +5,8 @@
 #include "catalogue/catalogue.h"
 #include "catalogue/matcher.h"
 #include "launcher/launcher_limits.h"
-#include "launcher/launcher_lock.h"
 #include "settings/settings_model.h"
+#include "shell/lock.h"
 
 #include <atomic>
 #include <cstdint>
@@ -68,7 +68,7 @@ bool rowFits(RowOrigin origin, ClientSize client);
 
 struct FillContext {
     ResultListView& view;
-    LauncherLockInterface& lock;
+    Lock& lock;
     SharedResultList& shared;
     ListedRows& listed;
     Catalogue& catalogue;

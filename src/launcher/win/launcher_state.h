@@ -6,22 +6,12 @@
 
 #include "launcher/result_list.h"
 #include "shell/private_messages.h"
+#include "shell/win/critical_section.h"
 
 #include <atomic>
 
-// The critical section called LauncherLock: created by the window as it opens, deleted by the
-// loader as it ends.
-class CriticalSectionLock : public LauncherLockInterface {
-public:
-    void create() { InitializeCriticalSection(&section_); }
-    void destroy() { DeleteCriticalSection(&section_); }
-    void enter() override { EnterCriticalSection(&section_); }
-    void leave() override { LeaveCriticalSection(&section_); }
-
-private:
-    CRITICAL_SECTION section_{};
-};
-
+// The lock is the one called LauncherLock: created by the window as it opens, deleted by the loader
+// as it ends.
 struct LauncherShared {
     CriticalSectionLock lock;
     SharedResultList results;

@@ -55,7 +55,7 @@ public:
 };
 
 // Counts how often the lock is taken and that it is never taken twice.
-class CountingLock : public LauncherLockInterface {
+class CountingLock : public Lock {
 public:
     int entered = 0;
     bool held = false;
