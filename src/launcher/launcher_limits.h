@@ -8,6 +8,8 @@ constexpr int ExtraCapacityRows = 2;
 // Results taken when the list has no height yet to measure.
 constexpr int FallbackCapacity = 10;
 
+// Pixel lengths below are designed at 96 DPI and scaled to the DPI of the window.
+
 // A row stays only when its top lies more than this many pixels above the list's bottom edge...
 constexpr int RowBottomMargin = 5;
 // ...and its left edge at least this many pixels left of the list's right edge.

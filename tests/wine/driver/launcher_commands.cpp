@@ -239,6 +239,39 @@ int scoresFile(const Arguments& a)
     return ok ? Success : Failure;
 }
 
+// The height of the list's first row, read through memory lent by the launcher's process.
+int firstRowHeight(HWND list)
+{
+    DWORD processId = 0;
+    GetWindowThreadProcessId(list, &processId);
+    HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, processId);
+    if (!process)
+        return -1;
+    RECT rect{LVIR_BOUNDS, 0, 0, 0};
+    void* remote = VirtualAllocEx(process, nullptr, sizeof rect, MEM_COMMIT, PAGE_READWRITE);
+    const bool ok = remote && WriteProcessMemory(process, remote, &rect, sizeof rect, nullptr) &&
+                    SendMessageA(list, LVM_GETITEMRECT, 0, reinterpret_cast<LPARAM>(remote)) &&
+                    ReadProcessMemory(process, remote, &rect, sizeof rect, nullptr);
+    if (remote)
+        VirtualFreeEx(process, remote, 0, MEM_RELEASE);
+    CloseHandle(process);
+    return ok ? rect.bottom - rect.top : -1;
+}
+
+// Prints what display scaling changes: "row H" (the first row's height) and "minimum W H" (the
+// smallest size the user can give the window).
+int launcherMetrics(const Arguments&)
+{
+    HWND launcher = findLauncher();
+    if (!launcher)
+        return Failure;
+    MINMAXINFO limits{};
+    SendMessageA(launcher, WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&limits));
+    std::printf("row %d\nminimum %ld %ld\n", firstRowHeight(GetDlgItem(launcher, ResultListId)),
+                limits.ptMinTrackSize.x, limits.ptMinTrackSize.y);
+    return Success;
+}
+
 const Registration registrations[] = {
     {"launcher-wait", "[TIMEOUT_MS]  (the launcher window is open)", launcherWait},
     {"launcher-wait-gone", "[TIMEOUT_MS]", launcherWaitGone},
@@ -249,6 +282,7 @@ const Registration registrations[] = {
     {"launcher-query", "", launcherQuery},
     {"launcher-hint-shown", "", launcherHintShown},
     {"launcher-rect", "", launcherRect},
+    {"launcher-metrics", "  (row height; minimum window size)", launcherMetrics},
     {"scores-file", "PATH  (SCORE PATH per record)", scoresFile},
 };
 
