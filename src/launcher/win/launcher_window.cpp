@@ -183,6 +183,7 @@ BOOL onInitDialog(HWND window, HWND, LPARAM)
     state.window = window;
     state.dpi = windowDpi(window);
     takeOverDpiChanges(window);
+    fitDialogToDpi(window);
     launcherShared.lock.create();
     launcherShared.results.iconLoaderPaused = 1;
     launcherShared.results.showIcons = settings.global.ShowIcons != 0;

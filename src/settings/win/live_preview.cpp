@@ -60,6 +60,7 @@ void fillSampleRows(HWND list)
 
 BOOL onPreviewInit(HWND preview)
 {
+    fitDialogToDpi(preview);
     loadTextInto(IDS_PREVIEW_SAMPLE, sampleText);
     SetDlgItemTextA(preview, IDC_QUERY_EDIT, sampleText.c_str());
     fillSampleRows(GetDlgItem(preview, IDC_RESULT_LIST));

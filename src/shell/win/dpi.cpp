@@ -53,7 +53,90 @@ HIMAGELIST systemSmallIconList()
                                                        SHGFI_SYSICONINDEX | SHGFI_SMALLICON | SHGFI_USEFILEATTRIBUTES));
 }
 
+// A dialog's base units (the pixels of 4 horizontal and 8 vertical dialog units) for `font`,
+// measured as the dialog manager does.
+SIZE baseUnitsOf(HFONT font)
+{
+    static const char alphabet[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz";
+    constexpr int letters = sizeof alphabet - 1;
+    SIZE units{0, 0};
+    HDC screen = GetDC(nullptr);
+    if (!screen)
+        return units;
+    HGDIOBJ old = SelectObject(screen, font);
+    SIZE extent{};
+    TEXTMETRICA metrics{};
+    if (GetTextExtentPoint32A(screen, alphabet, letters, &extent) && GetTextMetricsA(screen, &metrics))
+        units = SIZE{(extent.cx / (letters / 2) + 1) / 2, metrics.tmHeight};
+    SelectObject(screen, old);
+    ReleaseDC(nullptr, screen);
+    return units;
+}
+
+// The base units the dialog's template font has at 96 DPI.
+SIZE designedBaseUnits(HWND dialog, int dpi)
+{
+    LOGFONTA face{};
+    HFONT font = reinterpret_cast<HFONT>(SendMessageA(dialog, WM_GETFONT, 0, 0));
+    if (!font || !GetObjectA(font, sizeof face, &face))
+        return SIZE{0, 0};
+    face.lfHeight = unscaleFromDpi(face.lfHeight, dpi);
+    HFONT designed = CreateFontIndirectA(&face);
+    if (!designed)
+        return SIZE{0, 0};
+    const SIZE units = baseUnitsOf(designed);
+    DeleteObject(designed);
+    return units;
+}
+
+struct DialogScale {
+    HWND dialog;
+    int actualX, wantedX, actualY, wantedY; // lengths scale by wanted / actual
+};
+
+BOOL CALLBACK rescaleChild(HWND child, LPARAM parameter)
+{
+    const DialogScale& scale = *reinterpret_cast<const DialogScale*>(parameter);
+    HWND dialog = scale.dialog;
+    if (GetParent(child) != dialog)
+        return TRUE; // a control's own parts move with it
+    RECT box{};
+    GetWindowRect(child, &box);
+    MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&box), 2);
+    MoveWindow(child, rescaleBetweenDpis(box.left, scale.actualX, scale.wantedX),
+               rescaleBetweenDpis(box.top, scale.actualY, scale.wantedY),
+               rescaleBetweenDpis(box.right - box.left, scale.actualX, scale.wantedX),
+               rescaleBetweenDpis(box.bottom - box.top, scale.actualY, scale.wantedY), FALSE);
+    return TRUE;
+}
+
 } // namespace
+
+void fitDialogToDpi(HWND dialog)
+{
+    const int dpi = windowDpi(dialog);
+    const SIZE designed = designedBaseUnits(dialog, dpi);
+    RECT unitProbe{0, 0, 4, 8};
+    if (designed.cx <= 0 || designed.cy <= 0 || !MapDialogRect(dialog, &unitProbe))
+        return;
+    // Lengths scale by (designed units x dpi / 96) / actual units.
+    const DialogScale scale{dialog, unitProbe.right * DefaultDpi, designed.cx * dpi, unitProbe.bottom * DefaultDpi,
+                            designed.cy * dpi};
+    if (scale.actualX == scale.wantedX && scale.actualY == scale.wantedY)
+        return;
+    EnumChildWindows(dialog, rescaleChild, reinterpret_cast<LPARAM>(&scale));
+
+    RECT outer{};
+    RECT client{};
+    GetWindowRect(dialog, &outer);
+    GetClientRect(dialog, &client);
+    const int width = outer.right - outer.left - client.right +
+                      rescaleBetweenDpis(client.right, scale.actualX, scale.wantedX);
+    const int height = outer.bottom - outer.top - client.bottom +
+                       rescaleBetweenDpis(client.bottom, scale.actualY, scale.wantedY);
+    SetWindowPos(dialog, nullptr, (outer.left + outer.right - width) / 2, (outer.top + outer.bottom - height) / 2,
+                 width, height, SWP_NOZORDER | SWP_NOACTIVATE);
+}
 
 int windowDpi(HWND window)
 {

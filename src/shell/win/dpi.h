@@ -26,6 +26,12 @@ HIMAGELIST systemIconListForDpi(int dpi);
 // icons of that size, scaled otherwise.
 void drawIconOfSize(HIMAGELIST images, int index, HDC dc, int x, int y, int size);
 
+// Sizes a dialog and its controls as its template measures at 96 DPI, scaled to the dialog's
+// DPI, keeping its centre. The dialog manager converts dialog units with the template font made
+// at the dialog's DPI, whose whole-pixel character width and height do not grow in step with
+// the DPI (an 8-point font is 7 pixels wide at 96 DPI but 13, not 14, at 192 DPI).
+void fitDialogToDpi(HWND dialog);
+
 // Keeps the dialog manager from rescaling this dialog by itself when its DPI changes: its
 // WM_DPICHANGED handler does that.
 void takeOverDpiChanges(HWND dialog);
