@@ -15,6 +15,9 @@ constexpr int RowBottomMargin = 5;
 // ...and its left edge at least this many pixels left of the list's right edge.
 constexpr int RowRightMargin = 30;
 
+// Room added below the taller of a row's font and its icon.
+constexpr int RowPadding = 1;
+
 // Where a row's icon, name and directory name are drawn, relative to the row's left edge.
 constexpr int RowIconOffset = 4;
 constexpr int RowNameOffset = 28;

@@ -400,6 +400,30 @@ void onGetMinMaxInfo(HWND, MINMAXINFO* limits)
 
 // ---- Moving to a display of another DPI ----
 
+// The rows' height: the taller of the window's font and a small icon at its DPI, and a little
+// room. The list asks when it is created (before WM_INITDIALOG) and whenever it is moved.
+bool onMeasureItem(HWND window, MEASUREITEMSTRUCT* item)
+{
+    if (item->CtlID != IDC_RESULT_LIST)
+        return false;
+    const int dpi = state.opened ? state.dpi : windowDpi(window);
+    HFONT font = state.opened && state.rescaledFont ? state.rescaledFont
+                                                    : reinterpret_cast<HFONT>(SendMessageA(window, WM_GETFONT, 0, 0));
+    int height = 0;
+    if (HDC dc = GetDC(window)) {
+        HGDIOBJ old = SelectObject(dc, font);
+        TEXTMETRICA metrics{};
+        if (GetTextMetricsA(dc, &metrics))
+            height = metrics.tmHeight;
+        SelectObject(dc, old);
+        ReleaseDC(window, dc);
+    }
+    if (settings.global.ShowIcons && smallIconSize(dpi) > height)
+        height = smallIconSize(dpi);
+    item->itemHeight = static_cast<UINT>(height + scaleToDpi(RowPadding, dpi));
+    return true;
+}
+
 void setControlFonts(HWND window, HFONT font)
 {
     SendMessageA(queryEdit(window), WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
@@ -552,6 +576,8 @@ INT_PTR CALLBACK launcherDialogProc(HWND window, UINT message, WPARAM wParam, LP
     case WM_LAUNCHER_ICON:
         onIconLoaded(window, wParam, lParam);
         return TRUE;
+    case WM_MEASUREITEM:
+        return onMeasureItem(window, reinterpret_cast<MEASUREITEMSTRUCT*>(lParam));
     case DpiChangedMessage:
         onDpiChanged(window, HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
         return TRUE;
