@@ -272,6 +272,31 @@ int launcherMetrics(const Arguments&)
     return Success;
 }
 
+// Tells the launcher window that it moved to a display of DPI, with the rectangle LEFT TOP WIDTH
+// HEIGHT suggested, as Windows does when the window crosses to another monitor. The rectangle
+// goes through memory lent by the launcher's process.
+int launcherDpiChanged(const Arguments& a)
+{
+    HWND launcher = findLauncher();
+    if (a.size() < 5 || !launcher)
+        return UsageError;
+    const WORD dpi = static_cast<WORD>(toInt(a[0]));
+    const RECT suggested{toInt(a[1]), toInt(a[2]), toInt(a[1]) + toInt(a[3]), toInt(a[2]) + toInt(a[4])};
+    DWORD processId = 0;
+    GetWindowThreadProcessId(launcher, &processId);
+    HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_WRITE, FALSE, processId);
+    if (!process)
+        return Failure;
+    void* remote = VirtualAllocEx(process, nullptr, sizeof suggested, MEM_COMMIT, PAGE_READWRITE);
+    const bool ok = remote && WriteProcessMemory(process, remote, &suggested, sizeof suggested, nullptr);
+    if (ok)
+        SendMessageA(launcher, 0x02E0 /* WM_DPICHANGED */, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(remote));
+    if (remote)
+        VirtualFreeEx(process, remote, 0, MEM_RELEASE);
+    CloseHandle(process);
+    return ok ? Success : Failure;
+}
+
 const Registration registrations[] = {
     {"launcher-wait", "[TIMEOUT_MS]  (the launcher window is open)", launcherWait},
     {"launcher-wait-gone", "[TIMEOUT_MS]", launcherWaitGone},
@@ -283,6 +308,7 @@ const Registration registrations[] = {
     {"launcher-hint-shown", "", launcherHintShown},
     {"launcher-rect", "", launcherRect},
     {"launcher-metrics", "  (row height; minimum window size)", launcherMetrics},
+    {"launcher-dpi-changed", "DPI LEFT TOP WIDTH HEIGHT  (the suggested rectangle)", launcherDpiChanged},
     {"scores-file", "PATH  (SCORE PATH per record)", scoresFile},
 };
 
