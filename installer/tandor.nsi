@@ -99,7 +99,7 @@ Section "Install"
         FileOpen $1 "$INSTDIR\uninst.dir" w
         FileClose $1
     ${EndIf}
-    nsExec::Exec '"$SYSDIR\icacls.exe" "$INSTDIR\uninst.dir" /grant *${USERS_GROUP_SID}:(R,W)'
+    nsExec::Exec '"$SYSDIR\icacls.exe" "$INSTDIR\uninst.dir" /grant *${USERS_GROUP_SID}:(W)'
     Pop $1
     ${If} $1 != 0
         DetailPrint "Users may not be able to record their data folders in uninst.dir (icacls: $1)."
