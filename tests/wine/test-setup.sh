@@ -10,9 +10,15 @@ uninstall_key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Tandor'
 start_menu=$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start\ Menu/Programs
 user_data=$(data_dir)
 
-run_setup() {
+setup_exit_code() {
     local rc=0
-    timeout 300 wine "$setup" /S "$@" || rc=$?
+    timeout 300 wine "$setup" /S "$@" >/dev/null 2>&1 || rc=$?
+    echo "$rc"
+}
+
+run_setup() {
+    local rc
+    rc=$(setup_exit_code "$@")
     [ "$rc" = 0 ] || fail "setup $* ended with $rc"
 }
 
@@ -78,6 +84,14 @@ grep -qxF 'C:\USERS\OTHER\APPDATA\ROAMING' <<<"$list" || fail "the upgrade lost 
 # The launcher saved its settings on the way out and recorded its user there.
 grep -qixF "$(win_path "$(appdata_dir)")" <<<"$list" || fail "the launcher did not record its data folder: $list"
 [ -d "$user_data" ] || fail "the launcher kept no data folder"
+
+step "a launcher that cannot be written makes the setup fail"
+# A folder where the program file belongs cannot be opened for writing, not even by root.
+rm "$folder/Tandor.exe"
+mkdir "$folder/Tandor.exe"
+[ "$(setup_exit_code)" = 2 ] || fail "the setup did not fail"
+rmdir "$folder/Tandor.exe"
+run_setup
 
 step "silent uninstall with the launcher running leaves nothing behind"
 start_from_shortcut
