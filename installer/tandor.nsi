@@ -86,7 +86,7 @@ Section "Install"
     ; The placer writes the launcher, closing one that runs from this folder first.
     SetOutPath "$INSTDIR"
     ClearErrors
-    ExecWait '"$INSTDIR\InstallTandorExe.exe" $INSTDIR\Tandor.exe' $0
+    ExecWait '"$INSTDIR\InstallTandorExe.exe" "$INSTDIR\Tandor.exe"' $0
     ${If} ${Errors}
     ${OrIf} $0 != 0
         MessageBox MB_ICONSTOP|MB_OK "${PRODUCT}.exe could not be written to $INSTDIR (the placer ended with $0).$\r$\n$\r$\nClose ${PRODUCT} if it runs, and start the setup again." /SD IDOK
