@@ -16,15 +16,3 @@ constexpr std::int32_t FirstHitScores[4] = {0, HitScore, HitScore + CamelCaseBon
 constexpr std::int32_t NameStartScore = NameStartBonus + HitScore + WordStartBonus;
 
 std::uint64_t summariseFirstHits(const char* name);
-
-// The walk score of the one-letter query `letter` (A to Z) for a name of this summary, or
-// false when the letter is not in the name.
-inline bool scoreOneLetter(std::uint64_t summary, int letterNumber, std::int32_t& score)
-{
-    const unsigned kind = static_cast<unsigned>((summary >> (2 * letterNumber)) & 3);
-    if (kind == FirstHitAbsent)
-        return false;
-    const bool atNameStart = static_cast<int>(summary >> NameStartShift) == letterNumber + 1;
-    score = atNameStart ? NameStartScore : FirstHitScores[kind];
-    return true;
-}

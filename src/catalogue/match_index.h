@@ -66,6 +66,10 @@ struct MatchIndex {
     std::vector<MatchSlice> slices;
     std::string lastQuery; // of the pass that made the marks
     std::size_t matchedCount = 0;
+    // The pass keeps each slice's best as many as the last selection took, so that the next
+    // selection of no more, before any other, needs no second walk over the marks.
+    std::size_t passCapacity = 0;
+    bool bestFromPass = false;
     // Scratch of the selection.
     std::vector<const std::vector<RankedEntry>*> bestLists;
     std::vector<std::size_t> mergePositions;

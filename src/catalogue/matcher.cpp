@@ -10,6 +10,8 @@
 
 namespace {
 
+// Entries whose signature test is gathered before their names are walked.
+constexpr std::size_t SignatureRun = 1024;
 // Below this many matched entries, selecting slice by slice on one thread beats waking others.
 constexpr std::size_t SmallestParallelSelection = 16384;
 
@@ -69,6 +71,7 @@ void rebuildIndex(Catalogue& catalogue)
     index.biasMade = false;
     index.lastQuery.clear();
     index.matchedCount = 0;
+    index.bestFromPass = false;
     index.usable = nameBytes <= std::numeric_limits<std::uint32_t>::max() &&
                    count <= std::numeric_limits<std::uint32_t>::max();
     index.items.clear();
@@ -153,28 +156,80 @@ void forEachCandidate(const Pass& pass, const MatchSlice& slice, Consider&& cons
     }
 }
 
+// The candidates whose signature holds the query's. The test is gathered a run at a time
+// without a branch: which entries pass is as good as random, and a branch that guesses wrong
+// for a third of a million entries costs more than the test itself.
+template <typename Consider>
+void forSignatureCandidates(const Pass& pass, const MatchSlice& slice, Consider&& consider)
+{
+    const MatchIndex::Item* items = pass.index.items.data();
+    const std::uint32_t queryMask = pass.queryMask;
+    std::uint32_t passed[SignatureRun];
+    std::size_t count = 0;
+    auto flush = [&]() {
+        for (std::size_t k = 0; k < count; ++k)
+            consider(passed[k]);
+        count = 0;
+    };
+    forEachCandidate(pass, slice, [&](std::uint32_t i) {
+        passed[count] = i;
+        count += (items[i].mask & queryMask) == queryMask ? 1 : 0;
+        if (count == SignatureRun)
+            flush();
+    });
+    flush();
+}
+
+// A one-letter query from the summaries alone, a run at a time and without a branch on
+// whether the letter is there (it is in about half the names, in no order).
+void markOneLetter(const MatchIndex& index, int letterNumber, MatchSlice& slice, BestOf<RankedEntry>& best)
+{
+    const std::uint64_t* firstHits = index.firstHits.data();
+    const std::int16_t* bias = index.bias.data();
+    std::uint32_t places[SignatureRun];
+    std::int32_t scores[SignatureRun];
+    for (std::uint32_t runStart = slice.begin; runStart < slice.end; runStart += SignatureRun) {
+        const std::uint32_t runEnd = std::min<std::uint32_t>(slice.end, runStart + SignatureRun);
+        std::size_t count = 0;
+        for (std::uint32_t i = runStart; i < runEnd; ++i) {
+            const std::uint64_t summary = firstHits[i];
+            const unsigned kind = static_cast<unsigned>((summary >> (2 * letterNumber)) & 3);
+            const bool atNameStart = static_cast<int>(summary >> NameStartShift) == letterNumber + 1;
+            places[count] = i;
+            scores[count] = (atNameStart ? NameStartScore : FirstHitScores[kind]) + bias[i];
+            count += kind != FirstHitAbsent ? 1 : 0;
+        }
+        slice.marked.insert(slice.marked.end(), places, places + count);
+        for (std::size_t k = 0; k < count; ++k) {
+            // A one-letter score is small and the terms are bounded: nothing to narrow.
+            slice.scores.push_back(scores[k]);
+            if (best.wouldTake(scores[k]))
+                best.take(RankedEntry{places[k], scores[k]});
+        }
+    }
+}
+
 void matchSlice(const Pass& pass, MatchSlice& slice)
 {
     slice.previous.swap(slice.marked);
     slice.marked.clear();
     slice.scores.clear();
+    slice.best.clear();
     if (*pass.query == 0) // an empty query matches nothing
         return;
     const MatchIndex& index = pass.index;
     const std::int16_t* bias = index.bias.data();
+    BestOf<RankedEntry> best(slice.best, index.passCapacity);
     auto keep = [&](std::uint32_t i, std::int32_t walkScore) {
+        const std::int32_t score = storedMatchScore(walkScore + bias[i]);
         slice.marked.push_back(i);
-        slice.scores.push_back(storedMatchScore(walkScore + bias[i]));
+        slice.scores.push_back(score);
+        if (best.wouldTake(score))
+            best.take(RankedEntry{i, score});
     };
     const char letter = pass.query[0];
     if (!pass.typedOn && index.usable && isAsciiUpper(letter) && pass.query[1] == 0) {
-        const std::uint64_t* firstHits = index.firstHits.data();
-        const int number = letter - 'A';
-        std::int32_t score = 0;
-        for (std::uint32_t i = slice.begin; i < slice.end; ++i) {
-            if (scoreOneLetter(firstHits[i], number, score))
-                keep(i, score);
-        }
+        markOneLetter(index, letter - 'A', slice, best);
         return;
     }
     if (!index.usable) {
@@ -188,9 +243,7 @@ void matchSlice(const Pass& pass, MatchSlice& slice)
     }
     const MatchIndex::Item* items = index.items.data();
     const char* names = index.names.data();
-    forEachCandidate(pass, slice, [&](std::uint32_t i) {
-        if ((items[i].mask & pass.queryMask) != pass.queryMask)
-            return;
+    forSignatureCandidates(pass, slice, [&](std::uint32_t i) {
         const char* name = names + items[i].nameOffset;
         std::int32_t score = 0;
         bool matched = false;
@@ -244,6 +297,7 @@ std::size_t matchCatalogue(Catalogue& catalogue, const std::string& upperQuery,
                    upperQuery.compare(0, index.lastQuery.size(), index.lastQuery) == 0;
     pass.wordWise = packed::littleEndian() && packed::planQuery(pass.query, pass.plan);
     forEachSlice(index, [&](MatchSlice& slice) { matchSlice(pass, slice); });
+    index.bestFromPass = true;
     index.lastQuery = upperQuery;
     index.matchedCount = 0;
     for (const MatchSlice& slice : index.slices)
@@ -257,11 +311,15 @@ std::vector<ResultSlot> selectResults(Catalogue& catalogue, std::size_t capacity
     MatchIndex& index = catalogue.matchIndex;
     if (capacity == 0 || !indexIsCurrent(catalogue) || index.matchedCount == 0)
         return slots; // marks of an earlier catalogue are no marks
-    if (index.matchedCount >= SmallestParallelSelection)
-        forEachSlice(index, [&](MatchSlice& slice) { selectInSlice(slice, capacity); });
-    else
-        for (MatchSlice& slice : index.slices)
-            selectInSlice(slice, capacity);
+    if (!index.bestFromPass || capacity > index.passCapacity) {
+        if (index.matchedCount >= SmallestParallelSelection)
+            forEachSlice(index, [&](MatchSlice& slice) { selectInSlice(slice, capacity); });
+        else
+            for (MatchSlice& slice : index.slices)
+                selectInSlice(slice, capacity);
+    }
+    index.passCapacity = capacity;
+    index.bestFromPass = false; // what it takes is no longer matched
     index.bestLists.clear();
     for (const MatchSlice& slice : index.slices)
         index.bestLists.push_back(&slice.best);
