@@ -9,22 +9,31 @@
 #include <cstdio>
 #include <cstring>
 
-bool readNamesFile(const std::string& path, NamesText& text)
+#ifndef _WIN32
+#include <fcntl.h>
+#include <sys/mman.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
+namespace {
+
+bool readWhole(const std::string& path, std::unique_ptr<char[]>& owned, std::size_t& size)
 {
     std::FILE* file = std::fopen(path.c_str(), "rb");
     if (file == nullptr)
         return false;
-    // One read into a buffer of the file's size: for a million lines, reading is a good part
-    // of what a query costs. Whatever the size did not tell (a pipe, a growing file) follows.
+    // One read into a buffer of the file's size. Whatever the size did not tell (a pipe, a
+    // growing file) follows.
     std::size_t capacity = 0;
     if (std::fseek(file, 0, SEEK_END) == 0) {
-        const long size = std::ftell(file);
-        capacity = size > 0 ? static_cast<std::size_t>(size) : 0;
+        const long length = std::ftell(file);
+        capacity = length > 0 ? static_cast<std::size_t>(length) : 0;
         std::rewind(file);
     }
     capacity = std::max<std::size_t>(capacity + 1, 1 << 16);
     std::unique_ptr<char[]> bytes(new char[capacity + MatchIndexPadding]);
-    std::size_t size = 0;
+    size = 0;
     for (;;) {
         size += std::fread(bytes.get() + size, 1, capacity - size, file);
         if (size < capacity)
@@ -37,18 +46,72 @@ bool readNamesFile(const std::string& path, NamesText& text)
     const bool failed = std::ferror(file) != 0;
     std::fclose(file);
     std::memset(bytes.get() + size, 0, MatchIndexPadding);
-    text.bytes = std::move(bytes);
-    text.size = size;
+    owned = std::move(bytes);
     return !failed;
 }
 
-NamesText namesTextOf(const std::string& bytes)
+#ifndef _WIN32
+// The file's pages as they stand in the page cache, with a page of zeros mapped after them:
+// nothing is copied.
+bool mapWhole(const std::string& path, void*& mapping, std::size_t& mappingSize, std::size_t& size)
 {
-    NamesText text;
-    text.bytes.reset(new char[bytes.size() + MatchIndexPadding]());
-    std::memcpy(text.bytes.get(), bytes.data(), bytes.size());
-    text.size = bytes.size();
-    return text;
+    const int file = open(path.c_str(), O_RDONLY);
+    if (file < 0)
+        return false;
+    struct stat status;
+    bool mapped = false;
+    if (fstat(file, &status) == 0 && S_ISREG(status.st_mode) && status.st_size > 0) {
+        const std::size_t page = static_cast<std::size_t>(sysconf(_SC_PAGESIZE));
+        const std::size_t length = static_cast<std::size_t>(status.st_size);
+        const std::size_t areaSize = (length + page - 1) / page * page + page;
+        void* area = mmap(nullptr, areaSize, PROT_READ, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+        if (area != MAP_FAILED) {
+            mapped = mmap(area, length, PROT_READ, MAP_PRIVATE | MAP_FIXED | MAP_POPULATE, file, 0) != MAP_FAILED;
+            if (mapped) {
+                mapping = area;
+                mappingSize = areaSize;
+                size = length;
+            } else {
+                munmap(area, areaSize);
+            }
+        }
+    }
+    close(file);
+    return mapped;
+}
+#endif
+
+} // namespace
+
+NamesText::~NamesText()
+{
+#ifndef _WIN32
+    if (mapping_ != nullptr)
+        munmap(mapping_, mappingSize_);
+#endif
+}
+
+bool readNamesFile(const std::string& path, NamesText& text)
+{
+#ifndef _WIN32
+    if (mapWhole(path, text.mapping_, text.mappingSize_, text.size_)) {
+        text.bytes_ = static_cast<const char*>(text.mapping_);
+        return true;
+    }
+#endif
+    // Not a plain file (a pipe), an empty one, or no mapping here.
+    if (!readWhole(path, text.owned_, text.size_))
+        return false;
+    text.bytes_ = text.owned_.get();
+    return true;
+}
+
+void copyNamesText(const std::string& bytes, NamesText& text)
+{
+    text.owned_.reset(new char[bytes.size() + MatchIndexPadding]());
+    std::memcpy(text.owned_.get(), bytes.data(), bytes.size());
+    text.bytes_ = text.owned_.get();
+    text.size_ = bytes.size();
 }
 
 namespace {
@@ -120,10 +183,10 @@ void rankPart(const LineRanking& ranking, NamesPart& part)
 std::vector<NamesPart> cutParts(const NamesText& text, std::size_t count)
 {
     std::vector<NamesPart> parts;
-    const char* begin = text.bytes.get();
-    const char* const end = begin + text.size;
+    const char* begin = text.bytes();
+    const char* const end = begin + text.size();
     for (std::size_t k = 1; k <= count && begin < end; ++k) {
-        const char* cut = text.bytes.get() + text.size * k / count;
+        const char* cut = text.bytes() + text.size() * k / count;
         if (k < count && cut > begin) {
             const void* lineFeed = std::memchr(cut - 1, '\n', static_cast<std::size_t>(end - (cut - 1)));
             cut = lineFeed != nullptr ? static_cast<const char*>(lineFeed) + 1 : end;
@@ -144,7 +207,7 @@ std::vector<RankedName> rankAsCatalogue(const NamesText& text, const std::string
                                         const ScoreStore& scores)
 {
     Catalogue catalogue;
-    appendNames(std::string(text.bytes.get(), text.size), scores, catalogue);
+    appendNames(std::string(text.bytes(), text.size()), scores, catalogue);
     matchCatalogue(catalogue, upperQuery, {});
     std::vector<RankedName> ranked;
     for (const ResultSlot& slot : selectResults(catalogue, limit))
@@ -185,7 +248,7 @@ std::vector<RankedName> rankNames(const NamesText& text, const std::string& uppe
         return ranked; // a lower-case character: no upper-cased name character equals it
     }
     const std::size_t wanted = std::min(pool.threadCount() * SlicesPerThread,
-                                        text.size / std::max<std::size_t>(1, smallestPart));
+                                        text.size() / std::max<std::size_t>(1, smallestPart));
     std::vector<NamesPart> parts = cutParts(text, std::max<std::size_t>(1, wanted));
     auto rank = [&](std::size_t k) { rankPart(ranking, parts[k]); };
     runEachPart(pool, parts.size(), rank);

@@ -10,16 +10,31 @@
 #include <string>
 #include <vector>
 
-// The whole file, read with one call, followed by MatchIndexPadding NULs so that the walk may
-// read eight bytes at a time past the last line.
-struct NamesText {
-    std::unique_ptr<char[]> bytes;
-    std::size_t size = 0; // without the padding
+// The whole file, mapped (or read with one call where it cannot be), followed by at least
+// MatchIndexPadding NULs so that the walk may read eight bytes at a time past the last line.
+class NamesText {
+public:
+    NamesText() = default;
+    NamesText(const NamesText&) = delete;
+    NamesText& operator=(const NamesText&) = delete;
+    ~NamesText();
+    const char* bytes() const { return bytes_; }
+    std::size_t size() const { return size_; } // without the padding
+
+    // False when the file cannot be read.
+    friend bool readNamesFile(const std::string& path, NamesText& text);
+    friend void copyNamesText(const std::string& bytes, NamesText& text);
+
+private:
+    const char* bytes_ = "\0\0\0\0\0\0\0\0";
+    std::size_t size_ = 0;
+    std::unique_ptr<char[]> owned_;
+    void* mapping_ = nullptr;
+    std::size_t mappingSize_ = 0;
 };
 
-// False when the file cannot be read.
 bool readNamesFile(const std::string& path, NamesText& text);
-NamesText namesTextOf(const std::string& bytes);
+void copyNamesText(const std::string& bytes, NamesText& text);
 
 // Each non-empty line (LF or CR LF) becomes an entry whose path is the name itself, which
 // belongs to no directory and takes its launch score from `scores`.

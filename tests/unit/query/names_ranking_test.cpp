@@ -73,7 +73,8 @@ TEST(NamesFile, TheLineWalkRanksExactlyLikeTheWholeFile)
         Catalogue whole;
         appendNames(bytes, scores, whole);
         const Ranking expected = rankingOf(whole, query, limit);
-        const NamesText text = namesTextOf(bytes);
+        NamesText text;
+        copyNamesText(bytes, text);
         InlineWorkerPool onePart;
         for (std::size_t smallestPart : {SmallestNamesPart, std::size_t{1} + random() % 64}) {
             WorkerPool& pool = smallestPart == SmallestNamesPart ? static_cast<WorkerPool&>(onePart) : machineWorkerPool();
