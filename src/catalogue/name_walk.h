@@ -39,20 +39,26 @@ inline bool walkName(const char* name, const char* query, std::int32_t& score)
     return true;
 }
 
-// The same walk eight bytes at a time, over names followed by at least eight readable bytes:
+// The same walk a machine word at a time (eight bytes, or four in a 32-bit program, where
+// 64-bit arithmetic would take pairs of instructions), over names followed by at least eight
+// readable bytes:
 // a byte is a hit when, with 0x20 added for a letter, it equals the query character's lower
 // case (so 'e' and 'E' both hit 'E', and nothing else does). A NUL ends a name, and so does a
 // line feed when the names are the lines of a file.
 namespace packed {
 
-constexpr std::uint64_t EveryByte = 0x0101010101010101ULL;
-constexpr std::uint64_t HighBits = 0x8080808080808080ULL;
-constexpr std::uint64_t LetterFold = 0x2020202020202020ULL;
-constexpr std::uint64_t LineFeeds = EveryByte * '\n';
+using Word = std::uintptr_t;
+constexpr Word EveryByte = ~Word(0) / 0xFF;
+constexpr Word HighBits = EveryByte * 0x80;
+constexpr Word LetterFold = EveryByte * 0x20;
+constexpr Word LineFeeds = EveryByte * '\n';
+// Multiplying a single bit 8k by this leaves k in the top byte.
+constexpr Word ByteNumbers = sizeof(Word) == 8 ? static_cast<Word>(0x0001020304050607ULL) : static_cast<Word>(0x00010203UL);
+constexpr int TopByteShift = 8 * (static_cast<int>(sizeof(Word)) - 1);
 
 // The high bit of every zero byte; above the first zero byte there may be false ones, but
 // only the lowest one is ever used.
-inline std::uint64_t zeroBytes(std::uint64_t word)
+inline Word zeroBytes(Word word)
 {
     return (word - EveryByte) & ~word & HighBits;
 }
@@ -65,15 +71,15 @@ inline bool littleEndian()
     return first == 1;
 }
 
-inline std::size_t lowestByte(std::uint64_t found)
+inline std::size_t lowestByte(Word found)
 {
-    const std::uint64_t lowest = found & (~found + 1);
-    return static_cast<std::size_t>(((lowest >> 7) * 0x0001020304050607ULL) >> 56);
+    const Word lowest = found & (~found + 1);
+    return static_cast<std::size_t>(((lowest >> 7) * ByteNumbers) >> TopByteShift);
 }
 
 struct QueryCharacter {
-    std::uint64_t target; // the byte to find, in every byte
-    std::uint64_t fold;   // LetterFold for letters, 0 otherwise
+    Word target; // the byte to find, in every byte
+    Word fold;   // LetterFold for letters, 0 otherwise
 };
 
 // At most the longest query: a plan lives on the stack, not on the heap.
@@ -103,10 +109,10 @@ inline bool planQuery(const char* query, QueryPlan& plan)
 template <bool LinesEnd>
 inline const char* nextHitOrEnd(const char* p, const QueryCharacter& wanted)
 {
-    for (;; p += 8) {
-        std::uint64_t word;
+    for (;; p += sizeof(Word)) {
+        Word word;
         std::memcpy(&word, p, sizeof word);
-        std::uint64_t found = zeroBytes((word | wanted.fold) ^ wanted.target) | zeroBytes(word);
+        Word found = zeroBytes((word | wanted.fold) ^ wanted.target) | zeroBytes(word);
         if (LinesEnd)
             found |= zeroBytes(word ^ LineFeeds);
         if (found != 0)
