@@ -109,7 +109,7 @@ void launchSelected(HWND window)
         CatalogueEntry* entry = rowEntry(list, row);
         if (!entry)
             continue;
-        recordLaunch(*entry);
+        recordLaunch(catalogue, *entry);
         ShellExecuteA(nullptr, nullptr, entry->path.c_str(), nullptr, nullptr, SW_RESTORE);
         tourEvent(EntryLaunched);
     }
@@ -120,7 +120,7 @@ void hideRow(HWND window, int row)
     CatalogueEntry* entry = rowEntry(resultList(window), row);
     if (!entry)
         return;
-    hideEntry(*entry);
+    hideEntry(catalogue, *entry);
     requeryKeepingRow(window, row);
 }
 
