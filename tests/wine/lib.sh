@@ -2,6 +2,7 @@
 # It runs in its own empty working folder ($T_WORK, also the current directory) with the
 # programs in $T_BIN; the prefix, display and HOME are set up by run-tests.sh.
 set -euo pipefail
+source "$(dirname "$T_LIB")/prefix.sh"
 
 fail() {
     echo "FAIL: $*" >&2
@@ -98,21 +99,28 @@ hex_of() {
     od -An -tx1 -v "$1" | tr -s ' \n' ' '
 }
 
-# Writes Settings.ini with one scan definition (id 0) and one recursive directory that uses it,
-# then the [Global] KEY=VALUE lines given:
-#   write_folder_settings 'DEFINITION' FOLDER NAME [KEY=VALUE...]
-# DEFINITION is what follows "0=" in [ScanDef], FOLDER a Linux path.
-write_folder_settings() {
-    local definition=$1 folder=$2 name=$3
-    shift 3
-    {
-        echo "[ScanDef]"
-        echo "0=$definition"
-        echo "[Directories]"
-        echo "\"$(win_path "$folder")\\\"=0,1,0,\"$name\""
-        echo "[Global]"
-        printf '%s\n' "$@"
-    } | write_settings
+# One [Directories] line: directory_line LINUX_PATH RECURSIVE(0|1) NAME
+directory_line() {
+    echo "\"$(win_path "$1")\\\"=0,$2,0,\"$3\""
+}
+
+# Settings.ini with one scan definition (id 0) and the given directory lines; [Global] holds the
+# KEY=VALUE lines after "--", or else those of a quiet launcher (monitoring on, no tour, no retry):
+#   write_directory_settings '"Files","*","",0' "$(directory_line "$apps" 1 Apps)" [-- KEY=VALUE...]
+write_directory_settings() {
+    local definition=$1
+    shift
+    local directories=() globals=(GlobalScanFlags=9 FirstTimer=0 NextScanID=1 Retry=0)
+    while [ $# -gt 0 ] && [ "$1" != -- ]; do
+        directories+=("$1")
+        shift
+    done
+    if [ $# -gt 0 ]; then
+        shift
+        globals=("$@")
+    fi
+    printf '%s\n' "[ScanDef]" "0=$definition" "[Directories]" "${directories[@]}" "[Global]" "${globals[@]}" |
+        write_settings
 }
 
 # The value of one key of the saved Settings.ini.
@@ -136,12 +144,22 @@ open_sheet() {
     driver wait-window '#32770' "$SHEET" 30000 || fail "no configuration sheet"
 }
 
-# A press while the last window's icon loader is still ending is dropped by the launcher, as a
-# user's would be; press again until the window shows.
+# Moves the test to a fresh prefix of its own in $T_WORK (made with make_prefix [DPI]); its Wine
+# server ends with the test.
+use_fresh_prefix() {
+    export WINEPREFIX=$T_WORK/prefix
+    make_prefix "$@"
+    wineserver -p 2>/dev/null || true
+    trap 'wineserver -k 2>/dev/null || true' EXIT
+}
+
+# Presses the hotkey until the launcher window shows. One press is enough (test-hotkey-presses
+# checks that); a program launched just before may still take the focus from the new window,
+# which then closes, as it should.
 open_launcher() {
-    for _ in 1 2 3 4 5; do
+    for _ in 1 2 3; do
         driver hotkey
-        driver launcher-wait 4000 && return 0
+        driver launcher-wait 10000 && return 0
     done
     fail "the hotkey opened no launcher window"
 }

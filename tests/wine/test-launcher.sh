@@ -20,8 +20,7 @@ for name in "Mail Merge" "Music Manager" "Notepad"; do
 done
 
 reset_user_data
-write_folder_settings '"Launchables","*.txt;*\marker.bat","",0' "$apps" Apps \
-    GlobalScanFlags=9 FirstTimer=0 NextScanID=1 Retry=0
+write_directory_settings '"Launchables","*.txt;*\marker.bat","",0' "$(directory_line "$apps" 1 Apps)"
 
 expect_closed() {
     driver launcher-wait-gone 20000 || fail "the launcher window stayed open after $1"

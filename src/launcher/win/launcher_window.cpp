@@ -6,24 +6,25 @@
 #include "launcher/launcher_limits.h"
 #include "launcher/row_text.h"
 #include "launcher/selection.h"
-#include "launcher/window_geometry.h"
 #include "launcher/win/icon_loader_thread.h"
 #include "launcher/win/keyboard_filter.h"
 #include "launcher/win/launcher_state.h"
 #include "launcher/win/result_list_view.h"
+#include "launcher/window_geometry.h"
 #include "resources/resource.h"
 #include "settings/win/settings_store.h"
-#include "settings/win/window_alpha.h"
 #include "shell/ascii.h"
 #include "shell/win/app_state.h"
+#include "shell/win/dpi.h"
 #include "shell/win/fonts.h"
 #include "shell/win/help.h"
+#include "shell/win/window_alpha.h"
 
 #include <commctrl.h>
 #include <shellapi.h>
 #include <windowsx.h>
 
-LauncherShared launcherShared;
+#include <utility>
 
 namespace {
 
@@ -41,12 +42,16 @@ struct LauncherWindowState {
     bool ownsLock = false;   // no loader started: the window deletes the lock itself
     POINT dragAnchor{};
     SIZE minimumSize{};
+    int dpi = DefaultDpi;             // the DPI the window is laid out for
+    HFONT dialogFont = nullptr;       // the template's font, as the dialog manager made it
     ListedRows listed;
 };
 
 LauncherWindowState state;
 
-// The window's fonts: the hint's bold one lent to its control, the rows' made for drawing.
+// The window's fonts: its own after a DPI change (null before one), the hint's bold copy lent to
+// the hint, and the rows' made for drawing.
+Font rescaledFont;
 ControlFont hintFont;
 Font rowNameFont;
 Font rowDirectoryFont;
@@ -111,7 +116,7 @@ void launchSelected(HWND window)
         CatalogueEntry* entry = rowEntry(list, row);
         if (!entry)
             continue;
-        recordLaunch(*entry);
+        recordLaunch(catalogue, *entry);
         ShellExecuteA(nullptr, nullptr, entry->path.c_str(), nullptr, nullptr, SW_RESTORE);
         links.reportEvent(LauncherEvent::EntryLaunched);
     }
@@ -122,7 +127,7 @@ void hideRow(HWND window, int row)
     CatalogueEntry* entry = rowEntry(resultList(window), row);
     if (!entry)
         return;
-    hideEntry(*entry);
+    hideEntry(catalogue, *entry);
     requeryKeepingRow(window, row);
 }
 
@@ -150,32 +155,33 @@ void applyStoredSize(HWND window)
     GetWindowRect(window, &outer);
     state.minimumSize = SIZE{outer.right - outer.left, outer.bottom - outer.top};
     const Box templateBox{outer.left, outer.top, state.minimumSize.cx, state.minimumSize.cy};
-    const Box box = openingBox(templateBox, settings.global.DialogSizeX, settings.global.DialogSizeY);
+    // The stored size is kept at 96 DPI, so the window opens alike on every display.
+    const Box box = openingBox(templateBox, scaleToDpi(settings.global.DialogSizeX, state.dpi),
+                               scaleToDpi(settings.global.DialogSizeY, state.dpi));
     if (box.width != templateBox.width)
         SetWindowPos(window, nullptr, box.left, box.top, box.width, box.height, SWP_NOZORDER);
 }
 
-void setUpList(HWND list)
+void makeRowFonts(HFONT listFont)
 {
-    SendMessageA(list, LVM_SETBKCOLOR, 0, CLR_NONE);
-    LVCOLUMNA column{};
-    column.mask = LVCF_FMT | LVCF_WIDTH;
-    column.fmt = LVCFMT_LEFT;
-    column.cx = ListColumnWidth;
-    SendMessageA(list, LVM_INSERTCOLUMNA, 0, reinterpret_cast<LPARAM>(&column));
+    rowNameFont = fontVariant(listFont, BoldWeight, false);
+    rowDirectoryFont = fontVariant(listFont, NormalWeight, true);
 }
 
 BOOL onInitDialog(HWND window, HWND, LPARAM)
 {
     state = LauncherWindowState{};
     state.window = window;
+    state.dpi = windowDpi(window);
+    takeOverDpiChanges(window);
+    fitDialogToDpi(window);
     launcherShared.lock.create();
     launcherShared.results.iconLoaderPaused = 1;
     launcherShared.results.showIcons = settings.global.ShowIcons != 0;
 
     showHint(window, true);
     HWND hint = hintText(window);
-    hintFont.lend(hint, Font(fontVariant(fontOf(hint), BoldWeight, false)), false);
+    hintFont.lend(hint, fontVariant(fontOf(hint), BoldWeight, false), false);
 
     installKeyboardFilter(window);
     resetIcons(catalogue);
@@ -183,14 +189,13 @@ BOOL onInitDialog(HWND window, HWND, LPARAM)
     state.dragging = false;
 
     HWND list = resultList(window);
-    setUpList(list);
+    setUpResultList(list);
     SetFocus(queryEdit(window));
     if (settings.global.EnableTrans)
         setWindowAlpha(window, settings.global.Transparency);
 
-    const HFONT listFont = fontOf(list);
-    rowNameFont = Font(fontVariant(listFont, BoldWeight, false));
-    rowDirectoryFont = Font(fontVariant(listFont, NormalWeight, true));
+    state.dialogFont = fontOf(list);
+    makeRowFonts(state.dialogFont);
 
     applyStoredSize(window);
     state.opened = true;
@@ -370,8 +375,8 @@ void onSize(HWND window, UINT type, int clientWidth, int clientHeight)
         moveControl(list, layout.list);
         RECT outer{};
         GetWindowRect(window, &outer);
-        settings.global.DialogSizeX = outer.right - outer.left;
-        settings.global.DialogSizeY = outer.bottom - outer.top;
+        settings.global.DialogSizeX = unscaleFromDpi(outer.right - outer.left, state.dpi);
+        settings.global.DialogSizeY = unscaleFromDpi(outer.bottom - outer.top, state.dpi);
     }
     refresh(window, readUpperQuery(window));
 }
@@ -382,9 +387,84 @@ void onGetMinMaxInfo(HWND, MINMAXINFO* limits)
         limits->ptMinTrackSize = POINT{state.minimumSize.cx, state.minimumSize.cy};
 }
 
+// ---- Moving to a display of another DPI ----
+
+// The rows' height: the taller of the window's font and a small icon at its DPI, and a little
+// room. The list asks when it is created (before WM_INITDIALOG) and whenever it is moved.
+bool onMeasureItem(HWND window, MEASUREITEMSTRUCT* item)
+{
+    if (item->CtlID != IDC_RESULT_LIST)
+        return false;
+    const int dpi = state.opened ? state.dpi : windowDpi(window);
+    HFONT font = state.opened && rescaledFont.get() != nullptr ? rescaledFont.get() : fontOf(window);
+    int height = 0;
+    if (HDC dc = GetDC(window)) {
+        {
+            SelectedObject selected(dc, font);
+            TEXTMETRICA metrics{};
+            if (GetTextMetricsA(dc, &metrics))
+                height = metrics.tmHeight;
+        }
+        ReleaseDC(window, dc);
+    }
+    if (settings.global.ShowIcons && smallIconSize(dpi) > height)
+        height = smallIconSize(dpi);
+    item->itemHeight = static_cast<UINT>(height + scaleToDpi(RowPadding, dpi));
+    return true;
+}
+
+void setControlFonts(HWND window, HFONT font)
+{
+    SendMessageA(queryEdit(window), WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    SendMessageA(resultList(window), WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+}
+
+// The window's font, the hint's bold copy and the row fonts, made again at the new DPI.
+void rescaleFonts(HWND window, int oldDpi, int newDpi)
+{
+    HFONT current = rescaledFont.get() != nullptr ? rescaledFont.get() : state.dialogFont;
+    LOGFONTA face{};
+    GetObjectA(current, sizeof face, &face);
+    face.lfHeight = rescaleBetweenDpis(face.lfHeight, oldDpi, newDpi);
+    Font rescaled(CreateFontIndirectA(&face));
+    if (rescaled.get() == nullptr)
+        return;
+    setControlFonts(window, rescaled.get());
+    hintFont.lend(hintText(window), fontVariant(rescaled.get(), BoldWeight, false), false);
+    makeRowFonts(rescaled.get());
+    rescaledFont = std::move(rescaled); // the controls have let go of the earlier one
+}
+
+void rescaleControl(HWND window, HWND control, int oldDpi, int newDpi)
+{
+    const Box box = rescaledBox(controlBox(window, control), oldDpi, newDpi);
+    MoveWindow(control, box.left, box.top, box.width, box.height, FALSE);
+}
+
+// The system suggests the window's new rectangle; everything inside scales by the ratio of the
+// DPIs, and WM_SIZE then lays the list out and fills it again.
+void onDpiChanged(HWND window, int newDpi, const RECT& suggested)
+{
+    const int oldDpi = state.dpi;
+    if (newDpi <= 0 || newDpi == oldDpi)
+        return;
+    state.dpi = newDpi;
+    rescaleFonts(window, oldDpi, newDpi);
+    for (HWND control : {queryEdit(window), resultList(window), hintText(window)})
+        rescaleControl(window, control, oldDpi, newDpi);
+    state.minimumSize = SIZE{rescaleBetweenDpis(state.minimumSize.cx, oldDpi, newDpi),
+                             rescaleBetweenDpis(state.minimumSize.cy, oldDpi, newDpi)};
+    HWND list = resultList(window);
+    if (SendMessageA(list, LVM_GETIMAGELIST, LVSIL_SMALL, 0))
+        Win32ResultListView(list).attachSystemImageList({});
+    SetWindowPos(window, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    InvalidateRect(window, nullptr, TRUE);
+}
+
 // ---- Closing ----
 
-void onDestroy(HWND)
+void onDestroy(HWND window)
 {
     if (state.dragging)
         ReleaseCapture();
@@ -406,6 +486,10 @@ void onDestroy(HWND)
     hintFont.restore();
     rowNameFont = Font();
     rowDirectoryFont = Font();
+    if (rescaledFont.get() != nullptr) {
+        setControlFonts(window, state.dialogFont);
+        rescaledFont = Font();
+    }
     state.listed = ListedRows{};
 }
 
@@ -457,7 +541,8 @@ INT_PTR CALLBACK launcherDialogProc(HWND window, UINT message, WPARAM wParam, LP
         const DRAWITEMSTRUCT* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
         if (item->CtlID != IDC_RESULT_LIST)
             return FALSE;
-        drawResultRow(window, *item, RowFonts{rowNameFont.get(), rowDirectoryFont.get()}, state.launching, settings.directories);
+        drawResultRow(window, *item, RowFonts{rowNameFont.get(), rowDirectoryFont.get()}, state.launching,
+                      settings.directories);
         return TRUE;
     }
     case WM_LAUNCHER_MOVE:
@@ -474,6 +559,11 @@ INT_PTR CALLBACK launcherDialogProc(HWND window, UINT message, WPARAM wParam, LP
         return TRUE;
     case WM_LAUNCHER_ICON:
         onIconLoaded(window, wParam, lParam);
+        return TRUE;
+    case WM_MEASUREITEM:
+        return onMeasureItem(window, reinterpret_cast<MEASUREITEMSTRUCT*>(lParam));
+    case DpiChangedMessage:
+        onDpiChanged(window, HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
         return TRUE;
     case WM_DESTROY:
         onDestroy(window);

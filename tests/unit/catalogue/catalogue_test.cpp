@@ -66,40 +66,32 @@ TEST(Catalogue, RemovesEveryEntryOfOneDirectoryKeepingTheOrder)
     EXPECT_EQ(namesOf(catalogue), (std::vector<std::string>{"a", "d"}));
 }
 
-TEST(Catalogue, ResetIconsForgetsEveryLoadedIcon)
+TEST(Catalogue, ResetIconsAndClear)
 {
     Catalogue catalogue;
     appendEntry(catalogue, entryOf("x", 0));
     catalogue.entries[0].iconIndex = 5;
     resetIcons(catalogue);
-    EXPECT_EQ(catalogue.entries[0].iconIndex, -1);
-}
-
-TEST(Catalogue, DirectoryIndexByPositionOrByPathOfACopy)
-{
-    std::vector<ScanDirectory> directories(3);
-    directories[0].path = "C:\\A\\";
-    directories[1].path = "C:\\B\\";
-    directories[2].path = "C:\\C\\";
-    EXPECT_EQ(directoryIndexOf(directories, directories[2]), 2);
-    ScanDirectory copy = directories[1];
-    EXPECT_EQ(directoryIndexOf(directories, copy), 1);
-    ScanDirectory stranger;
-    stranger.path = "D:\\";
-    EXPECT_EQ(directoryIndexOf(directories, stranger), -1);
+    const CatalogueEntry& entry = catalogue.entries[0];
+    EXPECT_EQ(entry.iconIndex, -1);
+    clearCatalogue(catalogue);
+    EXPECT_TRUE(catalogue.entries.empty());
 }
 
 TEST(LaunchScore, RisesToTenAndHidingSetsMinusFour)
 {
-    CatalogueEntry entry;
+    Catalogue catalogue;
+    appendEntry(catalogue, entryOf("x", 0));
+    CatalogueEntry& entry = catalogue.entries[0];
     for (int i = 0; i < 11; ++i)
-        recordLaunch(entry);
+        recordLaunch(catalogue, entry);
     EXPECT_EQ(entry.launchScore, 10);
-    hideEntry(entry);
+    hideEntry(catalogue, entry);
     EXPECT_EQ(entry.launchScore, -4);
-    recordLaunch(entry);
+    recordLaunch(catalogue, entry);
     EXPECT_EQ(entry.launchScore, -3);
     entry.launchScore = 100; // from a hand-made scores file: never raised further
-    recordLaunch(entry);
+    recordLaunch(catalogue, entry);
     EXPECT_EQ(entry.launchScore, 100);
+    EXPECT_EQ(catalogue.launchRevision, 14u); // the matcher remakes what it keeps of launch scores
 }
