@@ -26,20 +26,6 @@ void clearCatalogue(Catalogue& catalogue)
     noteCatalogueChanged(catalogue);
 }
 
-int directoryIndexOf(const std::vector<ScanDirectory>& directories, const ScanDirectory& directory)
-{
-    for (std::size_t i = 0; i < directories.size(); ++i) {
-        if (&directories[i] == &directory)
-            return static_cast<int>(i);
-    }
-    // A copy of a listed directory (an editor's working copy, say) is found by its path.
-    for (std::size_t i = 0; i < directories.size(); ++i) {
-        if (directories[i].path == directory.path)
-            return static_cast<int>(i);
-    }
-    return -1;
-}
-
 void removeDirectoryEntries(Catalogue& catalogue, int directoryIndex)
 {
     // One stable compaction instead of erasing one by one from the back: same survivors,

@@ -38,7 +38,6 @@ std::uint32_t computeCharMask(const char* text);
 void setName(CatalogueEntry& entry, const std::string& text);
 void appendEntry(Catalogue& catalogue, const CatalogueEntry& entry);
 void clearCatalogue(Catalogue& catalogue);
-int directoryIndexOf(const std::vector<ScanDirectory>& directories, const ScanDirectory& directory);
 void removeDirectoryEntries(Catalogue& catalogue, int directoryIndex);
 void resetIcons(Catalogue& catalogue);
 void noteCatalogueChanged(Catalogue& catalogue);

@@ -13,15 +13,12 @@ constexpr int WordStartBonus = 11;  // after a non-letter or at the start of the
 constexpr int CamelCaseBonus = 7;   // capital letter right after a lower-case one
 constexpr int StepCost = 1;         // every move to the next name character
 
-inline bool isAsciiLower(char c) { return c >= 'a' && c <= 'z'; }
-inline bool isAsciiUpper(char c) { return c >= 'A' && c <= 'Z'; }
-
 // Bonus of a hit at `position` of `name`.
 inline int hitBonus(const char* name, const char* position)
 {
     if (position == name || !isAsciiLetter(position[-1]))
         return WordStartBonus;
-    if (isAsciiUpper(position[0]) && isAsciiLower(position[-1]))
+    if (isUpperAscii(position[0]) && isLowerAscii(position[-1]))
         return CamelCaseBonus;
     return 0;
 }

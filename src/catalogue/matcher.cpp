@@ -228,7 +228,7 @@ void matchSlice(const Pass& pass, MatchSlice& slice)
             best.take(RankedEntry{i, score});
     };
     const char letter = pass.query[0];
-    if (!pass.typedOn && index.usable && isAsciiUpper(letter) && pass.query[1] == 0) {
+    if (!pass.typedOn && index.usable && isUpperAscii(letter) && pass.query[1] == 0) {
         markOneLetter(index, letter - 'A', slice, best);
         return;
     }

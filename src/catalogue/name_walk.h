@@ -96,9 +96,9 @@ inline bool planQuery(const char* query, QueryPlan& plan)
     plan.length = 0;
     for (const char* q = query; *q != 0; ++q) {
         const char c = *q;
-        if (isAsciiLower(c) || plan.length == MostQueryCharacters)
+        if (isLowerAscii(c) || plan.length == MostQueryCharacters)
             return false;
-        const bool letter = isAsciiUpper(c);
+        const bool letter = isUpperAscii(c);
         const auto byte = static_cast<unsigned char>(letter ? c + ('a' - 'A') : c);
         plan.characters[plan.length++] = QueryCharacter{EveryByte * byte, letter ? LetterFold : 0};
     }

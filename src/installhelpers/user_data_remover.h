@@ -9,12 +9,10 @@
 #pragma once
 
 #include "installhelpers/line_piece_reader.h"
+#include "settings/data_files.h"
 
 #include <string>
 #include <vector>
-
-constexpr char UninstallListName[] = "uninst.dir";
-constexpr char DataFolderName[] = "Tandor";
 
 // What stands at a data folder's path.
 enum class FolderKind { Missing, Link, Folder };

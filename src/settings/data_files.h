@@ -1,9 +1,13 @@
-// The launcher's per-user data folder and the files in it, named once for the launcher and the
-// tools that read its files.
+// The launcher's files, named once for the launcher, its remover and the tools that read them.
 #pragma once
 
-// The folder in the user's application-data folder.
-constexpr const char* DataFolderName = "Tandor";
-constexpr const char* SettingsFileName = "Settings.ini";
-constexpr const char* CatalogueFileName = "scandb.dat";
-constexpr const char* ScoresFileName = "scores.dat";
+// The per-user data folder, in the user's application-data folder, and the files in it.
+constexpr char DataFolderName[] = "Tandor";
+constexpr char SettingsFileName[] = "Settings.ini";
+constexpr char CatalogueFileName[] = "scandb.dat";
+constexpr char ScoresFileName[] = "scores.dat";
+
+// The application-data folders of every user who saved settings, for the remover. Relative on
+// purpose: the launcher writes it in its working folder, and the remover is started in the
+// folder that holds it.
+constexpr char UninstallListName[] = "uninst.dir";

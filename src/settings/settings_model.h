@@ -45,6 +45,14 @@ enum GlobalScanFlag : std::int32_t {
     LastScanAborted = 0x100,
 };
 
+// When a full scan shows its progress window, kept in the StatusBoxModeMask bits; a hand-edited
+// file may hold 3, which names no mode and shows no window.
+enum StatusBoxMode {
+    StatusBoxAlways = 0,
+    StatusBoxExceptAtStartup = 1,
+    StatusBoxNever = 2,
+};
+
 inline int statusBoxMode(std::int32_t globalScanFlags) { return (globalScanFlags & StatusBoxModeMask) >> 4; }
 
 constexpr std::int32_t DefaultHotkey = 0x658; // Ctrl + Alt + X

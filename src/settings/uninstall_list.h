@@ -4,10 +4,6 @@
 
 #include <string>
 
-// Relative on purpose: the launcher writes it in its working folder, and the remover is started
-// in the folder that holds it.
-constexpr char UninstallListName[] = "uninst.dir";
-
 // The bytes to append so that the list names `appDataPath` (upper-cased, CR LF), or empty when
 // a line names it already or the path is empty. Every line is searched, case-insensitively:
 // a repeated line would stop the remover before the lines behind it. A last line without its

@@ -9,6 +9,11 @@ inline bool isLowerAscii(char c)
     return c >= 'a' && c <= 'z';
 }
 
+inline bool isUpperAscii(char c)
+{
+    return c >= 'A' && c <= 'Z';
+}
+
 inline char toUpperAscii(char c)
 {
     return isLowerAscii(c) ? static_cast<char>(c - 'a' + 'A') : c;
@@ -16,12 +21,12 @@ inline char toUpperAscii(char c)
 
 inline char toLowerAscii(char c)
 {
-    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+    return isUpperAscii(c) ? static_cast<char>(c - 'A' + 'a') : c;
 }
 
 inline bool isAsciiLetter(char c)
 {
-    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
+    return isUpperAscii(c) || isLowerAscii(c);
 }
 
 inline std::string upperCasedAscii(std::string text)

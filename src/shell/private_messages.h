@@ -17,3 +17,11 @@ constexpr unsigned WM_LAUNCHER_HIDE = FirstPrivateMessage + HideSelectedOffset;
 constexpr unsigned WM_LAUNCHER_PROPERTIES = FirstPrivateMessage + ShowPropertiesOffset;
 constexpr unsigned WM_LAUNCHER_HELP = FirstPrivateMessage + ShowHelpOffset;
 constexpr unsigned WM_LAUNCHER_ICON = FirstPrivateMessage + IconLoadedOffset;
+
+// The live preview of the User interface page.
+constexpr unsigned WM_PREVIEW_SHOW_ALPHA = FirstPrivateMessage + 5; // wParam: opacity to show
+constexpr unsigned WM_PREVIEW_FADE_LATER = FirstPrivateMessage + 6; // wParam: milliseconds before fading
+
+// The main window.
+constexpr unsigned WM_DIRECTORY_CHANGED = FirstPrivateMessage + 7; // from the change monitor; wParam: directory index
+constexpr unsigned WM_SECOND_START = FirstPrivateMessage + 12;     // from a second start: open the configuration

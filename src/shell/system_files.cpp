@@ -2,6 +2,15 @@
 
 #include <cstdio>
 
+bool fileExists(const std::string& path)
+{
+    std::FILE* file = std::fopen(path.c_str(), "rb");
+    if (file == nullptr)
+        return false;
+    std::fclose(file);
+    return true;
+}
+
 bool readWholeFile(const std::string& path, std::string& contents)
 {
     std::FILE* file = std::fopen(path.c_str(), "rb");

@@ -4,6 +4,9 @@
 #include <cstddef>
 #include <string>
 
+// True when the file can be opened for reading.
+bool fileExists(const std::string& path);
+
 // Reads the whole file; false when it cannot be opened.
 bool readWholeFile(const std::string& path, std::string& contents);
 

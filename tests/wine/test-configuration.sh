@@ -17,8 +17,8 @@ mkdir -p "$T_WORK/docs"
 for name in alpha beta gamma; do echo "$name" >"$T_WORK/docs/$name.txt"; done
 
 reset_user_data
-write_folder_settings '"Files and folders","*","*.inf;*.ini;*.db",1' "$T_WORK/docs" Docs \
-    GlobalScanFlags=9 Transparency=200 Retry=250
+write_directory_settings '"Files and folders","*","*.inf;*.ini;*.db",1' "$(directory_line "$T_WORK/docs" 1 Docs)" \
+    -- GlobalScanFlags=9 Transparency=200 Retry=250
 
 close_sheet_with() {
     driver press-button '#32770' "$SHEET" "$1"

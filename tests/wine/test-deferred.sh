@@ -7,7 +7,7 @@ mkdir -p "$apps"
 for name in "Alpha Tool" "Beta Tool"; do echo x >"$apps/$name.txt"; done
 
 reset_user_data
-write_folder_settings '"Files","*","",0' "$apps" Apps GlobalScanFlags=9 FirstTimer=0 NextScanID=1 Retry=0
+write_directory_settings '"Files","*","",0' "$(directory_line "$apps" 0 Apps)"
 
 start_tandor
 wait_for_file "$(catalogue_file)" 60

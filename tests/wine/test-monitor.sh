@@ -7,7 +7,6 @@ QUIET_SECONDS=6
 RESCAN_SECONDS=30
 
 watched=$T_WORK/watched
-catalogue_file() { echo "$(data_dir)/scandb.dat"; }
 # Inode and full-precision time: a rewrite shows whether it is in place or a replacement.
 catalogue_stamp() { stat -c '%i %y' "$(catalogue_file)"; }
 catalogue_has() { grep -aqF "$1" "$(catalogue_file)" 2>/dev/null; }

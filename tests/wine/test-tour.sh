@@ -15,8 +15,8 @@ driver make-shortcut "$(win_path "$apps")\\Marker Maker.lnk" "$(win_path "$apps"
     fail "cannot make the shortcut"
 
 settings_with_first_timer() {
-    write_folder_settings '"Documents","*.txt;*\marker.bat","",0' "$apps" Apps \
-        GlobalScanFlags=9 NextScanID=1 Retry=5 "$1"
+    write_directory_settings '"Documents","*.txt;*\marker.bat","",0' "$(directory_line "$apps" 1 Apps)" \
+        -- GlobalScanFlags=9 NextScanID=1 Retry=5 "$1"
 }
 
 tour_text() {

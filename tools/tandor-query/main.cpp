@@ -27,15 +27,6 @@ struct FileError {
     std::string problem;
 };
 
-bool fileExists(const std::string& path)
-{
-    std::FILE* file = std::fopen(path.c_str(), "rb");
-    if (file == nullptr)
-        return false;
-    std::fclose(file);
-    return true;
-}
-
 // What keeps a file named on the command line from being read; empty when nothing does.
 std::string problemWithFile(const std::string& path)
 {

@@ -3,6 +3,7 @@
 #include "launcher/launcher_limits.h"
 #include "launcher/row_text.h"
 #include "shell/win/dpi.h"
+#include "shell/win/fonts.h"
 
 #include <commctrl.h>
 #include <shellapi.h>
@@ -22,6 +23,16 @@ int Win32ResultListView::rowSpacing()
 bool Win32ResultListView::hasImageList()
 {
     return SendMessageA(list_, LVM_GETIMAGELIST, LVSIL_SMALL, 0) != 0;
+}
+
+void setUpResultList(HWND list)
+{
+    SendMessageA(list, LVM_SETBKCOLOR, 0, CLR_NONE);
+    LVCOLUMNA column{};
+    column.mask = LVCF_FMT | LVCF_WIDTH;
+    column.fmt = LVCFMT_LEFT;
+    column.cx = ListColumnWidth;
+    SendMessageA(list, LVM_INSERTCOLUMNA, 0, reinterpret_cast<LPARAM>(&column));
 }
 
 // Any entry's path would do: every file's icon lives in the same system lists. The list of the
@@ -191,6 +202,24 @@ void paintBackground(HWND window, HWND list, HDC dc, const RECT& area, bool sele
 
 } // namespace
 
+void drawRowContents(HDC dc, const RECT& area, int dpi, HIMAGELIST images, int image, const char* name,
+                     const char* directory, const RowFonts& fonts)
+{
+    if (image != -1 && images != nullptr)
+        drawIconOfSize(images, image, dc, area.left + scaleToDpi(RowIconOffset, dpi), area.top, smallIconSize(dpi));
+    if (name == nullptr)
+        return;
+    SelectedObject font(dc, fonts.name);
+    const int length = lstrlenA(name);
+    TextOutA(dc, area.left + scaleToDpi(RowNameOffset, dpi), area.top, name, length);
+    if (directory == nullptr)
+        return;
+    SIZE nameSize{};
+    GetTextExtentPoint32A(dc, name, length, &nameSize);
+    font.select(fonts.directory);
+    TextOutA(dc, area.left + nameSize.cx + scaleToDpi(RowDirectoryGap, dpi), area.top, directory, lstrlenA(directory));
+}
+
 void drawResultRow(HWND window, const DRAWITEMSTRUCT& item, const RowFonts& fonts, bool launching,
                    const std::vector<ScanDirectory>& directories)
 {
@@ -203,24 +232,9 @@ void drawResultRow(HWND window, const DRAWITEMSTRUCT& item, const RowFonts& font
     const int oldBackMode = SetBkMode(dc, TRANSPARENT);
     paintBackground(window, list, dc, area, row.selected, launching);
 
-    const int dpi = windowDpi(list);
     HIMAGELIST images = reinterpret_cast<HIMAGELIST>(SendMessageA(list, LVM_GETIMAGELIST, LVSIL_SMALL, 0));
-    if (row.image != -1 && images)
-        drawIconOfSize(images, row.image, dc, area.left + scaleToDpi(RowIconOffset, dpi), area.top, smallIconSize(dpi));
-
-    if (row.entry) {
-        HGDIOBJ oldFont = SelectObject(dc, fonts.name);
-        const int length = lstrlenA(row.text);
-        TextOutA(dc, area.left + scaleToDpi(RowNameOffset, dpi), area.top, row.text, length);
-        SIZE nameSize{};
-        GetTextExtentPoint32A(dc, row.text, length, &nameSize);
-        if (const char* directory = directoryNameOf(*row.entry, directories)) {
-            SelectObject(dc, fonts.directory);
-            TextOutA(dc, area.left + nameSize.cx + scaleToDpi(RowDirectoryGap, dpi), area.top, directory,
-                     lstrlenA(directory));
-        }
-        SelectObject(dc, oldFont);
-    }
+    const char* directory = row.entry ? directoryNameOf(*row.entry, directories) : nullptr;
+    drawRowContents(dc, area, windowDpi(list), images, row.image, row.entry ? row.text : nullptr, directory, fonts);
     SetTextColor(dc, oldTextColour);
     SetBkMode(dc, oldBackMode);
 }

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <windows.h>
+#include <commctrl.h>
 
 #include "launcher/result_list.h"
 
@@ -27,6 +28,8 @@ private:
     HWND list_;
 };
 
+// Gives a fresh list control the launcher's look: no background, one column wider than any screen.
+void setUpResultList(HWND list);
 int rowCount(HWND list);
 int selectedRow(HWND list);
 // Selects `row` alone and repaints.
@@ -44,5 +47,9 @@ struct RowFonts {
     HFONT directory = nullptr; // italic
 };
 
+// Draws a row's icon (unless `image` is -1 or there is no list), its name in the bold font and,
+// when there is one, the directory name after it in the italic font.
+void drawRowContents(HDC dc, const RECT& area, int dpi, HIMAGELIST images, int image, const char* name,
+                     const char* directory, const RowFonts& fonts);
 void drawResultRow(HWND window, const DRAWITEMSTRUCT& item, const RowFonts& fonts, bool launching,
                    const std::vector<ScanDirectory>& directories);

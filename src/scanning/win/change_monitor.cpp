@@ -6,7 +6,7 @@
 
 #include "scanning/change_monitor_loop.h"
 #include "shell/win/app_state.h"
-#include "shell/win/main_window.h"
+#include "shell/win/critical_section.h"
 
 namespace {
 
@@ -15,27 +15,17 @@ namespace {
 HANDLE controlEvents[ControlEventCount] = {};
 std::atomic<bool> monitorReady{false};
 std::atomic<HANDLE> monitorThread{nullptr};
-std::atomic<DWORD> monitorThreadId{0};
+// Where and how the thread reports a change: given at start, read by the thread only after.
+HWND reportWindow = nullptr;
+UINT reportMessage = 0;
 
 // Made before main() runs, so that both locks exist before any thread can take them. Never
 // deleted: a thread still running while the process ends must not find them gone.
-struct CriticalSection {
-    CRITICAL_SECTION section;
-    CriticalSection() { InitializeCriticalSection(&section); }
+struct LockMadeAtStart : CriticalSectionLock {
+    LockMadeAtStart() { create(); }
 };
-CriticalSection controlLock;
-CriticalSection directoryListLock;
-
-class ScopedLock {
-public:
-    explicit ScopedLock(CriticalSection& lock) : lock_(lock) { EnterCriticalSection(&lock_.section); }
-    ~ScopedLock() { LeaveCriticalSection(&lock_.section); }
-    ScopedLock(const ScopedLock&) = delete;
-    ScopedLock& operator=(const ScopedLock&) = delete;
-
-private:
-    CriticalSection& lock_;
-};
+LockMadeAtStart controlLock;
+LockMadeAtStart directoryListLock;
 
 class Win32MonitorPlatform : public MonitorPlatform {
 public:
@@ -79,13 +69,13 @@ public:
 
     void reportChange(std::size_t directoryIndex) override
     {
-        PostMessageA(app.mainWindow, WM_DIRECTORY_CHANGED, static_cast<WPARAM>(directoryIndex), 0);
+        PostMessageA(reportWindow, reportMessage, static_cast<WPARAM>(directoryIndex), 0);
     }
 };
 
 bool createControlEvents()
 {
-    ScopedLock lock(controlLock);
+    HeldLock lock(controlLock);
     for (HANDLE& control : controlEvents) {
         control = CreateEventA(nullptr, TRUE, FALSE, nullptr);
         if (control == nullptr)
@@ -96,7 +86,7 @@ bool createControlEvents()
 
 void closeControlEvents()
 {
-    ScopedLock lock(controlLock);
+    HeldLock lock(controlLock);
     monitorReady = false;
     for (HANDLE& control : controlEvents) {
         if (control != nullptr)
@@ -114,7 +104,6 @@ DWORD WINAPI changeMonitorThread(LPVOID)
     }
     closeControlEvents();
     CloseHandle(monitorThread.load());
-    monitorThreadId = 0;
     // Last action: stopChangeMonitor waits for this.
     monitorThread = nullptr;
     return 0;
@@ -125,7 +114,7 @@ void steerMonitor(MonitorSlot clear, MonitorSlot set)
 {
     if (!waitForMonitorReady())
         return;
-    ScopedLock lock(controlLock);
+    HeldLock lock(controlLock);
     if (controlEvents[set] == nullptr)
         return;
     ResetEvent(controlEvents[clear]);
@@ -134,21 +123,19 @@ void steerMonitor(MonitorSlot clear, MonitorSlot set)
 
 } // namespace
 
-DirectoryListLock::DirectoryListLock() { EnterCriticalSection(&directoryListLock.section); }
+DirectoryListLock::DirectoryListLock() : HeldLock(directoryListLock) {}
 
-DirectoryListLock::~DirectoryListLock() { LeaveCriticalSection(&directoryListLock.section); }
-
-void startChangeMonitor()
+void startChangeMonitor(HWND target, UINT message)
 {
     if (monitorThread.load() != nullptr)
         return;
-    DWORD threadId = 0;
+    reportWindow = target;
+    reportMessage = message;
     // Suspended until its handle is stored: the thread closes that handle itself when it ends.
-    HANDLE thread = CreateThread(nullptr, 0, changeMonitorThread, nullptr, CREATE_SUSPENDED, &threadId);
+    HANDLE thread = CreateThread(nullptr, 0, changeMonitorThread, nullptr, CREATE_SUSPENDED, nullptr);
     if (thread == nullptr)
         return;
     monitorThread = thread;
-    monitorThreadId = threadId;
     ResumeThread(thread);
 }
 
@@ -170,7 +157,7 @@ void resumeChangeMonitor() { steerMonitor(PauseSlot, ResumeSlot); }
 void stopChangeMonitor()
 {
     if (waitForMonitorReady()) {
-        ScopedLock lock(controlLock);
+        HeldLock lock(controlLock);
         if (controlEvents[ExitSlot] != nullptr)
             SetEvent(controlEvents[ExitSlot]);
     }

@@ -1,7 +1,12 @@
-// The worker thread that watches the scan directories and reports changes to the main window.
+// The worker thread that watches the scan directories and reports changes to whoever started it.
 #pragma once
 
-void startChangeMonitor();
+#include <windows.h>
+
+#include "shell/lock.h"
+
+// Starts the thread; it posts `message` to `target` with a changed directory's index in wParam.
+void startChangeMonitor(HWND target, UINT message);
 void pauseChangeMonitor();
 void resumeChangeMonitor();
 void stopChangeMonitor();
@@ -12,10 +17,7 @@ bool waitForMonitorReady();
 // The monitor reads `settings.directories` and `GlobalScanFlags` on its own thread while it
 // arms its watches. Whoever replaces or edits either on the user-interface thread holds this
 // lock meanwhile (scoped: `DirectoryListLock lock;`), so that arming never sees a half-made list.
-class DirectoryListLock {
+class DirectoryListLock : public HeldLock {
 public:
     DirectoryListLock();
-    ~DirectoryListLock();
-    DirectoryListLock(const DirectoryListLock&) = delete;
-    DirectoryListLock& operator=(const DirectoryListLock&) = delete;
 };

@@ -1,7 +1,6 @@
 #include "scanning/win/scan_progress_window.h"
 
 #include "resources/resource.h"
-#include "scanning/win/scans.h"
 #include "shell/win/app_state.h"
 #include "shell/win/fonts.h"
 #include "shell/win/help.h"
@@ -29,8 +28,8 @@ BOOL onInitDialog(HWND window, HWND, LPARAM)
     const HFONT dialogFont = fontOf(directoryLine);
     if (dialogFont == nullptr)
         return TRUE;
-    fonts->directoryLine.lend(directoryLine, Font(fontVariant(dialogFont, NormalWeight, true)), true);
-    fonts->heading.lend(GetDlgItem(window, IDC_SCAN_HEADING), Font(fontVariant(dialogFont, BoldWeight, false)), true);
+    fonts->directoryLine.lend(directoryLine, fontVariant(dialogFont, NormalWeight, true), true);
+    fonts->heading.lend(GetDlgItem(window, IDC_SCAN_HEADING), fontVariant(dialogFont, BoldWeight, false), true);
     return TRUE;
 }
 
@@ -38,7 +37,7 @@ void onCommand(HWND, int, HWND, UINT notificationCode)
 {
     // The scan's caller closes the window once the walk has noticed.
     if (notificationCode == BN_CLICKED)
-        scanCancelled = 1;
+        ui.scanCancelled = true;
 }
 
 void onDestroy(HWND window)

@@ -11,15 +11,7 @@
 #include "shell/win/help.h"
 #include "shell/win/tray.h"
 
-int scanCancelled = 0;
-
 namespace {
-
-enum StatusBoxMode {
-    StatusBoxAlways = 0,
-    StatusBoxExceptAtStartup = 1,
-    StatusBoxNever = 2,
-};
 
 // Both scans refuse to start inside a running one, so this is 0 or 1; counted all the same
 // so that only the outermost scan hands a kept quit back to the main loop.
@@ -49,7 +41,7 @@ public:
             // A quit taken out of the queue here would be lost to the main loop: keep it
             // until the scan is over.
             if (message.message == WM_QUIT) {
-                app.quitPending = true;
+                ui.quitPending = true;
                 continue;
             }
             TranslateMessage(&message);
@@ -57,7 +49,7 @@ public:
         }
     }
 
-    bool cancelRequested() override { return scanCancelled != 0; }
+    bool cancelRequested() override { return ui.scanCancelled; }
 
 private:
     HWND progressWindow_;
@@ -70,7 +62,7 @@ public:
     RunningScan() { ++runningScans; }
     ~RunningScan()
     {
-        if (--runningScans == 0 && app.quitPending)
+        if (--runningScans == 0 && ui.quitPending)
             PostQuitMessage(0);
     }
     RunningScan(const RunningScan&) = delete;
@@ -107,16 +99,16 @@ void walkDirectory(std::size_t directoryIndex, HWND progressWindow)
 void scanAllDirectories(bool duringStartup)
 {
     // A scan inside a scan would append the rest of the outer walk to the rebuilt catalogue.
-    if (trayState == Scanning)
+    if (ui.trayState == Scanning)
         return;
     RunningScan running;
-    const int previousState = trayState;
+    const TrayState previousState = ui.trayState;
     setTrayState(Scanning, nullptr);
     pauseChangeMonitor();
     loadScores();
     settings.global.GlobalScanFlags &= ~LastScanAborted;
     HWND progressWindow = wantsProgressWindow(duringStartup) ? createScanProgressWindow() : nullptr;
-    scanCancelled = 0;
+    ui.scanCancelled = false;
     clearCatalogue(catalogue);
     for (std::size_t i = 0; i < settings.directories.size(); ++i) {
         setTrayState(Scanning, settings.directories[i].name.c_str());
@@ -132,15 +124,15 @@ void scanAllDirectories(bool duringStartup)
 
 void rescanDirectory(std::size_t directoryIndex)
 {
-    if (trayState == Scanning || directoryIndex >= settings.directories.size())
+    if (ui.trayState == Scanning || directoryIndex >= settings.directories.size())
         return;
     RunningScan running;
-    const int previousState = trayState;
+    const TrayState previousState = ui.trayState;
     setTrayState(Scanning, loadText(IDS_SCAN_DETAIL_SCORES));
     pauseChangeMonitor();
     loadScores();
     removeDirectoryEntries(catalogue, static_cast<int>(directoryIndex));
-    scanCancelled = 0;
+    ui.scanCancelled = false;
     walkDirectory(directoryIndex, nullptr);
     saveCatalogueFile();
     resumeChangeMonitor();

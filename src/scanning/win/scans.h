@@ -3,8 +3,6 @@
 
 #include <cstddef>
 
-extern int scanCancelled;
-
 void scanAllDirectories(bool duringStartup);
 void rescanDirectory(std::size_t directoryIndex);
 bool saveCatalogueFile();

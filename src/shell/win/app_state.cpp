@@ -1,10 +1,15 @@
 #include "shell/win/app_state.h"
 
+#include "configuration/win/configuration_session.h"
+#include "launcher/win/launcher_state.h"
 #include "shell/private_messages.h"
 
 static_assert(FirstPrivateMessage == WM_USER, "private messages start at WM_USER");
 
 AppShell app;
+UiState ui;
 Settings settings;
 Catalogue catalogue;
 ScoreStore scoreStore;
+ConfigurationSession configuration;
+LauncherShared launcherShared;

@@ -24,6 +24,16 @@ HFONT fontOf(HWND control)
     return reinterpret_cast<HFONT>(SendMessageA(control, WM_GETFONT, 0, 0));
 }
 
+Font fontVariant(HFONT font, LONG weight, bool italic)
+{
+    LOGFONTA description{};
+    GetObjectA(font != nullptr ? static_cast<HGDIOBJ>(font) : GetStockObject(DEFAULT_GUI_FONT), sizeof description,
+               &description);
+    description.lfWeight = weight;
+    description.lfItalic = italic ? TRUE : FALSE;
+    return Font(CreateFontIndirectA(&description));
+}
+
 void ControlFont::lend(HWND control, Font font, bool redraw)
 {
     restore();

@@ -26,6 +26,8 @@ private:
 
 // The font a control draws with (null for the system font).
 HFONT fontOf(HWND control);
+// A new font like `font` (or the default GUI font when there is none) with this weight and slant.
+Font fontVariant(HFONT font, LONG weight, bool italic);
 
 // One of this program's fonts lent to a control: when the owner goes, or restore() is called,
 // the control gets its earlier font back and the font is deleted.

@@ -3,9 +3,8 @@
 #include <shellapi.h>
 #include <urlmon.h>
 
-#include <cstdio>
-
 #include "resources/resource.h"
+#include "shell/system_files.h"
 #include "shell/win/app_state.h"
 
 const char* const OnlineDocsBase = "http://www.tandor-launcher.net/docs/";
@@ -20,15 +19,6 @@ const char* const LocalHelpFolder = "html\\";
 char sharedTextBuffer[SharedTextSize];
 bool localDocs = true;
 
-bool localPageExists(const std::string& path)
-{
-    std::FILE* file = std::fopen(path.c_str(), "r");
-    if (file == nullptr)
-        return false;
-    std::fclose(file);
-    return true;
-}
-
 bool userAcceptsOnlineDocs()
 {
     return MessageBoxA(nullptr, loadText(IDS_HELP_MISSING), "Tandor", MB_YESNO | MB_ICONQUESTION) == IDYES;
@@ -40,7 +30,7 @@ void openHelp(const char* pageName)
 {
     if (localDocs) {
         const std::string localPath = std::string(LocalHelpFolder) + pageName;
-        if (localPageExists(localPath)) {
+        if (fileExists(localPath)) {
             ShellExecuteA(nullptr, nullptr, localPath.c_str(), nullptr, nullptr, SW_RESTORE);
             return;
         }
@@ -70,14 +60,4 @@ const char* loadTextInto(UINT stringId, std::string& target)
 {
     target = loadText(stringId);
     return target.c_str();
-}
-
-HFONT fontVariant(HFONT font, LONG weight, bool italic)
-{
-    LOGFONTA description{};
-    GetObjectA(font != nullptr ? static_cast<HGDIOBJ>(font) : GetStockObject(DEFAULT_GUI_FONT), sizeof description,
-               &description);
-    description.lfWeight = weight;
-    description.lfItalic = italic ? TRUE : FALSE;
-    return CreateFontIndirectA(&description);
 }

@@ -3,17 +3,15 @@
 #include <windows.h>
 #include <objbase.h>
 
-#include "launcher/win/launcher_window.h"
 #include "resources/resource.h"
 #include "scanning/win/change_monitor.h"
 #include "scanning/win/scans.h"
-#include "settings/win/configuration_sheet.h"
 #include "settings/win/settings_store.h"
 #include "shell/command_line.h"
 #include "shell/win/app_state.h"
 #include "shell/win/main_window.h"
-#include "shell/win/tour_guide.h"
 #include "shell/win/tray.h"
+#include "tour/win/tour_guide.h"
 
 namespace {
 
@@ -29,28 +27,6 @@ bool forwardedToRunningInstance()
         return false;
     PostMessageA(app.mainWindow, app.closeRequested ? WM_QUIT : WM_SECOND_START, 0, 0);
     return true;
-}
-
-void reportToTour(LauncherEvent event)
-{
-    switch (event) {
-    case LauncherEvent::Shown:
-        tourEvent(LauncherShown);
-        break;
-    case LauncherEvent::QueryChanged:
-        tourEvent(QueryChanged);
-        break;
-    case LauncherEvent::EntryLaunched:
-        tourEvent(EntryLaunched);
-        break;
-    }
-}
-
-// The launcher window and the tour talk to each other only through the links made here.
-void connectWindows()
-{
-    connectLauncherWindow({reportToTour, tourLetsLauncherMarkText});
-    connectTour({launcherWindowHandle, openConfiguration});
 }
 
 bool createMainWindow()
@@ -111,8 +87,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int)
     CoInitialize(nullptr);
     if (!createMainWindow())
         return 0;
-    connectWindows();
-    startChangeMonitor();
+    startChangeMonitor(app.mainWindow, WM_DIRECTORY_CHANGED);
     waitForMonitorReady(); // its pause and resume signals must exist before the first scan
     initialiseSettings();
     loadOrBuildCatalogue();

@@ -2,17 +2,17 @@
 
 #include <vector>
 
+#include "configuration/win/configuration_sheet.h"
 #include "launcher/win/icon_loader_thread.h"
 #include "launcher/win/launcher_window.h"
 #include "resources/resource.h"
 #include "scanning/win/change_monitor.h"
 #include "scanning/win/scans.h"
-#include "settings/win/configuration_sheet.h"
 #include "shell/win/about_box.h"
 #include "shell/win/app_state.h"
 #include "shell/win/help.h"
-#include "shell/win/tour_guide.h"
 #include "shell/win/tray.h"
+#include "tour/win/tour_guide.h"
 
 namespace {
 
@@ -47,7 +47,7 @@ void deferRescan(std::size_t directoryIndex)
 
 void runDeferredWork()
 {
-    if (launcherHoldsCatalogue() || trayState != Idle)
+    if (launcherHoldsCatalogue() || ui.trayState != Idle)
         return; // the timer looks again
     KillTimer(app.mainWindow, DeferredWorkTimer);
     DeferredWork work;
@@ -60,7 +60,7 @@ void runDeferredWork()
                 rescanDirectory(index);
     }
     if (work.configuration)
-        openConfiguration();
+        requestConfiguration();
 }
 
 void askToRescanAfterAbort()
@@ -73,7 +73,7 @@ void askToRescanAfterAbort()
 // A full scan must never start inside a running one, nor under an open configuration sheet.
 void rescanAllFromMenu()
 {
-    if (trayState != Idle)
+    if (ui.trayState != Idle)
         return;
     if (launcherHoldsCatalogue()) {
         deferred.fullRescan = true;
@@ -99,7 +99,7 @@ void onTrayCommand(UINT command)
         rescanAllFromMenu();
         break;
     case IDC_TRAY_CONFIGURE:
-        openConfiguration();
+        requestConfiguration();
         break;
     case IDC_TRAY_QUIT:
         PostQuitMessage(0);
@@ -129,7 +129,7 @@ void onTrayIconCallback(LPARAM mouseMessage)
     GetCursorPos(&cursor);
     switch (mouseMessage) {
     case WM_LBUTTONUP:
-        openConfiguration();
+        requestConfiguration();
         break;
     case WM_RBUTTONUP:
         showTrayMenu(cursor);
@@ -141,7 +141,7 @@ void onTrayIconCallback(LPARAM mouseMessage)
 
 void onDirectoryChanged(WPARAM directoryIndex)
 {
-    if (trayState != Idle) {
+    if (ui.trayState != Idle) {
         resumeChangeMonitor();
         return;
     }
@@ -154,15 +154,38 @@ void onDirectoryChanged(WPARAM directoryIndex)
     rescanDirectory(directoryIndex);
 }
 
+void reportToTour(LauncherEvent event)
+{
+    switch (event) {
+    case LauncherEvent::Shown:
+        tourEvent(LauncherShown);
+        break;
+    case LauncherEvent::QueryChanged:
+        tourEvent(QueryChanged);
+        break;
+    case LauncherEvent::EntryLaunched:
+        tourEvent(EntryLaunched);
+        break;
+    }
+}
+
+// The launcher window and the tour talk to each other, and to this window, only through the links
+// handed to them here.
+void connectWindows()
+{
+    connectLauncherWindow({reportToTour, tourLetsLauncherMarkText});
+    connectTour({launcherWindowHandle, requestConfiguration});
+}
+
 } // namespace
 
 void openLauncherOnHotkey()
 {
-    if (trayState == Configuring) {
-        openConfiguration();
+    if (ui.trayState == Configuring) {
+        requestConfiguration();
         return;
     }
-    if (trayState == Scanning || iconLoaderRunning())
+    if (ui.trayState == Scanning || iconLoaderRunning())
         return;
     if (settings.global.GlobalScanFlags & LastScanAborted)
         askToRescanAfterAbort();
@@ -171,20 +194,30 @@ void openLauncherOnHotkey()
         runDeferredWork();
 }
 
-void openConfigurationAfterLauncher()
+void requestConfiguration()
 {
-    deferred.configuration = true;
-    waitForLauncherToLetGo();
+    // Applying the sheet changes the catalogue, which a launcher window may still show.
+    if (!configurationSheetOpen() && ui.trayState == Idle && launcherHoldsCatalogue()) {
+        deferred.configuration = true;
+        waitForLauncherToLetGo();
+        return;
+    }
+    openConfiguration();
 }
 
 LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    if (message == trayIconCallbackMessage())
+    // The icon's callbacks come with the number registered for "TaskbarCreated", which also
+    // announces a new task bar that needs the icon again.
+    if (app.taskbarCreatedMessage != 0 && message == app.taskbarCreatedMessage) {
         onTrayIconCallback(lParam);
-    if (message == app.taskbarCreatedMessage)
         addTrayIcon();
+    }
 
     switch (message) {
+    case WM_CREATE:
+        connectWindows();
+        break;
     case WM_DESTROY:
         PostQuitMessage(0);
         return 0;
@@ -201,7 +234,7 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
         onDirectoryChanged(wParam);
         return 0;
     case WM_SECOND_START:
-        openConfiguration();
+        requestConfiguration();
         return 0;
     default:
         break;

@@ -3,10 +3,10 @@
 
 #include <windows.h>
 
-constexpr UINT WM_DIRECTORY_CHANGED = WM_USER + 7;
-constexpr UINT WM_SECOND_START = WM_USER + 12;
+#include "shell/private_messages.h"
 
 LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 void openLauncherOnHotkey();
-// Opens the configuration sheet once no launcher window refers to the catalogue any more.
-void openConfigurationAfterLauncher();
+// Opens the configuration sheet, or brings it forward; while a launcher window still refers to the
+// catalogue, once it has let go.
+void requestConfiguration();

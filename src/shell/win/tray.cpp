@@ -10,8 +10,6 @@
 #include "shell/win/app_state.h"
 #include "shell/win/help.h"
 
-int trayState = Idle;
-
 namespace {
 
 // The first-version notify-icon record, understood by every shell.
@@ -29,7 +27,6 @@ const TrayLook TrayLooks[] = {
     {IDI_TANDOR_BUSY, IDS_TRAY_SCANNING},    // Scanning
 };
 
-UINT trayCallbackMessage = 0;
 HICON heldTrayIcon = nullptr;
 
 HICON loadSmallIcon(int iconId)
@@ -72,16 +69,11 @@ void modifyTrayIcon(int iconId, UINT tooltipStringId, const char* detailText)
 
 } // namespace
 
-UINT trayIconCallbackMessage()
+void setTrayState(TrayState state, const char* detailText)
 {
-    return trayCallbackMessage;
-}
-
-void setTrayState(int state, const char* detailText)
-{
-    if (state == trayState && detailText == nullptr)
+    if (state == ui.trayState && detailText == nullptr)
         return;
-    trayState = state;
+    ui.trayState = state;
     if (state >= Idle && state <= Scanning) {
         const TrayLook& look = TrayLooks[state];
         modifyTrayIcon(look.iconId, look.tooltipStringId, detailText);
@@ -90,9 +82,8 @@ void setTrayState(int state, const char* detailText)
 
 void addTrayIcon()
 {
-    trayCallbackMessage = RegisterWindowMessageA("TaskbarCreated");
     NOTIFYICONDATAA record = trayRecord(NIF_MESSAGE | NIF_ICON | NIF_TIP);
-    record.uCallbackMessage = trayCallbackMessage;
+    record.uCallbackMessage = app.taskbarCreatedMessage;
     record.hIcon = loadSmallIcon(IDI_TANDOR_IDLE);
     BoundedText(record.szTip, sizeof record.szTip).append(loadText(IDS_TRAY_ACTIVE));
     Shell_NotifyIconA(NIM_ADD, &record);

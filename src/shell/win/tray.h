@@ -1,23 +1,14 @@
-// The notification-area icon, its tooltip and the process-wide gate `trayState`.
+// The notification-area icon and its tooltip, which show the gate `ui.trayState`, and the hotkey.
 #pragma once
 
 #include <windows.h>
 
-enum TrayState {
-    Idle = 0,
-    Configuring = 1,
-    Scanning = 2,
-};
-
-constexpr int TrayTooltipSize = 64;
-
-extern int trayState;
+#include "shell/win/app_state.h"
 
 // Changes the gate, the picture and the tooltip; `detailText` (may be null) follows ": ".
-void setTrayState(int state, const char* detailText);
+void setTrayState(TrayState state, const char* detailText);
+// Adds the icon; its callbacks arrive with app.taskbarCreatedMessage.
 void addTrayIcon();
 void deleteTrayIcon();
 BOOL registerHotkey();
-// The message the icon's callbacks arrive with: the number registered for "TaskbarCreated".
-UINT trayIconCallbackMessage();
 void unregisterHotkey();

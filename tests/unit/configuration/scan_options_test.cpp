@@ -1,4 +1,4 @@
-#include "settings/scan_options.h"
+#include "configuration/scan_options.h"
 
 #include <gtest/gtest.h>
 
@@ -12,17 +12,17 @@ TEST(ScanOptionsFromFlags, StartValueNineShowsMonitorAndDirectoryWithTheBoxAlway
     EXPECT_TRUE(choice.monitorChanges);
     EXPECT_FALSE(choice.scanAtStartup);
     EXPECT_TRUE(choice.showScannedDirectory);
-    EXPECT_EQ(choice.statusBoxItem, StatusBoxAlwaysItem);
+    EXPECT_EQ(choice.statusBoxItem, StatusBoxAlways);
 }
 
 TEST(ScanOptionsFromFlags, ReadsEachModeAndIgnoresTheOtherBits)
 {
-    EXPECT_EQ(scanOptionsFromFlags(0x10).statusBoxItem, StatusBoxNotAtStartupItem);
-    EXPECT_EQ(scanOptionsFromFlags(0x20).statusBoxItem, StatusBoxNeverItem);
+    EXPECT_EQ(scanOptionsFromFlags(0x10).statusBoxItem, StatusBoxExceptAtStartup);
+    EXPECT_EQ(scanOptionsFromFlags(0x20).statusBoxItem, StatusBoxNever);
     EXPECT_EQ(scanOptionsFromFlags(0x30).statusBoxItem, 3);
     const ScanOptionsChoice others = scanOptionsFromFlags(NoNetworkWarning | NoRemovableWarning | LastScanAborted);
     EXPECT_FALSE(others.monitorChanges || others.scanAtStartup || others.showScannedDirectory);
-    EXPECT_EQ(others.statusBoxItem, StatusBoxAlwaysItem);
+    EXPECT_EQ(others.statusBoxItem, StatusBoxAlways);
 }
 
 TEST(FlagsWithScanOptions, ChangesOnlyThePagesBits)
@@ -33,14 +33,14 @@ TEST(FlagsWithScanOptions, ChangesOnlyThePagesBits)
 
     ScanOptionsChoice everything;
     everything.monitorChanges = everything.scanAtStartup = everything.showScannedDirectory = true;
-    everything.statusBoxItem = StatusBoxNotAtStartupItem;
+    everything.statusBoxItem = StatusBoxExceptAtStartup;
     EXPECT_EQ(flagsWithScanOptions(foreign, everything), foreign | 0x01 | 0x02 | 0x08 | 0x10);
 }
 
 TEST(FlagsWithScanOptions, NeverDisplayKeepsTheDirectoryBitAsChecked)
 {
     ScanOptionsChoice choice = scanOptionsFromFlags(9);
-    choice.statusBoxItem = StatusBoxNeverItem;
+    choice.statusBoxItem = StatusBoxNever;
     EXPECT_FALSE(showDirectoryChoiceEnabled(choice.statusBoxItem));
     EXPECT_EQ(flagsWithScanOptions(9, choice), 0x01 | 0x08 | 0x20);
 }
@@ -50,7 +50,7 @@ TEST(FlagsWithScanOptions, ASelectionThatNamesNoItemStoresNever)
     for (int item : {-1, 3, 7}) {
         ScanOptionsChoice choice;
         choice.statusBoxItem = item;
-        EXPECT_EQ(statusBoxMode(flagsWithScanOptions(0x30, choice)), StatusBoxNeverItem) << item;
+        EXPECT_EQ(statusBoxMode(flagsWithScanOptions(0x30, choice)), StatusBoxNever) << item;
     }
     EXPECT_TRUE(showDirectoryChoiceEnabled(-1)); // no selection is not "never"
 }

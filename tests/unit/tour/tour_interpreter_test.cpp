@@ -1,4 +1,4 @@
-#include "shell/tour_interpreter.h"
+#include "tour/tour_interpreter.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 // Walks the real script with a fake window, the way a new user would.
-#include "shell/tour_interpreter.h"
+#include "tour/tour_interpreter.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "shell/tour_slide.h"
+#include "tour/tour_slide.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "shell/tour_text.h"
+#include "tour/tour_text.h"
 
 #include <gtest/gtest.h>
 

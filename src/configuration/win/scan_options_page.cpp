@@ -3,12 +3,12 @@
 #include <commctrl.h>
 #include <prsht.h>
 
+#include "configuration/scan_options.h"
+#include "configuration/win/configuration_session.h"
+#include "configuration/win/sheet_page.h"
 #include "resources/resource.h"
 #include "scanning/win/change_monitor.h"
-#include "settings/scan_options.h"
-#include "settings/win/configuration_session.h"
 #include "settings/win/settings_store.h"
-#include "settings/win/sheet_page.h"
 #include "shell/win/app_state.h"
 #include "shell/win/help.h"
 

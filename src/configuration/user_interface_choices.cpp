@@ -1,4 +1,4 @@
-#include "settings/user_interface_choices.h"
+#include "configuration/user_interface_choices.h"
 
 #include <algorithm>
 

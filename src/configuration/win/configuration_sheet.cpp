@@ -1,23 +1,19 @@
-#include "settings/win/configuration_sheet.h"
+#include "configuration/win/configuration_sheet.h"
 
 #include <windows.h>
 
 #include <commctrl.h>
 #include <prsht.h>
 
-#include "launcher/win/launcher_window.h"
+#include "configuration/win/configuration_session.h"
+#include "configuration/win/sheet_page.h"
 #include "resources/resource.h"
 #include "scanning/win/change_monitor.h"
 #include "scanning/win/scans.h"
-#include "settings/win/configuration_session.h"
 #include "settings/win/settings_store.h"
-#include "settings/win/sheet_page.h"
 #include "shell/win/app_state.h"
 #include "shell/win/help.h"
-#include "shell/win/main_window.h"
 #include "shell/win/tray.h"
-
-ConfigurationSession configuration;
 
 namespace {
 
@@ -152,14 +148,14 @@ void openConfiguration()
         bringSheetForward();
         return;
     }
-    if (trayState != Idle)
+    if (ui.trayState != Idle)
         return; // a scan runs, or the sheet is just closing
-    if (launcherHoldsCatalogue()) {
-        // Applying the sheet changes the catalogue, which the launcher window still shows.
-        openConfigurationAfterLauncher();
-        return;
-    }
     startSession();
     runSheet();
     finishSession();
+}
+
+bool configurationSheetOpen()
+{
+    return sheetWindow != nullptr;
 }

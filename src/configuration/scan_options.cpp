@@ -1,6 +1,4 @@
-#include "settings/scan_options.h"
-
-#include "settings/settings_model.h"
+#include "configuration/scan_options.h"
 
 ScanOptionsChoice scanOptionsFromFlags(std::int32_t globalScanFlags)
 {
@@ -14,9 +12,9 @@ ScanOptionsChoice scanOptionsFromFlags(std::int32_t globalScanFlags)
 
 std::int32_t flagsWithScanOptions(std::int32_t globalScanFlags, const ScanOptionsChoice& choice)
 {
-    const int item = choice.statusBoxItem >= StatusBoxAlwaysItem && choice.statusBoxItem <= StatusBoxNeverItem
+    const int item = choice.statusBoxItem >= StatusBoxAlways && choice.statusBoxItem <= StatusBoxNever
                          ? choice.statusBoxItem
-                         : StatusBoxNeverItem;
+                         : StatusBoxNever;
     std::int32_t flags = globalScanFlags & ~ScanOptionBits;
     if (choice.monitorChanges)
         flags |= MonitorChanges;

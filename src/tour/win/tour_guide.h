@@ -3,7 +3,7 @@
 
 #include <windows.h>
 
-#include "shell/tour_script.h" // the event codes LauncherShown, QueryChanged, EntryLaunched
+#include "tour/tour_script.h" // the event codes LauncherShown, QueryChanged, EntryLaunched
 
 // How the tour reaches the windows it talks about; handed over once at start-up.
 struct TourLinks {

@@ -1,4 +1,4 @@
-#include "settings/win/window_alpha.h"
+#include "shell/win/window_alpha.h"
 
 namespace {
 

@@ -1,14 +1,13 @@
-// The tour window and the interpreter's window side: the script runs in shell/tour_interpreter.
-#include "shell/win/tour_guide.h"
+// The tour window and the interpreter's window side: the script runs in tour/tour_interpreter.
+#include "tour/win/tour_guide.h"
 
 #include "resources/resource.h"
-#include "shell/tour_interpreter.h"
-#include "shell/tour_slide.h"
-#include "shell/tour_text.h"
 #include "shell/win/app_state.h"
 #include "shell/win/dpi.h"
 #include "shell/win/help.h"
-#include "shell/win/tray.h"
+#include "tour/tour_interpreter.h"
+#include "tour/tour_slide.h"
+#include "tour/tour_text.h"
 
 #include <windowsx.h>
 
@@ -129,7 +128,7 @@ TourInterpreter& interpreter()
     return tour;
 }
 
-bool scanRunning() { return trayState == Scanning; }
+bool scanRunning() { return ui.trayState == Scanning; }
 
 // Every way into the script goes through here, so that the variables it reads are current and the
 // launcher window sees the marking choice of whatever state the script ends up in.

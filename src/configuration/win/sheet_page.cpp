@@ -1,10 +1,10 @@
-#include "settings/win/sheet_page.h"
+#include "configuration/win/sheet_page.h"
 
 #include <windowsx.h>
 
-#include "settings/directory_edits.h"
-#include "settings/win/window_alpha.h"
+#include "configuration/directory_edits.h"
 #include "shell/win/help.h"
+#include "shell/win/window_alpha.h"
 
 namespace {
 

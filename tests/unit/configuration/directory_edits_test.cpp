@@ -2,8 +2,8 @@
 
 #include <map>
 
+#include "configuration/directory_edits.h"
 #include "resources/resource.h"
-#include "settings/directory_edits.h"
 
 namespace {
 

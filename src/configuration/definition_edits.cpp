@@ -1,6 +1,6 @@
-#include "settings/definition_edits.h"
+#include "configuration/definition_edits.h"
 
-#include "settings/directory_edits.h"
+#include "configuration/directory_edits.h"
 
 int indexOfDefinition(const std::vector<ScanDefinition>& list, std::int32_t id)
 {

@@ -3,22 +3,17 @@
 
 #include <cstdint>
 
-// Items of the status box list, in the order the list shows them.
-enum StatusBoxItem {
-    StatusBoxAlwaysItem = 0,
-    StatusBoxNotAtStartupItem = 1,
-    StatusBoxNeverItem = 2,
-};
+#include "settings/settings_model.h" // StatusBoxMode: the items of the status box list, in order
 
 struct ScanOptionsChoice {
     bool monitorChanges = false;
     bool scanAtStartup = false;
     bool showScannedDirectory = false;
-    int statusBoxItem = StatusBoxAlwaysItem; // may name no item (a hand-edited mode 3)
+    int statusBoxItem = StatusBoxAlways; // may name no item (a hand-edited mode 3)
 };
 
 // The bits the page owns; every other bit of GlobalScanFlags passes through untouched.
-constexpr std::int32_t ScanOptionBits = 0x01 | 0x02 | 0x08 | 0x30;
+constexpr std::int32_t ScanOptionBits = ShowScannedDirectory | ScanAtStartup | MonitorChanges | StatusBoxModeMask;
 
 ScanOptionsChoice scanOptionsFromFlags(std::int32_t globalScanFlags);
 
@@ -27,4 +22,4 @@ ScanOptionsChoice scanOptionsFromFlags(std::int32_t globalScanFlags);
 std::int32_t flagsWithScanOptions(std::int32_t globalScanFlags, const ScanOptionsChoice& choice);
 
 // Without a status box there is no directory to show in it.
-inline bool showDirectoryChoiceEnabled(int statusBoxItem) { return statusBoxItem != StatusBoxNeverItem; }
+inline bool showDirectoryChoiceEnabled(int statusBoxItem) { return statusBoxItem != StatusBoxNever; }

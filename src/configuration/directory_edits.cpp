@@ -1,4 +1,4 @@
-#include "settings/directory_edits.h"
+#include "configuration/directory_edits.h"
 
 #include <algorithm>
 

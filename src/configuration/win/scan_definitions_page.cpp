@@ -5,12 +5,12 @@
 
 #include <string>
 
+#include "configuration/definition_edits.h"
+#include "configuration/directory_edits.h"
+#include "configuration/win/configuration_session.h"
+#include "configuration/win/sheet_page.h"
 #include "resources/resource.h"
-#include "settings/definition_edits.h"
-#include "settings/directory_edits.h"
-#include "settings/win/configuration_session.h"
 #include "settings/win/settings_store.h"
-#include "settings/win/sheet_page.h"
 #include "shell/win/app_state.h"
 #include "shell/win/help.h"
 
@@ -18,7 +18,7 @@ namespace {
 
 // Set while the page writes a definition into its boxes, so that the EN_CHANGE this causes is
 // not taken for a user's edit.
-int loadingDefinition = 1;
+bool loadingDefinition = true;
 
 HWND definitionList(HWND page)
 {
@@ -40,13 +40,13 @@ void showDefinition(HWND page, int item)
     const ScanDefinition* definition = currentDefinition();
     if (definition == nullptr)
         return;
-    loadingDefinition = 1;
+    loadingDefinition = true;
     SetDlgItemTextA(page, IDC_DEFINITIONS_INCLUDE, definition->include.c_str());
     SetDlgItemTextA(page, IDC_DEFINITIONS_EXCLUDE, definition->exclude.c_str());
     SetDlgItemTextA(page, IDC_DEFINITIONS_NAME, definition->name.c_str());
     PostMessageA(GetDlgItem(page, IDC_DEFINITIONS_FOLDER_NAMES), BM_SETCHECK,
                  addsFolderNames(*definition) ? BST_CHECKED : BST_UNCHECKED, 0);
-    loadingDefinition = 0;
+    loadingDefinition = false;
 }
 
 // The last definition can never be deleted.
@@ -64,7 +64,7 @@ void markChanged(HWND page, bool catalogueStale)
 
 BOOL onInitDialog(HWND page)
 {
-    loadingDefinition = 1;
+    loadingDefinition = true;
     HWND list = definitionList(page);
     for (const ScanDefinition& definition : configuration.editDefinitions) {
         const int item = ComboBox_AddString(list, definition.name.c_str());
@@ -73,7 +73,7 @@ BOOL onInitDialog(HWND page)
     showDefinition(page, 0);
     PostMessageA(list, CB_SETCURSEL, 0, 0);
     updateDeleteButton(page);
-    loadingDefinition = 0;
+    loadingDefinition = false;
     return TRUE;
 }
 

@@ -1,6 +1,6 @@
-#include "shell/tour_interpreter.h"
+#include "tour/tour_interpreter.h"
 
-#include "shell/tour_text.h"
+#include "tour/tour_text.h"
 
 namespace {
 

@@ -1,9 +1,9 @@
 // The Welcome page: a bold greeting and three help buttons.
 #include <windows.h>
 
+#include "configuration/win/configuration_session.h"
+#include "configuration/win/sheet_page.h"
 #include "resources/resource.h"
-#include "settings/win/configuration_session.h"
-#include "settings/win/sheet_page.h"
 #include "shell/win/fonts.h"
 #include "shell/win/help.h"
 
@@ -18,7 +18,7 @@ ControlFont welcomeTextFont;
 BOOL onInitDialog(HWND page)
 {
     HWND text = GetDlgItem(page, IDC_WELCOME_TEXT);
-    welcomeTextFont.lend(text, Font(fontVariant(fontOf(text), BoldWeight, false)), true);
+    welcomeTextFont.lend(text, fontVariant(fontOf(text), BoldWeight, false), true);
     return FALSE;
 }
 

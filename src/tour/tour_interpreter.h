@@ -1,7 +1,7 @@
 // The tour guide's interpreter: shows the script's states and runs their actions.
 #pragma once
 
-#include "shell/tour_script.h"
+#include "tour/tour_script.h"
 
 #include <array>
 #include <cstdint>
@@ -50,9 +50,6 @@ public:
 
     int currentTourState() const { return currentTourState_; }
     bool suppressTextMarking() const { return suppressTextMarking_; }
-    const std::string& hotkeyName() const { return hotkeyName_; }
-    int eventCountA() const { return eventCountA_; }
-    int eventCountB() const { return eventCountB_; }
 
 private:
     const TourState* current() const;

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "settings/definition_edits.h"
-#include "settings/directory_edits.h"
+#include "configuration/definition_edits.h"
+#include "configuration/directory_edits.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "shell/tour_script.h"
+#include "tour/tour_script.h"
 
 namespace {
 

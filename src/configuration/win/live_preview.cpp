@@ -1,50 +1,34 @@
-#include "settings/win/live_preview.h"
+#include "configuration/win/live_preview.h"
 
 #include <commctrl.h>
 #include <mmsystem.h>
 #include <shellapi.h>
 
+#include "configuration/user_interface_choices.h"
+#include "launcher/win/result_list_view.h"
 #include "resources/resource.h"
-#include "settings/user_interface_choices.h"
-#include "settings/win/window_alpha.h"
 #include "shell/win/app_state.h"
 #include "shell/win/dpi.h"
+#include "shell/win/fonts.h"
 #include "shell/win/help.h"
+#include "shell/win/window_alpha.h"
 
 namespace {
 
 constexpr UINT_PTR FadeDelayTimer = 1;
 constexpr UINT_PTR FadeStepTimer = 2;
 constexpr int SampleRowCount = 6;
-constexpr int PreviewColumnWidth = 32767;
-// Pixel lengths at 96 DPI, scaled to the preview's DPI.
-constexpr int RowIconOffset = 4;
-constexpr int RowTextOffset = 28;
-constexpr int ItalicGap = 10;
-constexpr int BoldWeight = 700;
 
 HWND previewWindow = nullptr;
 int previewAlpha = 0;
 DWORD lastFadeTime = 0;
 std::string sampleText;
 
-// The system owns the list: the control only shares it.
-void attachSystemImageList(HWND list)
-{
-    if (HIMAGELIST images = systemIconListForDpi(windowDpi(list)))
-        SendMessageA(list, LVM_SETIMAGELIST, LVSIL_SMALL, reinterpret_cast<LPARAM>(images));
-}
-
 void fillSampleRows(HWND list)
 {
-    SendMessageA(list, LVM_SETBKCOLOR, 0, CLR_NONE);
-    LVCOLUMNA column{};
-    column.mask = LVCF_FMT | LVCF_WIDTH;
-    column.fmt = LVCFMT_LEFT;
-    column.cx = PreviewColumnWidth;
-    SendMessageA(list, LVM_INSERTCOLUMNA, 0, reinterpret_cast<LPARAM>(&column));
+    setUpResultList(list);
     if (settings.global.ShowIcons)
-        attachSystemImageList(list);
+        Win32ResultListView(list).attachSystemImageList(std::string());
     for (int row = 0; row < SampleRowCount; ++row) {
         LVITEMA item{};
         item.mask = LVIF_TEXT;
@@ -67,36 +51,18 @@ BOOL onPreviewInit(HWND preview)
     return FALSE; // the preview never takes the focus
 }
 
-HFONT variantOf(HWND list, int weight, bool italic)
-{
-    return fontVariant(reinterpret_cast<HFONT>(SendMessageA(list, WM_GETFONT, 0, 0)), weight, italic);
-}
-
 void drawSampleRow(const DRAWITEMSTRUCT& item)
 {
-    const int row = static_cast<int>(item.itemID);
-    const RECT& area = item.rcItem;
-    HDC dc = item.hDC;
-    const int dpi = windowDpi(item.hwndItem);
-    if (settings.global.ShowIcons) {
-        HIMAGELIST images = reinterpret_cast<HIMAGELIST>(SendMessageA(item.hwndItem, LVM_GETIMAGELIST, LVSIL_SMALL, 0));
-        if (images != nullptr)
-            drawIconOfSize(images, row, dc, area.left + scaleToDpi(RowIconOffset, dpi), area.top, smallIconSize(dpi));
-    }
-    HFONT bold = variantOf(item.hwndItem, BoldWeight, FALSE);
-    HFONT italic = variantOf(item.hwndItem, FW_NORMAL, TRUE);
-    const int length = static_cast<int>(sampleText.size());
-    SetBkMode(dc, TRANSPARENT);
-    HGDIOBJ previousFont = SelectObject(dc, bold);
-    const int textLeft = area.left + scaleToDpi(RowTextOffset, dpi);
-    TextOutA(dc, textLeft, area.top, sampleText.c_str(), length);
-    SIZE boldSize{};
-    GetTextExtentPoint32A(dc, sampleText.c_str(), length, &boldSize);
-    SelectObject(dc, italic);
-    TextOutA(dc, textLeft + boldSize.cx + scaleToDpi(ItalicGap, dpi), area.top, sampleText.c_str(), length);
-    SelectObject(dc, previousFont);
-    DeleteObject(bold);
-    DeleteObject(italic);
+    HIMAGELIST images = nullptr;
+    if (settings.global.ShowIcons)
+        images = reinterpret_cast<HIMAGELIST>(SendMessageA(item.hwndItem, LVM_GETIMAGELIST, LVSIL_SMALL, 0));
+    // The sample is drawn as the launcher draws a row: the name in bold, the directory in italics.
+    const HFONT listFont = fontOf(item.hwndItem);
+    const Font bold = fontVariant(listFont, BoldWeight, false);
+    const Font italic = fontVariant(listFont, NormalWeight, true);
+    SetBkMode(item.hDC, TRANSPARENT);
+    drawRowContents(item.hDC, item.rcItem, windowDpi(item.hwndItem), images, static_cast<int>(item.itemID),
+                    sampleText.c_str(), sampleText.c_str(), RowFonts{bold.get(), italic.get()});
 }
 
 void onShowAlpha(HWND preview, int alpha)
@@ -142,10 +108,10 @@ INT_PTR CALLBACK LivePreviewProc(HWND preview, UINT message, WPARAM wParam, LPAR
             return FALSE;
         drawSampleRow(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
         return TRUE;
-    case PreviewShowAlphaMessage:
+    case WM_PREVIEW_SHOW_ALPHA:
         onShowAlpha(preview, static_cast<int>(wParam));
         return TRUE;
-    case PreviewFadeLaterMessage:
+    case WM_PREVIEW_FADE_LATER:
         onFadeLater(preview, static_cast<UINT>(wParam));
         return TRUE;
     case WM_TIMER:
@@ -174,11 +140,6 @@ void placePreview(HWND preview, HWND page, HWND scrollBar)
 }
 
 } // namespace
-
-HWND livePreviewWindow()
-{
-    return previewWindow;
-}
 
 HWND showLivePreview(HWND page, HWND scrollBar)
 {

@@ -6,16 +6,16 @@
 
 #include <cstdio>
 
+#include "configuration/user_interface_choices.h"
+#include "configuration/win/configuration_session.h"
+#include "configuration/win/live_preview.h"
+#include "configuration/win/sheet_page.h"
+#include "configuration/win/startup_shortcut.h"
 #include "resources/resource.h"
-#include "settings/user_interface_choices.h"
-#include "settings/win/configuration_session.h"
-#include "settings/win/live_preview.h"
 #include "settings/win/settings_store.h"
-#include "settings/win/sheet_page.h"
-#include "settings/win/startup_shortcut.h"
-#include "settings/win/window_alpha.h"
 #include "shell/win/app_state.h"
 #include "shell/win/help.h"
+#include "shell/win/window_alpha.h"
 
 namespace {
 
@@ -24,7 +24,7 @@ static_assert(static_cast<int>(ScrollAction::ThumbTrack) == SB_THUMBTRACK, "scro
 static_assert(static_cast<int>(ScrollAction::PageRight) == SB_PAGERIGHT, "scroll codes");
 
 // Set while WM_INITDIALOG fills the controls, whose notifications are no changes of the user's.
-int initialising = 0;
+bool initialising = false;
 
 void enableTransparencyControls(HWND page)
 {
@@ -36,7 +36,7 @@ void enableTransparencyControls(HWND page)
 BOOL onInitDialog(HWND page)
 {
     GlobalSettings& global = settings.global;
-    initialising = 1;
+    initialising = true;
     PostMessageA(GetDlgItem(page, IDC_UI_HOTKEY), HKM_SETHOTKEY, static_cast<WPARAM>(global.Hotkey), 0);
     setChecked(page, IDC_UI_TRANSPARENCY_ON, global.EnableTrans != 0);
     setChecked(page, IDC_UI_SHOW_ICONS, global.ShowIcons != 0);
@@ -50,7 +50,7 @@ BOOL onInitDialog(HWND page)
     SetScrollRange(scrollBar, SB_CTL, 0, MaxTransparency, FALSE);
     SetScrollPos(scrollBar, SB_CTL, global.Transparency, TRUE);
     enableTransparencyControls(page);
-    initialising = 0;
+    initialising = false;
     return TRUE;
 }
 
@@ -74,9 +74,9 @@ void onScroll(HWND page, HWND scrollBar, UINT code, int thumbPosition)
     settings.global.Transparency = static_cast<std::uint8_t>(transparency);
     HWND preview = showLivePreview(page, scrollBar);
     if (preview != nullptr) {
-        PostMessageA(preview, PreviewShowAlphaMessage, static_cast<WPARAM>(transparency), 0);
+        PostMessageA(preview, WM_PREVIEW_SHOW_ALPHA, static_cast<WPARAM>(transparency), 0);
         if (actionStartsFade(action))
-            PostMessageA(preview, PreviewFadeLaterMessage, PreviewFadeDelayMs, 0);
+            PostMessageA(preview, WM_PREVIEW_FADE_LATER, PreviewFadeDelayMs, 0);
     }
     SetScrollPos(scrollBar, SB_CTL, transparency, actionRedrawsScrollBar(action));
     notifySheetChanged(page);

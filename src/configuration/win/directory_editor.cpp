@@ -1,14 +1,14 @@
-#include "settings/win/directory_editor.h"
+#include "configuration/win/directory_editor.h"
 
 #include <windowsx.h>
 #include <shlobj.h>
 
 #include <string>
 
+#include "configuration/directory_edits.h"
+#include "configuration/win/configuration_session.h"
+#include "configuration/win/sheet_page.h"
 #include "resources/resource.h"
-#include "settings/directory_edits.h"
-#include "settings/win/configuration_session.h"
-#include "settings/win/sheet_page.h"
 #include "shell/win/app_state.h"
 #include "shell/win/help.h"
 

@@ -1,4 +1,4 @@
-#include "settings/win/startup_shortcut.h"
+#include "configuration/win/startup_shortcut.h"
 
 #include <windows.h>
 #include <objbase.h>

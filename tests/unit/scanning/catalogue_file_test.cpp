@@ -1,5 +1,5 @@
-#include "scanning/catalogue_file.h"
 #include "catalogue/scratch_file.h"
+#include "scanning/catalogue_file.h"
 
 #include <gtest/gtest.h>
 

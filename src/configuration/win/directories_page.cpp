@@ -5,14 +5,14 @@
 #include <vector>
 
 #include "catalogue/directory_moves.h"
+#include "configuration/definition_edits.h"
+#include "configuration/directory_edits.h"
+#include "configuration/win/configuration_session.h"
+#include "configuration/win/directory_editor.h"
+#include "configuration/win/sheet_page.h"
 #include "resources/resource.h"
 #include "scanning/win/change_monitor.h"
-#include "settings/definition_edits.h"
-#include "settings/directory_edits.h"
-#include "settings/win/configuration_session.h"
-#include "settings/win/directory_editor.h"
 #include "settings/win/settings_store.h"
-#include "settings/win/sheet_page.h"
 #include "shell/win/app_state.h"
 #include "shell/win/help.h"
 
