@@ -31,8 +31,8 @@ void skipRestOfLine(LinePieceReader& list)
     }
 }
 
-// A name that could lead out of the folder (".", "..", or one with a separator) is no
-// entry of it; the system never lists such a name, so one that comes is not trusted.
+// "." and ".." are the folder itself and its parent; a name with a separator, which no real
+// listing yields, could lead out of the folder and is not trusted either.
 bool isOwnEntryName(const std::string& name)
 {
     return !name.empty() && name != "." && name != ".." && name.find_first_of(NotInEntryNames) == std::string::npos;
