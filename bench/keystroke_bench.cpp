@@ -31,11 +31,13 @@ std::vector<ScanDirectory> benchDirectories()
     return directories;
 }
 
-// Arguments: catalogue size, query length.
-void Keystroke(benchmark::State& state)
+// Arguments: catalogue size, query length. `pool` null: the machine's.
+void runKeystrokes(benchmark::State& state, WorkerPool* pool)
 {
     Catalogue catalogue = catalogueOfSize(static_cast<std::size_t>(state.range(0)));
+    catalogue.matchIndex.pool = pool;
     const std::vector<ScanDirectory> directories = benchDirectories();
+    matchCatalogue(catalogue, "", directories); // the index is made once per catalogue, not per key
     const std::size_t length = static_cast<std::size_t>(state.range(1));
     std::size_t word = 0;
     std::size_t matched = 0;
@@ -50,12 +52,25 @@ void Keystroke(benchmark::State& state)
         static_cast<double>(matched) / static_cast<double>(state.iterations());
 }
 
+void Keystroke(benchmark::State& state)
+{
+    runKeystrokes(state, nullptr);
+}
+
+// The same on the calling thread alone, as on a machine with one core.
+void OneCoreKeystroke(benchmark::State& state)
+{
+    InlineWorkerPool oneCore;
+    runKeystrokes(state, &oneCore);
+}
+
 // As a user types: the pass before the measured one had the query one letter shorter.
 // Arguments: catalogue size, query length.
 void TypedKeystroke(benchmark::State& state)
 {
     Catalogue catalogue = catalogueOfSize(static_cast<std::size_t>(state.range(0)));
     const std::vector<ScanDirectory> directories = benchDirectories();
+    matchCatalogue(catalogue, "", directories);
     const std::size_t length = static_cast<std::size_t>(state.range(1));
     std::size_t word = 0;
     for (auto _ : state) {
@@ -81,6 +96,12 @@ BENCHMARK(TypedKeystroke)
 
 BENCHMARK(Keystroke)
     ->ArgsProduct({{10000, 100000, 1000000}, {1, 2, 3, 4, 5, 6}})
+    ->Unit(benchmark::kMicrosecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
+
+BENCHMARK(OneCoreKeystroke)
+    ->ArgsProduct({{100000, 1000000}, {1, 2, 3, 6}})
     ->Unit(benchmark::kMicrosecond)
     ->Repetitions(5)
     ->ReportAggregatesOnly(true);

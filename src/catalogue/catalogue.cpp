@@ -63,15 +63,17 @@ void resetIcons(Catalogue& catalogue)
         entry.iconIndex = -1;
 }
 
-void recordLaunch(CatalogueEntry& entry)
+void recordLaunch(Catalogue& catalogue, CatalogueEntry& entry)
 {
     if (entry.launchScore < MaxLaunchScore)
         ++entry.launchScore;
+    ++catalogue.launchRevision;
 }
 
-void hideEntry(CatalogueEntry& entry)
+void hideEntry(Catalogue& catalogue, CatalogueEntry& entry)
 {
     entry.launchScore = HiddenLaunchScore;
+    ++catalogue.launchRevision;
 }
 
 void noteCatalogueChanged(Catalogue& catalogue)

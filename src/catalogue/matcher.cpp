@@ -1,28 +1,25 @@
 #include "catalogue/matcher.h"
 
+#include "catalogue/best_candidates.h"
+#include "catalogue/first_hits.h"
 #include "catalogue/match_rules.h"
-#include "shell/ascii.h"
+#include "catalogue/name_walk.h"
 
 #include <algorithm>
-#include <cstring>
 #include <limits>
 
 namespace {
 
-std::vector<int> directoryWeights(const std::vector<ScanDirectory>& directories)
-{
-    std::vector<int> weights;
-    weights.reserve(directories.size());
-    for (const ScanDirectory& directory : directories)
-        weights.push_back(priorityWeight(directory.priority));
-    return weights;
-}
+// Entries whose signature test is gathered before their names are walked.
+constexpr std::size_t SignatureRun = 1024;
+// Below this many matched entries, selecting slice by slice on one thread beats waking others.
+constexpr std::size_t SmallestParallelSelection = 16384;
 
-int directoryWeight(const std::vector<int>& weights, std::int32_t directoryIndex)
+int directoryWeight(const std::vector<ScanDirectory>& directories, std::int32_t directoryIndex)
 {
-    if (directoryIndex < 0 || static_cast<std::size_t>(directoryIndex) >= weights.size())
+    if (directoryIndex < 0 || static_cast<std::size_t>(directoryIndex) >= directories.size())
         return 0;
-    return weights[static_cast<std::size_t>(directoryIndex)];
+    return priorityWeight(directories[static_cast<std::size_t>(directoryIndex)].priority);
 }
 
 bool indexIsCurrent(const Catalogue& catalogue)
@@ -32,33 +29,32 @@ bool indexIsCurrent(const Catalogue& catalogue)
            index.entryCount == catalogue.entries.size() && index.revision == catalogue.revision;
 }
 
-// A one-letter query's score depends only on where that letter first stands in the name.
-// firstHits keeps, for each letter A to Z, two bits: 0 absent, else the kind of its first
-// place (FirstHitPlain, FirstHitCamel, FirstHitWordStart); above them, the name's first
-// character as letter number + 1 (0 when it is no letter), which scores the name start.
-enum FirstHitKind : std::uint64_t { FirstHitAbsent = 0, FirstHitPlain = 1, FirstHitCamel = 2, FirstHitWordStart = 3 };
-constexpr int LetterCount = 26;
-constexpr int NameStartShift = 2 * LetterCount;
-constexpr std::int32_t FirstHitScores[4] = {0, HitScore, HitScore + CamelCaseBonus, HitScore + WordStartBonus};
-constexpr std::int32_t NameStartScore = NameStartBonus + HitScore + WordStartBonus;
-
-std::uint64_t summariseFirstHits(const char* name)
+WorkerPool& poolOf(const MatchIndex& index)
 {
-    std::uint64_t summary = 0;
-    if (isAsciiLetter(name[0]))
-        summary |= static_cast<std::uint64_t>(toUpperAscii(name[0]) - 'A' + 1) << NameStartShift;
-    for (const char* p = name; *p != 0; ++p) {
-        if (!isAsciiLetter(*p))
-            continue;
-        const int shift = 2 * (toUpperAscii(*p) - 'A');
-        if (((summary >> shift) & 3) != FirstHitAbsent)
-            continue;
-        const int bonus = hitBonus(name, p);
-        const std::uint64_t kind = bonus == WordStartBonus ? FirstHitWordStart
-                                 : bonus == CamelCaseBonus ? FirstHitCamel : FirstHitPlain;
-        summary |= kind << shift;
+    return index.pool != nullptr ? *index.pool : machineWorkerPool();
+}
+
+// Runs work(slice) for every slice, at once when there is more than one.
+template <typename Work>
+void forEachSlice(MatchIndex& index, Work&& work)
+{
+    auto onSlice = [&](std::size_t part) { work(index.slices[part]); };
+    if (index.slices.size() > 1)
+        runEachPart(poolOf(index), index.slices.size(), onSlice);
+    else if (!index.slices.empty())
+        onSlice(0);
+}
+
+void cutSlices(MatchIndex& index, std::size_t count)
+{
+    std::size_t sliceCount = std::max<std::size_t>(1, count / std::max<std::size_t>(1, index.smallestSlice));
+    if (sliceCount > 1)
+        sliceCount = std::min(sliceCount, poolOf(index).threadCount() * SlicesPerThread);
+    index.slices.assign(sliceCount, MatchSlice());
+    for (std::size_t s = 0; s < sliceCount; ++s) {
+        index.slices[s].begin = static_cast<std::uint32_t>(count * s / sliceCount);
+        index.slices[s].end = static_cast<std::uint32_t>(count * (s + 1) / sliceCount);
     }
-    return summary;
 }
 
 void rebuildIndex(Catalogue& catalogue)
@@ -72,334 +68,280 @@ void rebuildIndex(Catalogue& catalogue)
     index.entryCount = count;
     index.revision = catalogue.revision;
     index.built = true;
-    index.names.clear();
+    index.biasMade = false;
+    index.lastQuery.clear();
+    index.matchedCount = 0;
+    index.bestFromPass = false;
+    index.usable = nameBytes <= std::numeric_limits<std::uint32_t>::max() &&
+                   count <= std::numeric_limits<std::uint32_t>::max();
     index.items.clear();
     index.firstHits.clear();
-    index.usable = nameBytes <= std::numeric_limits<std::uint32_t>::max();
+    index.names.clear();
+    index.items.resize(count);
+    index.bias.assign(count, 0);
+    cutSlices(index, count);
     if (!index.usable)
         return;
-    index.items.resize(count);
     index.firstHits.resize(count);
-    index.names.reserve(nameBytes + MatchIndexPadding);
+    index.names.resize(nameBytes + MatchIndexPadding, '\0');
+    std::uint32_t offset = 0;
     for (std::size_t i = 0; i < count; ++i) {
-        const CatalogueEntry& entry = catalogue.entries[i];
-        index.items[i].mask = entry.charMask;
-        index.items[i].nameOffset = static_cast<std::uint32_t>(index.names.size());
-        index.names.append(entry.name.c_str(), entry.name.size() + 1);
-        index.firstHits[i] = summariseFirstHits(entry.name.c_str());
+        index.items[i].nameOffset = offset;
+        offset += static_cast<std::uint32_t>(catalogue.entries[i].name.size() + 1);
     }
-    index.names.append(MatchIndexPadding, '\0');
+    // Copying the names and summarising them is the long part: each slice does its own.
+    const CatalogueEntry* entries = catalogue.entries.data();
+    forEachSlice(index, [&](MatchSlice& slice) {
+        for (std::uint32_t i = slice.begin; i < slice.end; ++i) {
+            const std::string& name = entries[i].name;
+            index.items[i].mask = entries[i].charMask;
+            std::copy(name.begin(), name.end(), &index.names[index.items[i].nameOffset]);
+            index.firstHits[i] = summariseFirstHits(name.c_str());
+        }
+    });
 }
 
-void clearAllMarks(Catalogue& catalogue)
+bool weightsUnchanged(const MatchIndex& index, const std::vector<ScanDirectory>& directories)
 {
-    for (CatalogueEntry& entry : catalogue.entries)
-        entry.flags = static_cast<std::uint8_t>(entry.flags & ~Matched);
-}
-
-// Greedy walk of the name: each query character takes the first equal name character from
-// the current position on; there is no backtracking. Returns false when the name runs out
-// first. The score leaves out the launch and directory terms, which join at the first hit
-// and so only shift it.
-inline bool walkName(const char* name, char firstByte, const char* query, std::int32_t& score)
-{
-    const char wanted = *query;
-    const char* p = name;
-    if (firstByte == 0)
+    if (index.biasWeights.size() != directories.size())
         return false;
-    if (toUpperAscii(firstByte) != wanted) {
-        do {
-            ++p;
-            if (*p == 0)
-                return false;
-        } while (toUpperAscii(*p) != wanted);
+    for (std::size_t d = 0; d < directories.size(); ++d) {
+        if (index.biasWeights[d] != priorityWeight(directories[d].priority))
+            return false;
     }
-    // Whatever was subtracted before the first hit is discarded.
-    std::int32_t s = (p == name ? NameStartBonus : 0) + HitScore + hitBonus(name, p);
-    for (const char* q = query + 1; *q != 0; ++q) {
-        const char c = *q;
-        do {
-            s -= StepCost;
-            ++p;
-            if (*p == 0)
-                return false;
-        } while (toUpperAscii(*p) != c);
-        s += HitScore + hitBonus(name, p);
-    }
-    score = s;
     return true;
 }
 
-// The packed names are followed by MatchIndexPadding NULs, so that the walk below may read
-// eight bytes at a time past any name's end. It finds each next hit eight bytes at a time:
-// a byte is a hit when, with 0x20 added for a letter, it equals the query character's lower
-// case (so 'e' and 'E' both hit 'E', and nothing else does), and a NUL ends the name.
-constexpr std::uint64_t EveryByte = 0x0101010101010101ULL;
-constexpr std::uint64_t HighBits = 0x8080808080808080ULL;
-constexpr std::uint64_t LetterFold = 0x2020202020202020ULL;
-
-// The high bit of every zero byte; above the first zero byte there may be false ones, but
-// only the lowest one is ever used.
-inline std::uint64_t zeroBytes(std::uint64_t word)
+// The launch and directory terms of every entry, remade only when a launch score or a
+// directory's priority changed: a keystroke then reads two bytes per entry, not the entry.
+void refreshBias(Catalogue& catalogue, const std::vector<ScanDirectory>& directories)
 {
-    return (word - EveryByte) & ~word & HighBits;
+    MatchIndex& index = catalogue.matchIndex;
+    if (index.biasMade && index.biasLaunchRevision == catalogue.launchRevision && weightsUnchanged(index, directories))
+        return;
+    index.biasWeights.clear();
+    for (const ScanDirectory& directory : directories)
+        index.biasWeights.push_back(priorityWeight(directory.priority));
+    const CatalogueEntry* entries = catalogue.entries.data();
+    forEachSlice(index, [&](MatchSlice& slice) {
+        for (std::uint32_t i = slice.begin; i < slice.end; ++i)
+            index.bias[i] = static_cast<std::int16_t>(LaunchScoreFactor * entries[i].launchScore +
+                                                      directoryWeight(directories, entries[i].directoryIndex));
+    });
+    index.biasLaunchRevision = catalogue.launchRevision;
+    index.biasMade = true;
 }
 
-struct PackedQueryCharacter {
-    std::uint64_t target; // the byte to find, in every byte
-    std::uint64_t fold;   // LetterFold for letters, 0 otherwise
+// What every slice of one pass shares.
+struct Pass {
+    const MatchIndex& index;
+    const CatalogueEntry* entries;
+    const char* query;
+    std::uint32_t queryMask;
+    bool typedOn;   // only the entries the shorter query matched can match
+    bool wordWise;  // the packed names can be read eight bytes at a time
+    packed::QueryPlan plan;
 };
 
-// False when the query has a character that no upper-cased name character can equal.
-bool planQuery(const char* query, std::vector<PackedQueryCharacter>& plan)
+template <typename Consider>
+void forEachCandidate(const Pass& pass, const MatchSlice& slice, Consider&& consider)
 {
-    plan.clear();
-    for (const char* q = query; *q != 0; ++q) {
-        const char c = *q;
-        if (isAsciiLower(c))
-            return false;
-        const bool letter = isAsciiUpper(c);
-        const auto byte = static_cast<unsigned char>(letter ? c + ('a' - 'A') : c);
-        plan.push_back(PackedQueryCharacter{EveryByte * byte, letter ? LetterFold : 0});
-    }
-    return true;
-}
-
-inline bool littleEndian()
-{
-    const std::uint16_t one = 1;
-    unsigned char first = 0;
-    std::memcpy(&first, &one, 1);
-    return first == 1;
-}
-
-inline const char* nextHitOrEnd(const char* p, const PackedQueryCharacter& wanted)
-{
-    for (;; p += 8) {
-        std::uint64_t word;
-        std::memcpy(&word, p, sizeof word);
-        const std::uint64_t found = zeroBytes((word | wanted.fold) ^ wanted.target) | zeroBytes(word);
-        if (found != 0) {
-            const std::uint64_t lowest = found & (~found + 1);
-            return p + (((lowest >> 7) * 0x0001020304050607ULL) >> 56); // byte number of that bit
-        }
-    }
-}
-
-// The same walk as walkName: the steps between two hits cost their distance.
-inline bool walkPackedName(const char* name, const std::vector<PackedQueryCharacter>& plan, std::int32_t& score)
-{
-    const char* p = nextHitOrEnd(name, plan[0]);
-    if (*p == 0)
-        return false;
-    std::int32_t s = (p == name ? NameStartBonus : 0) + HitScore + hitBonus(name, p);
-    for (std::size_t k = 1; k < plan.size(); ++k) {
-        const char* next = nextHitOrEnd(p + 1, plan[k]);
-        if (*next == 0)
-            return false;
-        s -= StepCost * static_cast<std::int32_t>(next - p);
-        s += HitScore + hitBonus(name, next);
-        p = next;
-    }
-    score = s;
-    return true;
-}
-
-void markOneLetter(MatchIndex& index, char letter)
-{
-    const int number = letter - 'A';
-    const int shift = 2 * number;
-    const std::uint64_t* firstHits = index.firstHits.data();
-    const std::size_t count = index.firstHits.size();
-    for (std::size_t i = 0; i < count; ++i) {
-        const std::uint64_t summary = firstHits[i];
-        const unsigned kind = static_cast<unsigned>((summary >> shift) & 3);
-        if (kind == FirstHitAbsent)
-            continue;
-        const bool atNameStart = static_cast<int>(summary >> NameStartShift) == number + 1;
-        index.marked.push_back(static_cast<std::uint32_t>(i));
-        index.markedScores.push_back(atNameStart ? NameStartScore : FirstHitScores[kind]);
-    }
-}
-
-// With `candidates`, only those entries are walked: when the query grew by typing, only the
-// entries the shorter query matched can match (the greedy walk of the longer query begins
-// with the walk of the shorter one).
-void markFromIndex(MatchIndex& index, const char* query, const std::vector<std::uint32_t>* candidates)
-{
-    if (candidates == nullptr && isAsciiUpper(query[0]) && query[1] == 0 &&
-        index.firstHits.size() == index.items.size()) {
-        markOneLetter(index, query[0]);
-        return;
-    }
-    const std::uint32_t queryMask = computeCharMask(query);
-    const MatchIndex::Item* items = index.items.data();
-    const char* names = index.names.data();
-    const std::size_t count = index.items.size();
-    std::vector<PackedQueryCharacter> plan;
-    if (!planQuery(query, plan))
-        return;
-    const bool wordWise = littleEndian() && index.names.size() >= MatchIndexPadding &&
-        index.names.compare(index.names.size() - MatchIndexPadding, MatchIndexPadding,
-                            std::string(MatchIndexPadding, '\0')) == 0;
-    auto consider = [&](std::uint32_t i) {
-        if ((items[i].mask & queryMask) != queryMask)
-            return;
-        const char* name = names + items[i].nameOffset;
-        std::int32_t walkScore = 0;
-        const bool matched = wordWise ? walkPackedName(name, plan, walkScore) : walkName(name, *name, query, walkScore);
-        if (matched) {
-            index.marked.push_back(i);
-            index.markedScores.push_back(walkScore);
-        }
-    };
-    if (candidates != nullptr) {
-        for (std::uint32_t i : *candidates)
+    if (pass.typedOn) {
+        // The greedy walk of the longer query begins with the walk of the shorter one.
+        for (std::uint32_t i : slice.previous)
             consider(i);
     } else {
-        for (std::size_t i = 0; i < count; ++i)
-            consider(static_cast<std::uint32_t>(i));
+        for (std::uint32_t i = slice.begin; i < slice.end; ++i)
+            consider(i);
     }
 }
 
-void markFromEntries(Catalogue& catalogue, const char* query)
+// The candidates whose signature holds the query's. The test is gathered a run at a time
+// without a branch: which entries pass is as good as random, and a branch that guesses wrong
+// for a third of a million entries costs more than the test itself.
+template <typename Consider>
+void forSignatureCandidates(const Pass& pass, const MatchSlice& slice, Consider&& consider)
 {
-    const std::uint32_t queryMask = computeCharMask(query);
-    MatchIndex& index = catalogue.matchIndex;
-    for (std::size_t i = 0; i < catalogue.entries.size(); ++i) {
-        const CatalogueEntry& entry = catalogue.entries[i];
-        std::int32_t walkScore = 0;
-        if ((entry.charMask & queryMask) == queryMask &&
-            walkName(entry.name.c_str(), entry.name.c_str()[0], query, walkScore)) {
-            index.marked.push_back(static_cast<std::uint32_t>(i));
-            index.markedScores.push_back(walkScore);
+    const MatchIndex::Item* items = pass.index.items.data();
+    const std::uint32_t queryMask = pass.queryMask;
+    std::uint32_t passed[SignatureRun];
+    std::size_t count = 0;
+    auto flush = [&]() {
+        for (std::size_t k = 0; k < count; ++k)
+            consider(passed[k]);
+        count = 0;
+    };
+    forEachCandidate(pass, slice, [&](std::uint32_t i) {
+        passed[count] = i;
+        count += (items[i].mask & queryMask) == queryMask ? 1 : 0;
+        if (count == SignatureRun)
+            flush();
+    });
+    flush();
+}
+
+// A one-letter query from the summaries alone, a run at a time and without a branch on
+// whether the letter is there (it is in about half the names, in no order).
+void markOneLetter(const MatchIndex& index, int letterNumber, MatchSlice& slice, BestOf<RankedEntry>& best)
+{
+    const std::uint64_t* firstHits = index.firstHits.data();
+    const std::int16_t* bias = index.bias.data();
+    std::uint32_t places[SignatureRun];
+    std::int32_t scores[SignatureRun];
+    for (std::uint32_t runStart = slice.begin; runStart < slice.end; runStart += SignatureRun) {
+        const std::uint32_t runEnd = std::min<std::uint32_t>(slice.end, runStart + SignatureRun);
+        std::size_t count = 0;
+        for (std::uint32_t i = runStart; i < runEnd; ++i) {
+            const std::uint64_t summary = firstHits[i];
+            const unsigned kind = static_cast<unsigned>((summary >> (2 * letterNumber)) & 3);
+            const bool atNameStart = static_cast<int>(summary >> NameStartShift) == letterNumber + 1;
+            places[count] = i;
+            scores[count] = (atNameStart ? NameStartScore : FirstHitScores[kind]) + bias[i];
+            count += kind != FirstHitAbsent ? 1 : 0;
+        }
+        slice.marked.insert(slice.marked.end(), places, places + count);
+        for (std::size_t k = 0; k < count; ++k) {
+            // A one-letter score is small and the terms are bounded: nothing to narrow.
+            slice.scores.push_back(scores[k]);
+            if (best.wouldTake(scores[k]))
+                best.take(RankedEntry{places[k], scores[k]});
         }
     }
 }
 
-// Keeps the best `capacity` candidates sorted by score descending. Candidates arrive in
-// catalogue order, so a later one only displaces a kept one with a strictly higher score and
-// goes after every kept one of equal score: the same slots, in the same order, as picking the
-// strictly best remaining entry `capacity` times.
-class BestSlots {
-public:
-    explicit BestSlots(std::size_t capacity) : capacity_(capacity)
-    {
-        slots_.reserve(std::min<std::size_t>(capacity, 256));
+void matchSlice(const Pass& pass, MatchSlice& slice)
+{
+    slice.previous.swap(slice.marked);
+    slice.marked.clear();
+    slice.scores.clear();
+    slice.best.clear();
+    if (*pass.query == 0) // an empty query matches nothing
+        return;
+    const MatchIndex& index = pass.index;
+    const std::int16_t* bias = index.bias.data();
+    BestOf<RankedEntry> best(slice.best, index.passCapacity);
+    auto keep = [&](std::uint32_t i, std::int32_t walkScore) {
+        const std::int32_t score = storedMatchScore(walkScore + bias[i]);
+        slice.marked.push_back(i);
+        slice.scores.push_back(score);
+        if (best.wouldTake(score))
+            best.take(RankedEntry{i, score});
+    };
+    const char letter = pass.query[0];
+    if (!pass.typedOn && index.usable && isAsciiUpper(letter) && pass.query[1] == 0) {
+        markOneLetter(index, letter - 'A', slice, best);
+        return;
     }
-    bool wouldTake(std::int32_t score) const
-    {
-        return slots_.size() < capacity_ || score > slots_.back().score;
+    if (!index.usable) {
+        forEachCandidate(pass, slice, [&](std::uint32_t i) {
+            std::int32_t score = 0;
+            const CatalogueEntry& entry = pass.entries[i];
+            if ((entry.charMask & pass.queryMask) == pass.queryMask && walkName(entry.name.c_str(), pass.query, score))
+                keep(i, score);
+        });
+        return;
     }
-    void take(CatalogueEntry& entry, std::int32_t score)
-    {
-        if (slots_.size() == capacity_)
-            slots_.pop_back();
-        auto position = std::upper_bound(slots_.begin(), slots_.end(), score,
-            [](std::int32_t value, const ResultSlot& slot) { return value > slot.score; });
-        ResultSlot slot;
-        slot.entry = &entry;
-        slot.score = score;
-        slots_.insert(position, slot);
-    }
-    std::vector<ResultSlot> release()
-    {
-        for (ResultSlot& slot : slots_)
-            slot.entry->flags = static_cast<std::uint8_t>(slot.entry->flags & ~Matched);
-        return std::move(slots_);
-    }
+    const MatchIndex::Item* items = index.items.data();
+    const char* names = index.names.data();
+    forSignatureCandidates(pass, slice, [&](std::uint32_t i) {
+        const char* name = names + items[i].nameOffset;
+        std::int32_t score = 0;
+        bool matched = false;
+        if (pass.wordWise)
+            packed::walk<false>(name, pass.plan, matched, score);
+        else
+            matched = walkName(name, pass.query, score);
+        if (matched)
+            keep(i, score);
+    });
+}
 
-private:
-    std::size_t capacity_;
-    std::vector<ResultSlot> slots_;
-};
+MatchSlice& sliceOf(MatchIndex& index, std::uint32_t place)
+{
+    auto after = std::upper_bound(index.slices.begin(), index.slices.end(), place,
+        [](std::uint32_t value, const MatchSlice& slice) { return value < slice.begin; });
+    return *(after - 1);
+}
+
+// Takes the entry at `place` out of the matched ones.
+void markTaken(MatchIndex& index, std::uint32_t place)
+{
+    MatchSlice& slice = sliceOf(index, place);
+    auto found = std::lower_bound(slice.marked.begin(), slice.marked.end(), place);
+    slice.scores[static_cast<std::size_t>(found - slice.marked.begin())] = TakenScore;
+    --index.matchedCount;
+}
+
+void selectInSlice(MatchSlice& slice, std::size_t capacity)
+{
+    BestOf<RankedEntry> best(slice.best, capacity);
+    for (std::size_t k = 0; k < slice.marked.size(); ++k) {
+        const std::int32_t score = slice.scores[k];
+        if (score != TakenScore && best.wouldTake(score))
+            best.take(RankedEntry{slice.marked[k], score});
+    }
+}
 
 } // namespace
-
-void markMatchingNames(MatchIndex& index, const std::string& upperQuery)
-{
-    index.marked.clear();
-    index.markedScores.clear();
-    // A query that begins with a NUL byte is as empty as the typed text it stands for.
-    if (!upperQuery.empty() && upperQuery[0] != '\0')
-        markFromIndex(index, upperQuery.c_str(), nullptr);
-}
 
 std::size_t matchCatalogue(Catalogue& catalogue, const std::string& upperQuery,
                            const std::vector<ScanDirectory>& directories)
 {
     MatchIndex& index = catalogue.matchIndex;
-    if (!indexIsCurrent(catalogue)) {
-        // Which entries the last pass marked is unknown now: clear them all once.
-        clearAllMarks(catalogue);
+    if (!indexIsCurrent(catalogue))
         rebuildIndex(catalogue);
-        index.marked.clear();
-        index.lastQuery.clear();
-    }
-    index.previouslyMarked.swap(index.marked);
-    index.marked.clear();
-    index.markedScores.clear();
-    const bool typedOn = !index.lastQuery.empty() && upperQuery.size() > index.lastQuery.size() &&
-                         upperQuery.compare(0, index.lastQuery.size(), index.lastQuery) == 0;
-    const char* query = upperQuery.c_str();
-    if (*query != 0) { // an empty query matches nothing
-        if (index.usable)
-            markFromIndex(index, query, typedOn ? &index.previouslyMarked : nullptr);
-        else
-            markFromEntries(catalogue, query);
-    }
-    index.lastQuery = upperQuery;
+    refreshBias(catalogue, directories);
 
-    // Entries are touched only now, in one walk over the old and the new marks together
-    // (both in catalogue order): an entry marked again is written once, and these loads and
-    // stores, independent of each other, overlap far better than inside the name walks.
-    const std::vector<int> weights = directoryWeights(directories);
-    CatalogueEntry* const entries = catalogue.entries.data();
-    const std::vector<std::uint32_t>& previous = index.previouslyMarked;
-    std::size_t old = 0;
-    auto unmark = [&](std::uint32_t i) {
-        entries[i].flags = static_cast<std::uint8_t>(entries[i].flags & ~Matched);
-    };
-    for (std::size_t k = 0; k < index.marked.size(); ++k) {
-        const std::uint32_t i = index.marked[k];
-        for (; old < previous.size() && previous[old] < i; ++old)
-            unmark(previous[old]);
-        if (old < previous.size() && previous[old] == i)
-            ++old;
-        CatalogueEntry& entry = entries[i];
-        const std::int32_t score = LaunchScoreFactor * entry.launchScore +
-                                   directoryWeight(weights, entry.directoryIndex) + index.markedScores[k];
-        entry.matchScore = storedMatchScore(score);
-        entry.flags = static_cast<std::uint8_t>(entry.flags | Matched);
-        index.markedScores[k] = entry.matchScore;
-    }
-    for (; old < previous.size(); ++old)
-        unmark(previous[old]);
-    return index.marked.size();
+    Pass pass{index, catalogue.entries.data(), upperQuery.c_str(), computeCharMask(upperQuery.c_str()), false, false, {}};
+    pass.typedOn = !index.lastQuery.empty() && upperQuery.size() > index.lastQuery.size() &&
+                   upperQuery.compare(0, index.lastQuery.size(), index.lastQuery) == 0;
+    pass.wordWise = packed::littleEndian() && packed::planQuery(pass.query, pass.plan);
+    forEachSlice(index, [&](MatchSlice& slice) { matchSlice(pass, slice); });
+    index.bestFromPass = true;
+    index.lastQuery = upperQuery;
+    index.matchedCount = 0;
+    for (const MatchSlice& slice : index.slices)
+        index.matchedCount += slice.marked.size();
+    return index.matchedCount;
 }
 
 std::vector<ResultSlot> selectResults(Catalogue& catalogue, std::size_t capacity)
 {
-    BestSlots best(capacity);
-    if (capacity == 0)
-        return best.release();
-    if (indexIsCurrent(catalogue)) {
-        // Only the last pass marks entries, so its list holds every candidate; an entry
-        // a previous selection took has lost its mark and is passed over.
-        const MatchIndex& index = catalogue.matchIndex;
-        for (std::size_t k = 0; k < index.marked.size(); ++k) {
-            const std::int32_t score = index.markedScores[k];
-            if (!best.wouldTake(score))
-                continue;
-            CatalogueEntry& entry = catalogue.entries[index.marked[k]];
-            if ((entry.flags & Matched) != 0)
-                best.take(entry, entry.matchScore);
+    std::vector<ResultSlot> slots;
+    MatchIndex& index = catalogue.matchIndex;
+    if (capacity == 0 || !indexIsCurrent(catalogue) || index.matchedCount == 0)
+        return slots; // marks of an earlier catalogue are no marks
+    if (!index.bestFromPass || capacity > index.passCapacity) {
+        if (index.matchedCount >= SmallestParallelSelection)
+            forEachSlice(index, [&](MatchSlice& slice) { selectInSlice(slice, capacity); });
+        else
+            for (MatchSlice& slice : index.slices)
+                selectInSlice(slice, capacity);
+    }
+    index.passCapacity = capacity;
+    index.bestFromPass = false; // what it takes is no longer matched
+    index.bestLists.clear();
+    for (const MatchSlice& slice : index.slices)
+        index.bestLists.push_back(&slice.best);
+    mergeBest(index.bestLists, capacity, index.mergePositions, index.merged);
+    slots.reserve(index.merged.size());
+    for (const RankedEntry& ranked : index.merged) {
+        markTaken(index, ranked.place);
+        slots.push_back(ResultSlot{&catalogue.entries[ranked.place], ranked.score, 0});
+    }
+    return slots;
+}
+
+std::vector<RankedEntry> matchedEntries(const Catalogue& catalogue)
+{
+    std::vector<RankedEntry> matched;
+    if (!indexIsCurrent(catalogue))
+        return matched;
+    for (const MatchSlice& slice : catalogue.matchIndex.slices) {
+        for (std::size_t k = 0; k < slice.marked.size(); ++k) {
+            if (slice.scores[k] != TakenScore)
+                matched.push_back(RankedEntry{slice.marked[k], slice.scores[k]});
         }
-        return best.release();
     }
-    for (CatalogueEntry& entry : catalogue.entries) {
-        if ((entry.flags & Matched) != 0 && best.wouldTake(entry.matchScore))
-            best.take(entry, entry.matchScore);
-    }
-    return best.release();
+    return matched;
 }

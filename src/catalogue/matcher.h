@@ -18,16 +18,14 @@ struct ResultSlot {
 };
 
 // One match pass; `upperQuery` must already be upper-cased. The directories give each entry's
-// priority weight. Returns the number of matched entries.
+// priority weight. Returns the number of matched entries. The marks and scores are kept beside
+// the entries, in the catalogue's match index.
 std::size_t matchCatalogue(Catalogue& catalogue, const std::string& upperQuery,
                            const std::vector<ScanDirectory>& directories);
 
-// The names of `index` that the query matches, in index order, each with the score its walk
-// earns (launch and directory terms left out), into `marked` and `markedScores`. The match
-// pass is built on it; a tool holding bare names can use it to find the only entries worth
-// making. Only `items` and `names` of the index are read.
-void markMatchingNames(MatchIndex& index, const std::string& upperQuery);
-
 // The best matched entries, at most `capacity`, by score descending and catalogue order on ties;
-// clears `matched` on each entry taken.
+// each entry taken is no longer matched.
 std::vector<ResultSlot> selectResults(Catalogue& catalogue, std::size_t capacity);
+
+// The entries still matched after the last pass and the selections since, in catalogue order.
+std::vector<RankedEntry> matchedEntries(const Catalogue& catalogue);

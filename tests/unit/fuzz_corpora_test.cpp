@@ -31,8 +31,9 @@ void replay(const char* corpus, bool required)
     ASSERT_FALSE(fuzzTargets().empty());
     for (const FuzzTarget& target : fuzzTargets()) {
         const std::vector<std::string> files = filesIn(std::string(TANDOR_FUZZ_DIR) + "/" + corpus + "/" + target.name);
-        if (required)
+        if (required) {
             EXPECT_FALSE(files.empty()) << target.name;
+        }
         for (const std::string& file : files) {
             std::string bytes;
             ASSERT_TRUE(readWholeFile(file, bytes)) << file;

@@ -2,6 +2,7 @@
 # It runs in its own empty working folder ($T_WORK, also the current directory) with the
 # programs in $T_BIN; the prefix, display and HOME are set up by run-tests.sh.
 set -euo pipefail
+source "$(dirname "$T_LIB")/prefix.sh"
 
 fail() {
     echo "FAIL: $*" >&2
@@ -96,4 +97,23 @@ write_settings() {
 # The bytes of a file as hex, for byte-exact comparisons.
 hex_of() {
     od -An -tx1 -v "$1" | tr -s ' \n' ' '
+}
+
+# Moves the test to a fresh prefix of its own in $T_WORK (made with make_prefix [DPI]); its Wine
+# server ends with the test.
+use_fresh_prefix() {
+    export WINEPREFIX=$T_WORK/prefix
+    make_prefix "$@"
+    wineserver -p 2>/dev/null || true
+    trap 'wineserver -k 2>/dev/null || true' EXIT
+}
+
+# Presses the hotkey until the launcher window shows: a press while the last window's icon
+# loader is still ending is dropped, as a user's would be.
+open_launcher() {
+    for _ in 1 2 3 4 5; do
+        driver hotkey
+        driver launcher-wait 4000 && return 0
+    done
+    fail "the hotkey opened no launcher window"
 }

@@ -6,6 +6,7 @@
 #include "catalogue/match_explanation.h"
 #include "catalogue/matcher.h"
 #include "catalogue/score_store.h"
+#include "catalogue/worker_pool.h"
 #include "scanning/catalogue_file.h"
 #include "settings/settings_file.h"
 #include "shell/ascii.h"
@@ -106,18 +107,9 @@ bool loadScores(const std::string& path, ScoreStore& scores, FileError& error)
     return true;
 }
 
-bool loadEntries(const QueryOptions& options, const std::string& upperQuery, const Settings& settings,
-                 const ScoreStore& scores, Catalogue& catalogue, FileError& error)
+bool loadCatalogue(const QueryOptions& options, const Settings& settings, const ScoreStore& scores,
+                   Catalogue& catalogue, FileError& error)
 {
-    if (!options.namesFile.empty()) {
-        std::string bytes;
-        if (!readNamesFile(options.namesFile, bytes)) {
-            error = {options.namesFile, "cannot be read"};
-            return false;
-        }
-        appendNamesRanking(std::move(bytes), upperQuery, options.limit, scores, catalogue);
-        return true;
-    }
     if (!fileExists(options.catalogueFile)) {
         error = {options.catalogueFile, "cannot be read"};
         return false;
@@ -129,26 +121,75 @@ bool loadEntries(const QueryOptions& options, const std::string& upperQuery, con
     return true;
 }
 
-void printResults(const std::vector<ResultSlot>& slots, const QueryOptions& options,
-                  const std::string& upperQuery, const Settings& settings)
+// Everything goes out through one buffer and one write.
+void appendResult(std::string& out, std::int32_t score, const std::string& name, const std::string& path)
+{
+    out += std::to_string(score);
+    out += '\t';
+    out += name;
+    out += '\t';
+    out += path;
+    out += '\n';
+}
+
+void appendExplanation(std::string& out, const CatalogueEntry& entry, const std::string& upperQuery,
+                       const Settings& settings)
+{
+    for (const std::string& line : explainMatch(entry, upperQuery, settings.directories).lines) {
+        out += "    ";
+        out += line;
+        out += '\n';
+    }
+}
+
+std::string catalogueResults(Catalogue& catalogue, const QueryOptions& options, const std::string& upperQuery,
+                             const Settings& settings)
 {
     std::string out;
-    for (const ResultSlot& slot : slots) {
-        out += std::to_string(slot.score);
-        out += '\t';
-        out += slot.entry->name;
-        out += '\t';
-        out += slot.entry->path;
-        out += '\n';
+    matchCatalogue(catalogue, upperQuery, settings.directories);
+    for (const ResultSlot& slot : selectResults(catalogue, options.limit)) {
+        appendResult(out, slot.score, slot.entry->name, slot.entry->path);
+        if (options.explain)
+            appendExplanation(out, *slot.entry, upperQuery, settings);
+    }
+    return out;
+}
+
+// A line's entry: its own path, no directory, the launch score stored for it.
+std::string namesResults(const NamesText& text, const QueryOptions& options, const std::string& upperQuery,
+                         const Settings& settings, const ScoreStore& scores)
+{
+    std::string out;
+    for (const RankedName& ranked : rankNames(text, upperQuery, options.limit, scores, machineWorkerPool())) {
+        appendResult(out, ranked.score, ranked.name, ranked.name);
         if (options.explain) {
-            for (const std::string& line : explainMatch(*slot.entry, upperQuery, settings.directories).lines) {
-                out += "    ";
-                out += line;
-                out += '\n';
-            }
+            CatalogueEntry entry;
+            setName(entry, ranked.name);
+            entry.path = ranked.name;
+            entry.launchScore = storedLaunchScore(scores, entry.path);
+            appendExplanation(out, entry, upperQuery, settings);
         }
     }
-    std::fwrite(out.data(), 1, out.size(), stdout);
+    return out;
+}
+
+bool queryResults(const QueryOptions& options, const std::string& upperQuery, const Settings& settings,
+                  const ScoreStore& scores, std::string& out, FileError& error)
+{
+    if (!options.namesFile.empty()) {
+        NamesText text;
+        if (!readNamesFile(options.namesFile, text)) {
+            error = {options.namesFile, "cannot be read"};
+            return false;
+        }
+        out = namesResults(text, options, upperQuery, settings, scores);
+        return true;
+    }
+    Catalogue catalogue;
+    if (!loadCatalogue(options, settings, scores, catalogue, error))
+        return false;
+    out = catalogueResults(catalogue, options, upperQuery, settings);
+    return true;
 }
 
 int run(QueryOptions& options)
@@ -167,14 +208,13 @@ int run(QueryOptions& options)
     const std::string upperQuery = upperCasedAscii(options.query);
     Settings settings;
     ScoreStore scores;
-    Catalogue catalogue;
+    std::string out;
     if (!loadSettings(options.settingsFile, settings, error) || !loadScores(options.scoresFile, scores, error) ||
-        !loadEntries(options, upperQuery, settings, scores, catalogue, error)) {
+        !queryResults(options, upperQuery, settings, scores, out, error)) {
         std::fprintf(stderr, "tandor-query: %s %s\n", error.file.c_str(), error.problem.c_str());
         return FileProblem;
     }
-    matchCatalogue(catalogue, upperQuery, settings.directories);
-    printResults(selectResults(catalogue, options.limit), options, upperQuery, settings);
+    std::fwrite(out.data(), 1, out.size(), stdout);
     return RanQuery;
 }
 

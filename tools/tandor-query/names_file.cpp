@@ -1,45 +1,125 @@
 #include "names_file.h"
 
-#include "parallel.h"
-
+#include "catalogue/best_candidates.h"
 #include "catalogue/match_rules.h"
 #include "catalogue/matcher.h"
+#include "catalogue/name_walk.h"
 
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
-#include <limits>
-#include <numeric>
 
-bool readNamesFile(const std::string& path, std::string& bytes)
+#ifndef _WIN32
+#include <fcntl.h>
+#include <sys/mman.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
+namespace {
+
+bool readWhole(const std::string& path, std::unique_ptr<char[]>& owned, std::size_t& size)
 {
     std::FILE* file = std::fopen(path.c_str(), "rb");
     if (file == nullptr)
         return false;
-    bytes.clear();
-    // One read into a buffer of the file's size: for a million lines, reading is a good
-    // part of what a query costs.
+    // One read into a buffer of the file's size. Whatever the size did not tell (a pipe, a
+    // growing file) follows.
+    std::size_t capacity = 0;
     if (std::fseek(file, 0, SEEK_END) == 0) {
-        const long size = std::ftell(file);
-        if (size > 0) {
-            bytes.reserve(static_cast<std::size_t>(size) + MatchIndexPadding);
-            bytes.resize(static_cast<std::size_t>(size));
-            std::rewind(file);
-            bytes.resize(std::fread(&bytes[0], 1, bytes.size(), file));
-        }
-    }
-    if (bytes.empty())
+        const long length = std::ftell(file);
+        capacity = length > 0 ? static_cast<std::size_t>(length) : 0;
         std::rewind(file);
-    char chunk[1 << 16]; // whatever the size did not tell (a pipe, a growing file)
-    std::size_t got;
-    while ((got = std::fread(chunk, 1, sizeof chunk, file)) > 0)
-        bytes.append(chunk, got);
+    }
+    capacity = std::max<std::size_t>(capacity + 1, 1 << 16);
+    std::unique_ptr<char[]> bytes(new char[capacity + MatchIndexPadding]);
+    size = 0;
+    for (;;) {
+        size += std::fread(bytes.get() + size, 1, capacity - size, file);
+        if (size < capacity)
+            break;
+        capacity *= 2;
+        std::unique_ptr<char[]> larger(new char[capacity + MatchIndexPadding]);
+        std::memcpy(larger.get(), bytes.get(), size);
+        bytes = std::move(larger);
+    }
     const bool failed = std::ferror(file) != 0;
     std::fclose(file);
+    std::memset(bytes.get() + size, 0, MatchIndexPadding);
+    owned = std::move(bytes);
     return !failed;
 }
 
+#ifndef _WIN32
+// The file's pages as they stand in the page cache, with a page of zeros mapped after them:
+// nothing is copied.
+bool mapWhole(const std::string& path, void*& mapping, std::size_t& mappingSize, std::size_t& size)
+{
+    const int file = open(path.c_str(), O_RDONLY);
+    if (file < 0)
+        return false;
+    struct stat status;
+    bool mapped = false;
+    if (fstat(file, &status) == 0 && S_ISREG(status.st_mode) && status.st_size > 0) {
+        const std::size_t page = static_cast<std::size_t>(sysconf(_SC_PAGESIZE));
+        const std::size_t length = static_cast<std::size_t>(status.st_size);
+        const std::size_t areaSize = (length + page - 1) / page * page + page;
+        void* area = mmap(nullptr, areaSize, PROT_READ, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+        if (area != MAP_FAILED) {
+            mapped = mmap(area, length, PROT_READ, MAP_PRIVATE | MAP_FIXED | MAP_POPULATE, file, 0) != MAP_FAILED;
+            if (mapped) {
+                mapping = area;
+                mappingSize = areaSize;
+                size = length;
+            } else {
+                munmap(area, areaSize);
+            }
+        }
+    }
+    close(file);
+    return mapped;
+}
+#endif
+
+} // namespace
+
+NamesText::~NamesText()
+{
+#ifndef _WIN32
+    if (mapping_ != nullptr)
+        munmap(mapping_, mappingSize_);
+#endif
+}
+
+bool readNamesFile(const std::string& path, NamesText& text)
+{
+#ifndef _WIN32
+    if (mapWhole(path, text.mapping_, text.mappingSize_, text.size_)) {
+        text.bytes_ = static_cast<const char*>(text.mapping_);
+        return true;
+    }
+#endif
+    // Not a plain file (a pipe), an empty one, or no mapping here.
+    if (!readWhole(path, text.owned_, text.size_))
+        return false;
+    text.bytes_ = text.owned_.get();
+    return true;
+}
+
+void copyNamesText(const std::string& bytes, NamesText& text)
+{
+    text.owned_.reset(new char[bytes.size() + MatchIndexPadding]());
+    std::memcpy(text.owned_.get(), bytes.data(), bytes.size());
+    text.bytes_ = text.owned_.get();
+    text.size_ = bytes.size();
+}
+
 namespace {
+
+std::size_t nameLength(const char* line, const char* lineEnd)
+{
+    return static_cast<std::size_t>((lineEnd > line && lineEnd[-1] == '\r') ? lineEnd - 1 - line : lineEnd - line);
+}
 
 void addNameEntry(const char* text, std::size_t length, const ScoreStore& scores, Catalogue& catalogue)
 {
@@ -53,82 +133,86 @@ void addNameEntry(const char* text, std::size_t length, const ScoreStore& scores
         entry.launchScore = storedLaunchScore(scores, entry.path);
 }
 
-// Packs the lines into `index`: each line's end becomes a NUL, empty lines are left out. One
-// pass finds the lines and their signatures together; a CR before the LF or a NUL inside a
-// line only adds bits, which lets more names through to the walk, and the walk decides.
-void indexLines(MatchIndex& index)
+// A matched line: `place` is where it starts, which orders lines as the file does.
+struct LineCandidate {
+    const char* place;
+    std::int32_t score;
+    std::uint32_t length;
+};
+
+struct NamesPart {
+    const char* begin;
+    const char* end; // after a line feed, or the end of the text
+    std::vector<LineCandidate> best;
+    std::string path; // scratch for looking up a launch score
+};
+
+struct LineRanking {
+    packed::QueryPlan plan;
+    std::size_t limit;
+    const ScoreStore& scores;
+};
+
+void rankPart(const LineRanking& ranking, NamesPart& part)
 {
-    char* const start = &index.names[0];
-    char* const end = start + index.names.size();
-    index.items.reserve(static_cast<std::size_t>(std::count(start, end, '\n')) + 1);
-    auto endLine = [&](char* lineStart, char* lineEnd, std::uint32_t mask) {
-        if (lineEnd > lineStart && lineEnd[-1] == '\r')
-            --lineEnd;
-        if (lineEnd == lineStart)
-            return;
-        *lineEnd = '\0'; // at the very end this is the string's own terminator
-        index.items.push_back(MatchIndex::Item{mask, static_cast<std::uint32_t>(lineStart - start)});
-    };
-    char* lineStart = start;
-    std::uint32_t mask = 0;
-    for (char* p = start; p < end; ++p) {
-        const unsigned char c = static_cast<unsigned char>(*p);
-        if (c == '\n') {
-            endLine(lineStart, p, mask);
-            lineStart = p + 1;
-            mask = 0;
-        } else {
-            mask |= 1u << (c & 31u);
+    BestOf<LineCandidate> best(part.best, ranking.limit);
+    const bool withScores = !ranking.scores.records.empty();
+    for (const char* line = part.begin; line < part.end;) {
+        bool matched = false;
+        std::int32_t score = 0;
+        const char* stop = packed::walk<true>(line, ranking.plan, matched, score);
+        const char* lineEnd = *stop == '\n' ? stop
+            : static_cast<const char*>(std::memchr(stop, '\n', static_cast<std::size_t>(part.end - stop)));
+        if (lineEnd == nullptr)
+            lineEnd = part.end;
+        if (matched) {
+            const std::size_t length = nameLength(line, lineEnd);
+            if (withScores) {
+                part.path.assign(line, length);
+                score += LaunchScoreFactor * storedLaunchScore(ranking.scores, part.path);
+            }
+            score = storedMatchScore(score);
+            if (best.wouldTake(score))
+                best.take(LineCandidate{line, score, static_cast<std::uint32_t>(length)});
         }
-    }
-    endLine(lineStart, end, mask);
-    index.names.append(MatchIndexPadding, '\0');
-}
-
-struct Candidate {
-    const char* name;   // NUL-terminated in its half's packed buffer
-    std::int32_t score; // final: lines belong to no directory, so no weight
-};
-
-// One part of the file, packed and matched on its own thread.
-struct FilePart {
-    MatchIndex index;
-    std::vector<Candidate> found;
-};
-
-void matchPart(FilePart& part, const std::string& upperQuery, const ScoreStore& scores)
-{
-    indexLines(part.index);
-    markMatchingNames(part.index, upperQuery);
-    part.found.reserve(part.index.marked.size());
-    for (std::size_t k = 0; k < part.index.marked.size(); ++k) {
-        const char* name = part.index.names.data() + part.index.items[part.index.marked[k]].nameOffset;
-        std::int32_t score = part.index.markedScores[k];
-        if (!scores.records.empty())
-            score += LaunchScoreFactor * storedLaunchScore(scores, name);
-        part.found.push_back(Candidate{name, storedMatchScore(score)});
+        line = lineEnd + 1;
     }
 }
 
-// The best `limit` candidates by (score descending, file order), in file order. The order is
-// total, so exactly these are the ones any ranking of the whole file shows.
-std::vector<const Candidate*> bestCandidates(const std::vector<const Candidate*>& all, std::size_t limit)
+// Parts of about equal size, each ending after a line feed (the last at the end of the text).
+std::vector<NamesPart> cutParts(const NamesText& text, std::size_t count)
 {
-    std::vector<std::size_t> order(all.size());
-    std::iota(order.begin(), order.end(), std::size_t{0});
-    if (limit < all.size()) {
-        auto better = [&](std::size_t a, std::size_t b) {
-            return all[a]->score != all[b]->score ? all[a]->score > all[b]->score : a < b;
-        };
-        std::nth_element(order.begin(), order.begin() + static_cast<std::ptrdiff_t>(limit), order.end(), better);
-        order.resize(limit);
-        std::sort(order.begin(), order.end());
+    std::vector<NamesPart> parts;
+    const char* begin = text.bytes();
+    const char* const end = begin + text.size();
+    for (std::size_t k = 1; k <= count && begin < end; ++k) {
+        const char* cut = text.bytes() + text.size() * k / count;
+        if (k < count && cut > begin) {
+            const void* lineFeed = std::memchr(cut - 1, '\n', static_cast<std::size_t>(end - (cut - 1)));
+            cut = lineFeed != nullptr ? static_cast<const char*>(lineFeed) + 1 : end;
+        }
+        if (k == count || cut > end)
+            cut = end;
+        if (cut <= begin)
+            continue;
+        parts.push_back(NamesPart{begin, cut, {}, {}});
+        begin = cut;
     }
-    std::vector<const Candidate*> chosen;
-    chosen.reserve(order.size());
-    for (std::size_t k : order)
-        chosen.push_back(all[k]);
-    return chosen;
+    return parts;
+}
+
+// The ranking of the lines made into a catalogue: for queries the line walk cannot take (one
+// that holds a line break, or longer than any typed one).
+std::vector<RankedName> rankAsCatalogue(const NamesText& text, const std::string& upperQuery, std::size_t limit,
+                                        const ScoreStore& scores)
+{
+    Catalogue catalogue;
+    appendNames(std::string(text.bytes(), text.size()), scores, catalogue);
+    matchCatalogue(catalogue, upperQuery, {});
+    std::vector<RankedName> ranked;
+    for (const ResultSlot& slot : selectResults(catalogue, limit))
+        ranked.push_back(RankedName{slot.entry->name, slot.score});
+    return ranked;
 }
 
 } // namespace
@@ -142,47 +226,40 @@ void appendNames(const std::string& bytes, const ScoreStore& scores, Catalogue& 
     while (at < end) {
         const void* found = std::memchr(at, '\n', static_cast<std::size_t>(end - at));
         const char* lineEnd = found != nullptr ? static_cast<const char*>(found) : end;
-        const char* textEnd = (lineEnd > at && lineEnd[-1] == '\r') ? lineEnd - 1 : lineEnd;
-        if (textEnd > at)
-            addNameEntry(at, static_cast<std::size_t>(textEnd - at), scores, catalogue);
+        const std::size_t length = nameLength(at, lineEnd);
+        if (length > 0)
+            addNameEntry(at, length, scores, catalogue);
         at = lineEnd + 1;
     }
     noteCatalogueChanged(catalogue);
 }
 
-void appendNamesRanking(std::string bytes, const std::string& upperQuery, std::size_t limit,
-                        const ScoreStore& scores, Catalogue& catalogue, std::size_t smallestSplit)
+std::vector<RankedName> rankNames(const NamesText& text, const std::string& upperQuery, std::size_t limit,
+                                  const ScoreStore& scores, WorkerPool& pool, std::size_t smallestPart)
 {
-    if (bytes.size() >= std::numeric_limits<std::uint32_t>::max()) {
-        appendNames(bytes, scores, catalogue); // too big for the packed offsets
-        return;
+    std::vector<RankedName> ranked;
+    if (upperQuery.empty() || upperQuery[0] == 0 || limit == 0)
+        return ranked; // an empty query matches nothing
+    LineRanking ranking{{}, limit, scores};
+    const bool breaksLines = upperQuery.find_first_of("\r\n") != std::string::npos;
+    if (!packed::littleEndian() || breaksLines || !packed::planQuery(upperQuery.c_str(), ranking.plan)) {
+        if (breaksLines || upperQuery.size() >= packed::MostQueryCharacters || !packed::littleEndian())
+            return rankAsCatalogue(text, upperQuery, limit, scores);
+        return ranked; // a lower-case character: no upper-cased name character equals it
     }
-    // Two parts, split after a line end near the middle, are packed and matched at once.
-    FilePart parts[2];
-    std::size_t split = bytes.size();
-    if (bytes.size() >= smallestSplit) {
-        const std::size_t lineEnd = bytes.find('\n', bytes.size() / 2);
-        if (lineEnd != std::string::npos)
-            split = lineEnd + 1;
-    }
-    parts[1].index.names.reserve(bytes.size() - split + MatchIndexPadding);
-    parts[1].index.names.assign(bytes, split, std::string::npos);
-    bytes.resize(split);
-    parts[0].index.names = std::move(bytes);
-    if (parts[1].index.names.empty())
-        matchPart(parts[0], upperQuery, scores);
-    else
-        runBoth([&]() { matchPart(parts[0], upperQuery, scores); },
-                [&]() { matchPart(parts[1], upperQuery, scores); });
+    const std::size_t wanted = std::min(pool.threadCount() * SlicesPerThread,
+                                        text.size() / std::max<std::size_t>(1, smallestPart));
+    std::vector<NamesPart> parts = cutParts(text, std::max<std::size_t>(1, wanted));
+    auto rank = [&](std::size_t k) { rankPart(ranking, parts[k]); };
+    runEachPart(pool, parts.size(), rank);
 
-    std::vector<const Candidate*> all;
-    all.reserve(parts[0].found.size() + parts[1].found.size());
-    for (const FilePart& part : parts)
-        for (const Candidate& candidate : part.found)
-            all.push_back(&candidate);
-    const std::vector<const Candidate*> chosen = bestCandidates(all, limit);
-    catalogue.entries.reserve(catalogue.entries.size() + chosen.size());
-    for (const Candidate* candidate : chosen)
-        addNameEntry(candidate->name, std::strlen(candidate->name), scores, catalogue);
-    noteCatalogueChanged(catalogue);
+    std::vector<const std::vector<LineCandidate>*> lists;
+    for (const NamesPart& part : parts)
+        lists.push_back(&part.best);
+    std::vector<std::size_t> positions;
+    std::vector<LineCandidate> merged;
+    mergeBest(lists, limit, positions, merged);
+    for (const LineCandidate& candidate : merged)
+        ranked.push_back(RankedName{std::string(candidate.place, candidate.length), candidate.score});
+    return ranked;
 }

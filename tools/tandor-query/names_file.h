@@ -1,25 +1,55 @@
-// A plain list of display names, one per line, read as catalogue entries.
+// A plain list of display names, one per line, ranked as catalogue entries would be.
 #pragma once
 
 #include "catalogue/catalogue.h"
 #include "catalogue/score_store.h"
+#include "catalogue/worker_pool.h"
 
 #include <cstddef>
+#include <memory>
 #include <string>
+#include <vector>
 
-// The whole file; false when it cannot be read.
-bool readNamesFile(const std::string& path, std::string& bytes);
+// The whole file, mapped (or read with one call where it cannot be), followed by at least
+// MatchIndexPadding NULs so that the walk may read eight bytes at a time past the last line.
+class NamesText {
+public:
+    NamesText() = default;
+    NamesText(const NamesText&) = delete;
+    NamesText& operator=(const NamesText&) = delete;
+    ~NamesText();
+    const char* bytes() const { return bytes_; }
+    std::size_t size() const { return size_; } // without the padding
+
+    // False when the file cannot be read.
+    friend bool readNamesFile(const std::string& path, NamesText& text);
+    friend void copyNamesText(const std::string& bytes, NamesText& text);
+
+private:
+    const char* bytes_ = "\0\0\0\0\0\0\0\0";
+    std::size_t size_ = 0;
+    std::unique_ptr<char[]> owned_;
+    void* mapping_ = nullptr;
+    std::size_t mappingSize_ = 0;
+};
+
+bool readNamesFile(const std::string& path, NamesText& text);
+void copyNamesText(const std::string& bytes, NamesText& text);
 
 // Each non-empty line (LF or CR LF) becomes an entry whose path is the name itself, which
 // belongs to no directory and takes its launch score from `scores`.
 void appendNames(const std::string& bytes, const ScoreStore& scores, Catalogue& catalogue);
 
-// The same, but only for the lines that can rank among the best `limit` for `upperQuery`, in
-// file order. Ranking these is ranking the whole file: every line left out either does not
-// match or is beaten by `limit` others. So a query over a million names does not first make
-// a million entries that cannot show.
-// Files from `smallestSplit` bytes on are matched in two parts at once.
-constexpr std::size_t SmallestSplitFile = 1 << 20; // below, a second thread costs more than it saves
-void appendNamesRanking(std::string bytes, const std::string& upperQuery, std::size_t limit,
-                        const ScoreStore& scores, Catalogue& catalogue,
-                        std::size_t smallestSplit = SmallestSplitFile);
+struct RankedName {
+    std::string name;
+    std::int32_t score = 0;
+};
+
+// The best `limit` lines for `upperQuery`, best first: the same ranking as making every line an
+// entry and matching the catalogue, without making a million entries that cannot show. The
+// lines are walked where they stand, in parts that the pool's threads match at once; a part
+// holds at least `smallestPart` bytes.
+constexpr std::size_t SmallestNamesPart = 1 << 18;
+std::vector<RankedName> rankNames(const NamesText& text, const std::string& upperQuery, std::size_t limit,
+                                  const ScoreStore& scores, WorkerPool& pool,
+                                  std::size_t smallestPart = SmallestNamesPart);

@@ -61,8 +61,6 @@ TEST(CatalogueFile, RoundTripKeepsOrderAndTakesScoresFromTheStore)
     for (int i = 0; i < 50; ++i)
         appendEntry(catalogue, entryOf("C:\\p\\" + std::to_string(i), "Name " + std::to_string(i % 7), i % 5));
     catalogue.entries[3].iconIndex = 12;
-    catalogue.entries[3].flags = Matched;
-    catalogue.entries[3].matchScore = 40;
     ASSERT_TRUE(saveCatalogueFile(catalogue, file.path()));
 
     ScoreStore scores;
@@ -78,8 +76,6 @@ TEST(CatalogueFile, RoundTripKeepsOrderAndTakesScoresFromTheStore)
         EXPECT_EQ(entry.directoryIndex, catalogue.entries[i].directoryIndex);
         EXPECT_EQ(entry.charMask, computeCharMask(entry.name.c_str()));
         EXPECT_EQ(entry.iconIndex, -1);
-        EXPECT_EQ(entry.flags, 0);
-        EXPECT_EQ(entry.matchScore, 0);
         EXPECT_EQ(entry.launchScore, i == 3 ? 9 : 0);
     }
 }

@@ -66,7 +66,7 @@ TEST(Catalogue, RemovesEveryEntryOfOneDirectoryKeepingTheOrder)
     EXPECT_EQ(namesOf(catalogue), (std::vector<std::string>{"a", "d"}));
 }
 
-TEST(Catalogue, NewEntriesStartUnmatchedWithoutIcon)
+TEST(Catalogue, ResetIconsAndClear)
 {
     Catalogue catalogue;
     appendEntry(catalogue, entryOf("x", 0));
@@ -74,8 +74,6 @@ TEST(Catalogue, NewEntriesStartUnmatchedWithoutIcon)
     resetIcons(catalogue);
     const CatalogueEntry& entry = catalogue.entries[0];
     EXPECT_EQ(entry.iconIndex, -1);
-    EXPECT_EQ(entry.flags, 0);
-    EXPECT_EQ(entry.matchScore, 0);
     clearCatalogue(catalogue);
     EXPECT_TRUE(catalogue.entries.empty());
 }
@@ -96,15 +94,18 @@ TEST(Catalogue, DirectoryIndexByPositionOrByPathOfACopy)
 
 TEST(LaunchScore, RisesToTenAndHidingSetsMinusFour)
 {
-    CatalogueEntry entry;
+    Catalogue catalogue;
+    appendEntry(catalogue, entryOf("x", 0));
+    CatalogueEntry& entry = catalogue.entries[0];
     for (int i = 0; i < 11; ++i)
-        recordLaunch(entry);
+        recordLaunch(catalogue, entry);
     EXPECT_EQ(entry.launchScore, 10);
-    hideEntry(entry);
+    hideEntry(catalogue, entry);
     EXPECT_EQ(entry.launchScore, -4);
-    recordLaunch(entry);
+    recordLaunch(catalogue, entry);
     EXPECT_EQ(entry.launchScore, -3);
     entry.launchScore = 100; // from a hand-made scores file: never raised further
-    recordLaunch(entry);
+    recordLaunch(catalogue, entry);
     EXPECT_EQ(entry.launchScore, 100);
+    EXPECT_EQ(catalogue.launchRevision, 14u); // the matcher remakes what it keeps of launch scores
 }

@@ -63,7 +63,7 @@ TEST(MatchExplanation, AddsUpToTheMatchScore)
         const MatchExplanation explanation = explainMatch(catalogue.entries[0], query, directories);
         ASSERT_EQ(explanation.matched, matched) << name << " / " << query;
         if (matched) {
-            EXPECT_EQ(explanation.total, catalogue.entries[0].matchScore) << name << " / " << query;
+            EXPECT_EQ(explanation.total, matchedEntries(catalogue)[0].score) << name << " / " << query;
         }
     }
 }

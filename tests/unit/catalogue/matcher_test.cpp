@@ -2,7 +2,19 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <random>
+
+// For comparing lists of ranked entries.
+bool operator==(const RankedEntry& a, const RankedEntry& b)
+{
+    return a.place == b.place && a.score == b.score;
+}
+
+std::ostream& operator<<(std::ostream& out, const RankedEntry& ranked)
+{
+    return out << ranked.place << ":" << ranked.score;
+}
 
 namespace {
 
@@ -26,8 +38,32 @@ int scoreOf(const std::string& name, const std::string& query, int launchScore =
     catalogue.entries[0].directoryIndex = directoryIndex;
     if (matchCatalogue(catalogue, query, directories) != 1)
         return -1000;
-    EXPECT_TRUE(catalogue.entries[0].flags & Matched);
-    return catalogue.entries[0].matchScore;
+    const std::vector<RankedEntry> matched = matchedEntries(catalogue);
+    EXPECT_EQ(matched.size(), 1u);
+    return matched.empty() ? -2000 : matched[0].score;
+}
+
+// Runs the parts last to first, as if a busy machine had left the first ones waiting.
+class BackwardsPool : public WorkerPool {
+public:
+    explicit BackwardsPool(std::size_t threads) : threads_(threads) {}
+    std::size_t threadCount() const override { return threads_; }
+    void runParts(std::size_t parts, PartFunction function, void* context) override
+    {
+        for (std::size_t part = parts; part-- > 0;)
+            function(context, part);
+    }
+
+private:
+    std::size_t threads_;
+};
+
+// Cuts even a small catalogue into slices, matched by real threads or in reverse order.
+void cutIntoSlices(Catalogue& catalogue, std::mt19937& random)
+{
+    static BackwardsPool backwards(3);
+    catalogue.matchIndex.pool = random() % 2 ? &backwards : &machineWorkerPool();
+    catalogue.matchIndex.smallestSlice = 1 + random() % 40;
 }
 
 std::vector<ScanDirectory> directoriesWithPriorities(std::vector<int> priorities)
@@ -41,16 +77,24 @@ std::vector<ScanDirectory> directoriesWithPriorities(std::vector<int> priorities
     return directories;
 }
 
-// The ranking exactly as first described: a literal walk and `capacity` selection passes.
+// The ranking exactly as first described: a literal walk and `capacity` selection passes, with
+// the marks of every entry in a list of their own.
 struct Reference {
+    struct Mark {
+        bool matched = false;
+        std::int16_t score = 0;
+    };
+    std::vector<Mark> marks;
+
     static bool upperEquals(char c, char q) { return (c >= 'a' && c <= 'z' ? c - 32 : c) == q; }
     static bool letter(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
 
-    static void match(Catalogue& catalogue, const std::string& query, const std::vector<ScanDirectory>& dirs)
+    void match(const Catalogue& catalogue, const std::string& query, const std::vector<ScanDirectory>& dirs)
     {
         const std::uint32_t qmask = computeCharMask(query.c_str());
-        for (CatalogueEntry& e : catalogue.entries) {
-            e.flags &= ~Matched;
+        marks.assign(catalogue.entries.size(), Mark());
+        for (std::size_t i = 0; i < catalogue.entries.size(); ++i) {
+            const CatalogueEntry& e = catalogue.entries[i];
             if ((e.charMask & qmask) != qmask)
                 continue;
             const char* name = e.name.c_str();
@@ -78,8 +122,8 @@ struct Reference {
                     s += 7;
                 ++q;
                 if (query[q] == 0) {
-                    e.flags |= Matched;
-                    e.matchScore = static_cast<std::int16_t>(s);
+                    marks[i].matched = true;
+                    marks[i].score = static_cast<std::int16_t>(s);
                     break;
                 }
                 s -= 1;
@@ -88,27 +132,47 @@ struct Reference {
         }
     }
 
-    static std::vector<ResultSlot> select(Catalogue& catalogue, std::size_t capacity)
+    std::vector<RankedEntry> select(std::size_t capacity)
     {
         std::size_t m = 0;
-        for (const CatalogueEntry& e : catalogue.entries)
-            m += (e.flags & Matched) ? 1 : 0;
-        std::vector<ResultSlot> slots;
+        for (const Mark& mark : marks)
+            m += mark.matched ? 1 : 0;
+        std::vector<RankedEntry> slots;
         for (std::size_t round = 0; round < std::min(m, capacity); ++round) {
             std::int32_t best = -999999999;
-            CatalogueEntry* pick = nullptr;
-            for (CatalogueEntry& e : catalogue.entries) {
-                if ((e.flags & Matched) && e.matchScore > best) {
-                    best = e.matchScore;
-                    pick = &e;
+            std::size_t pick = 0;
+            for (std::size_t i = 0; i < marks.size(); ++i) {
+                if (marks[i].matched && marks[i].score > best) {
+                    best = marks[i].score;
+                    pick = i;
                 }
             }
-            slots.push_back(ResultSlot{pick, pick->matchScore, 0});
-            pick->flags &= ~Matched;
+            slots.push_back(RankedEntry{static_cast<std::uint32_t>(pick), marks[pick].score});
+            marks[pick].matched = false;
         }
         return slots;
     }
+
+    std::vector<RankedEntry> matched() const
+    {
+        std::vector<RankedEntry> list;
+        for (std::size_t i = 0; i < marks.size(); ++i) {
+            if (marks[i].matched)
+                list.push_back(RankedEntry{static_cast<std::uint32_t>(i), marks[i].score});
+        }
+        return list;
+    }
 };
+
+std::vector<RankedEntry> rankedOf(const Catalogue& catalogue, const std::vector<ResultSlot>& slots)
+{
+    std::vector<RankedEntry> ranked;
+    for (const ResultSlot& slot : slots) {
+        EXPECT_EQ(slot.iconPosted, 0);
+        ranked.push_back(RankedEntry{static_cast<std::uint32_t>(slot.entry - catalogue.entries.data()), slot.score});
+    }
+    return ranked;
+}
 
 } // namespace
 
@@ -177,9 +241,8 @@ TEST(Selection, BestFirstTiesInCatalogueOrderAndTakenEntriesUnmarked)
     for (const ResultSlot& slot : slots) {
         EXPECT_EQ(slot.score, 27);
         EXPECT_EQ(slot.iconPosted, 0);
-        EXPECT_FALSE(slot.entry->flags & Matched);
     }
-    EXPECT_TRUE(catalogue.entries[0].flags & Matched); // not taken, still marked
+    EXPECT_EQ(matchedEntries(catalogue), (std::vector<RankedEntry>{{0, 2 + 7}})); // only the one not taken
     const auto rest = selectResults(catalogue, 10);
     ASSERT_EQ(rest.size(), 1u);
     EXPECT_EQ(rest[0].entry, &catalogue.entries[0]);
@@ -191,10 +254,13 @@ TEST(Selection, ZeroCapacityOrNoMatchGivesNothing)
     Catalogue catalogue = catalogueOf({"Note"});
     matchCatalogue(catalogue, "N", {});
     EXPECT_TRUE(selectResults(catalogue, 0).empty());
-    EXPECT_TRUE(catalogue.entries[0].flags & Matched);
+    EXPECT_EQ(matchedEntries(catalogue).size(), 1u);
     EXPECT_EQ(matchCatalogue(catalogue, "Q", {}), 0u);
-    EXPECT_FALSE(catalogue.entries[0].flags & Matched); // a new pass clears the old marks
+    EXPECT_TRUE(matchedEntries(catalogue).empty()); // a new pass clears the old marks
     EXPECT_TRUE(selectResults(catalogue, 5).empty());
+    matchCatalogue(catalogue, "N", {});
+    appendEntry(catalogue, catalogue.entries[0]);
+    EXPECT_TRUE(selectResults(catalogue, 5).empty()); // marks of an earlier catalogue are no marks
 }
 
 TEST(Selection, SameSlotsAsTheLiteralRankingOnRandomCatalogues)
@@ -214,33 +280,22 @@ TEST(Selection, SameSlotsAsTheLiteralRankingOnRandomCatalogues)
             entry.launchScore = static_cast<std::int8_t>(static_cast<int>(random() % 15) - 4);
             entry.directoryIndex = static_cast<int>(random() % 9) - 1;
         }
-        Catalogue literal = fast;
+        cutIntoSlices(fast, random);
         std::string query(1 + random() % 5, ' ');
         for (char& c : query)
             c = toupper(static_cast<unsigned char>(alphabet[random() % alphabet.size()]));
         const std::size_t capacity = random() % 30;
 
-        const std::size_t matched = matchCatalogue(fast, query, directories);
-        Reference::match(literal, query, directories);
-        std::size_t literalMatched = 0;
-        for (std::size_t i = 0; i < fast.entries.size(); ++i) {
-            ASSERT_EQ(fast.entries[i].flags, literal.entries[i].flags) << query << " " << names[i];
-            if (literal.entries[i].flags & Matched) {
-                ++literalMatched;
-                ASSERT_EQ(fast.entries[i].matchScore, literal.entries[i].matchScore) << query << " " << names[i];
-            }
+        Reference literal;
+        literal.match(fast, query, directories);
+        ASSERT_EQ(matchCatalogue(fast, query, directories), literal.matched().size()) << query;
+        ASSERT_EQ(matchedEntries(fast), literal.matched()) << query;
+        // A second selection takes up where the first stopped.
+        for (int selection = 0; selection < 2; ++selection) {
+            const std::vector<RankedEntry> expected = literal.select(capacity);
+            ASSERT_EQ(rankedOf(fast, selectResults(fast, capacity)), expected) << query << " " << capacity;
         }
-        ASSERT_EQ(matched, literalMatched);
-
-        const auto slots = selectResults(fast, capacity);
-        const auto expected = Reference::select(literal, capacity);
-        ASSERT_EQ(slots.size(), expected.size());
-        for (std::size_t i = 0; i < slots.size(); ++i) {
-            EXPECT_EQ(slots[i].entry - fast.entries.data(), expected[i].entry - literal.entries.data());
-            EXPECT_EQ(slots[i].score, expected[i].score);
-        }
-        for (std::size_t i = 0; i < fast.entries.size(); ++i)
-            ASSERT_EQ(fast.entries[i].flags, literal.entries[i].flags);
+        ASSERT_EQ(matchedEntries(fast), literal.matched());
     }
 }
 
@@ -248,7 +303,7 @@ TEST(Selection, TypingOnEditingAndChangingTheCatalogueRankLikeFreshPasses)
 {
     std::mt19937 random(77);
     const std::string alphabet = "aAbBnNoOpP .-1";
-    const auto directories = directoriesWithPriorities({1, -1});
+    auto directories = directoriesWithPriorities({1, -1});
     for (int round = 0; round < 100; ++round) {
         std::vector<std::string> names(1 + random() % 200);
         for (std::string& name : names) {
@@ -257,34 +312,27 @@ TEST(Selection, TypingOnEditingAndChangingTheCatalogueRankLikeFreshPasses)
                 c = alphabet[random() % alphabet.size()];
         }
         Catalogue fast = catalogueOf(names);
+        cutIntoSlices(fast, random);
         std::string query;
         for (int keystroke = 0; keystroke < 8; ++keystroke) {
-            const int action = static_cast<int>(random() % 10);
+            const int action = static_cast<int>(random() % 12);
             if (action < 6 || query.empty())
                 query += static_cast<char>(toupper(static_cast<unsigned char>(alphabet[random() % alphabet.size()])));
             else if (action < 8)
                 query.pop_back(); // backspace
             else if (action == 8)
-                hideEntry(fast.entries[random() % fast.entries.size()]);
+                hideEntry(fast, fast.entries[random() % fast.entries.size()]);
+            else if (action == 9)
+                recordLaunch(fast, fast.entries[random() % fast.entries.size()]);
+            else if (action == 10)
+                directories[random() % 2].priority = static_cast<std::int8_t>(static_cast<int>(random() % 5) - 2);
             else
                 appendEntry(fast, catalogueOf({"NoBn.a"}).entries[0]);
-            Catalogue literal = fast;
-            const std::size_t matched = matchCatalogue(fast, query, directories);
-            Reference::match(literal, query, directories);
-            std::size_t literalMatched = 0;
-            for (std::size_t i = 0; i < fast.entries.size(); ++i) {
-                ASSERT_EQ(fast.entries[i].flags, literal.entries[i].flags) << query;
-                if (literal.entries[i].flags & Matched) {
-                    ++literalMatched;
-                    ASSERT_EQ(fast.entries[i].matchScore, literal.entries[i].matchScore) << query;
-                }
-            }
-            ASSERT_EQ(matched, literalMatched) << query;
-            const auto slots = selectResults(fast, 5);
-            const auto expected = Reference::select(literal, 5);
-            ASSERT_EQ(slots.size(), expected.size()) << query;
-            for (std::size_t i = 0; i < slots.size(); ++i)
-                EXPECT_EQ(slots[i].entry - fast.entries.data(), expected[i].entry - literal.entries.data());
+            Reference literal;
+            literal.match(fast, query, directories);
+            ASSERT_EQ(matchCatalogue(fast, query, directories), literal.matched().size()) << query;
+            ASSERT_EQ(matchedEntries(fast), literal.matched()) << query;
+            ASSERT_EQ(rankedOf(fast, selectResults(fast, 5)), literal.select(5)) << query;
         }
     }
 }

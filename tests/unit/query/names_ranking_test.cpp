@@ -46,7 +46,7 @@ TEST(NamesFile, LinesBecomeEntriesOfNoDirectory)
     }
 }
 
-TEST(NamesFile, TheShortcutRanksExactlyLikeTheWholeFile)
+TEST(NamesFile, TheLineWalkRanksExactlyLikeTheWholeFile)
 {
     std::mt19937 random(99);
     const std::string alphabet = "aAbBnNoOpPtT .-9\r";
@@ -57,7 +57,7 @@ TEST(NamesFile, TheShortcutRanksExactlyLikeTheWholeFile)
         for (int i = 0; i < lines; ++i) {
             std::string line(random() % 12, ' ');
             for (char& c : line)
-                c = alphabet[random() % alphabet.size()];
+                c = random() % 200 == 0 ? '\0' : alphabet[random() % alphabet.size()];
             if (random() % 10 == 0 && !line.empty() && line.back() != '\r')
                 scored.emplace_back(line, static_cast<int>(random() % 15) - 4);
             bytes += line + (random() % 2 ? "\n" : "\r\n");
@@ -67,17 +67,21 @@ TEST(NamesFile, TheShortcutRanksExactlyLikeTheWholeFile)
         const ScoreStore scores = scoresFor(scored);
         std::string query(1 + random() % 3, ' ');
         for (char& c : query)
-            c = static_cast<char>(toupper(static_cast<unsigned char>(alphabet[random() % (alphabet.size() - 1)])));
+            c = static_cast<char>(toupper(static_cast<unsigned char>(alphabet[random() % alphabet.size()])));
         const std::size_t limit = random() % 25;
 
         Catalogue whole;
         appendNames(bytes, scores, whole);
         const Ranking expected = rankingOf(whole, query, limit);
-        for (std::size_t smallestSplit : {SmallestSplitFile, std::size_t{0}}) { // one part, two parts
-            Catalogue shortcut;
-            appendNamesRanking(bytes, query, limit, scores, shortcut, smallestSplit);
-            EXPECT_LE(shortcut.entries.size(), limit);
-            ASSERT_EQ(rankingOf(shortcut, query, limit), expected) << query << " " << limit << " " << smallestSplit;
+        NamesText text;
+        copyNamesText(bytes, text);
+        InlineWorkerPool onePart;
+        for (std::size_t smallestPart : {SmallestNamesPart, std::size_t{1} + random() % 64}) {
+            WorkerPool& pool = smallestPart == SmallestNamesPart ? static_cast<WorkerPool&>(onePart) : machineWorkerPool();
+            Ranking ranked;
+            for (const RankedName& name : rankNames(text, query, limit, scores, pool, smallestPart))
+                ranked.emplace_back(name.name, name.score);
+            ASSERT_EQ(ranked, expected) << query << " " << limit << " " << smallestPart;
         }
     }
 }

@@ -182,8 +182,6 @@ TEST_F(FolderWalk, ApplicationsOnlyKeepsProgramsAndDropsUninstallers)
     for (const CatalogueEntry& entry : catalogue.entries) {
         EXPECT_EQ(entry.directoryIndex, 0);
         EXPECT_EQ(entry.iconIndex, -1);
-        EXPECT_EQ(entry.matchScore, 0);
-        EXPECT_EQ(entry.flags, 0);
         EXPECT_EQ(entry.charMask, computeCharMask(entry.name.c_str()));
     }
 }

@@ -1,0 +1,82 @@
+// What the match pass reads of every entry, packed tightly so that a keystroke streams a few
+// bytes per entry instead of whole entries, and what the last pass found, kept beside it. The
+// catalogue is cut into slices that are matched at once on the cores of the machine. Rebuilt by
+// the matcher whenever the catalogue changed since it was made; nothing else uses it.
+#pragma once
+
+#include "catalogue/worker_pool.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <limits>
+#include <string>
+#include <vector>
+
+struct CatalogueEntry;
+
+constexpr std::size_t MatchIndexPadding = 8; // lets the matcher read names eight bytes at a time
+// Below this many entries a slice is not worth waking a worker for.
+constexpr std::size_t SmallestMatchSlice = 16384;
+// Slices per thread: a thread that a busy machine keeps waiting holds up only a small one.
+constexpr std::size_t SlicesPerThread = 4;
+// The score of an entry that a selection took: it is no longer among the matched ones.
+constexpr std::int32_t TakenScore = std::numeric_limits<std::int32_t>::min();
+
+// An entry, by its place (number) in the catalogue, with its score.
+struct RankedEntry {
+    std::uint32_t place = 0;
+    std::int32_t score = 0;
+};
+
+struct MatchSlice {
+    std::uint32_t begin = 0; // entries [begin, end)
+    std::uint32_t end = 0;
+    // The entries the last pass matched, in catalogue order, with their scores (TakenScore
+    // once selected). A query typed on from that pass walks only these.
+    std::vector<std::uint32_t> marked;
+    std::vector<std::int32_t> scores;
+    std::vector<std::uint32_t> previous; // scratch of the pass
+    std::vector<RankedEntry> best;       // scratch of the selection: best first
+};
+
+struct MatchIndex {
+    // The catalogue the index was made from.
+    const CatalogueEntry* entriesData = nullptr;
+    std::size_t entryCount = 0;
+    std::uint64_t revision = 0;
+    bool built = false;
+    bool usable = false; // false when the names outgrow 32-bit offsets
+
+    struct Item {
+        std::uint32_t mask;
+        std::uint32_t nameOffset; // into `names`
+    };
+    std::vector<Item> items;
+    std::string names; // every name, each followed by a NUL; then MatchIndexPadding NULs
+    // Per entry, what a one-letter query scores at the first hit (see the matcher): the
+    // first keystroke matches most of the catalogue and would otherwise walk every name.
+    std::vector<std::uint64_t> firstHits;
+    // Per entry, the launch and directory terms of its score, made with these directory
+    // weights and launch scores of this launch revision.
+    std::vector<std::int16_t> bias;
+    std::vector<int> biasWeights;
+    std::uint64_t biasLaunchRevision = 0;
+    bool biasMade = false;
+
+    std::vector<MatchSlice> slices;
+    std::string lastQuery; // of the pass that made the marks
+    std::size_t matchedCount = 0;
+    // The pass keeps each slice's best as many as the last selection took, so that the next
+    // selection of no more, before any other, needs no second walk over the marks.
+    std::size_t passCapacity = 0;
+    bool bestFromPass = false;
+    // Scratch of the selection.
+    std::vector<const std::vector<RankedEntry>*> bestLists;
+    std::vector<std::size_t> mergePositions;
+    std::vector<RankedEntry> merged;
+
+    // The threads that match the slices (nullptr: the machine's), and the smallest slice
+    // worth one; tests choose their own to cut small catalogues.
+    WorkerPool* pool = nullptr;
+    std::size_t smallestSlice = SmallestMatchSlice;
+};
