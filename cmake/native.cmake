@@ -1,5 +1,12 @@
 # Native build: unit tests, benchmarks and the command-line tools.
+if(TANDOR_FUZZ)
+    add_subdirectory(fuzz)
+    return()
+endif()
+
 enable_testing()
 add_subdirectory(tests/unit)
 add_subdirectory(tools/tandor-query)
-add_subdirectory(bench)
+if(NOT TANDOR_SANITIZE)
+    add_subdirectory(bench)
+endif()

@@ -12,6 +12,7 @@ constexpr char ForbiddenInPath[] = "\"*/:<>?|";
 constexpr char FirstPrintable = ' ';
 // A line ends at its line feed, and also at a NUL byte: the system would end the path there.
 const std::string LineEnds("\n\0", 2);
+const std::string NotInEntryNames("\\/\0", 3);
 
 bool isBlankPiece(const std::string& piece)
 {
@@ -30,9 +31,11 @@ void skipRestOfLine(LinePieceReader& list)
     }
 }
 
-bool isSelfOrParent(const std::string& name)
+// "." and ".." are the folder itself and its parent; a name with a separator, which no real
+// listing yields, could lead out of the folder and is not trusted either.
+bool isOwnEntryName(const std::string& name)
 {
-    return name == "." || name == "..";
+    return !name.empty() && name != "." && name != ".." && name.find_first_of(NotInEntryNames) == std::string::npos;
 }
 
 bool isDriveLetter(char c)
@@ -49,7 +52,7 @@ bool emptyFolder(const std::string& folder, UserDataFolders& folders)
         return false;
     std::vector<std::string> pending;
     for (const FolderEntry& entry : entries) {
-        if (!isSelfOrParent(entry.name) && !entry.isLink)
+        if (isOwnEntryName(entry.name) && !entry.isLink)
             pending.push_back(folder + '\\' + entry.name);
     }
     for (const std::string& path : pending)

@@ -1,0 +1,44 @@
+// scandb.dat: any bytes load; the entries are matched, selected and explained for a query of
+// any bytes (a NUL first included), and what is saved from them loads back to the same entries.
+#include "fuzz_target.h"
+
+#include "catalogue/match_explanation.h"
+#include "catalogue/matcher.h"
+#include "scanning/catalogue_file.h"
+#include "shell/ascii.h"
+
+namespace {
+
+constexpr std::size_t ResultCapacity = 10;
+constexpr int MaxDirectories = 4;
+
+} // namespace
+
+TANDOR_FUZZ_TARGET(catalogue_file)
+{
+    FuzzInput input(data, size);
+    const std::string query = upperCasedAscii(input.text('\n').substr(0, MaxQueryLength));
+    std::vector<ScanDirectory> directories(input.byte() % (MaxDirectories + 1));
+    for (ScanDirectory& directory : directories)
+        directory.priority = static_cast<std::int8_t>(input.byte());
+    ScoreStore scores;
+    Catalogue catalogue;
+    if (!loadCatalogueBytes(catalogue, scores, input.rest(), directories))
+        return;
+
+    matchCatalogue(catalogue, query, directories);
+    for (const ResultSlot& slot : selectResults(catalogue, ResultCapacity)) {
+        FUZZ_CHECK(slot.entry >= catalogue.entries.data() &&
+                   slot.entry < catalogue.entries.data() + catalogue.entries.size());
+        explainMatch(*slot.entry, query, directories);
+    }
+
+    Catalogue reloaded;
+    FUZZ_CHECK(loadCatalogueBytes(reloaded, scores, formatCatalogueFile(catalogue), directories));
+    FUZZ_CHECK(reloaded.entries.size() == catalogue.entries.size());
+    for (std::size_t i = 0; i < catalogue.entries.size(); ++i) {
+        FUZZ_CHECK(reloaded.entries[i].path == catalogue.entries[i].path);
+        FUZZ_CHECK(reloaded.entries[i].name == catalogue.entries[i].name);
+        FUZZ_CHECK(reloaded.entries[i].directoryIndex == catalogue.entries[i].directoryIndex);
+    }
+}
