@@ -24,6 +24,7 @@ enum StatusBoxMode {
 // Both scans refuse to start inside a running one, so this is 0 or 1; counted all the same
 // so that only the outermost scan hands a kept quit back to the main loop.
 int runningScans = 0;
+unsigned fullScanCount = 0;
 
 // Connects the walk to the user-interface thread: tray tooltip, progress window, message
 // dispatch and the cancel flag that the progress window's button sets.
@@ -110,9 +111,10 @@ void scanAllDirectories(bool duringStartup)
     if (trayState == Scanning)
         return;
     RunningScan running;
+    ++fullScanCount;
     const int previousState = trayState;
     setTrayState(Scanning, nullptr);
-    pauseChangeMonitor();
+    pauseChangeMonitor(PauseScope::EveryDirectory);
     loadScores();
     settings.global.GlobalScanFlags &= ~LastScanAborted;
     HWND progressWindow = wantsProgressWindow(duringStartup) ? createScanProgressWindow() : nullptr;
@@ -146,6 +148,11 @@ void rescanDirectory(std::size_t directoryIndex)
     resumeChangeMonitor();
     setTrayState(previousState, nullptr);
     clearScoreStore(scoreStore);
+}
+
+unsigned fullScansStarted()
+{
+    return fullScanCount;
 }
 
 bool saveCatalogueFile()

@@ -1,7 +1,9 @@
 #include "shell/win/main_window.h"
 
+#include <string>
 #include <vector>
 
+#include "launcher/win/icon_loader_thread.h"
 #include "launcher/win/launcher_window.h"
 #include "resources/resource.h"
 #include "scanning/win/change_monitor.h"
@@ -16,13 +18,27 @@
 namespace {
 
 // Work that changes the catalogue waits while a launcher window (or its icon loader) may still refer
-// to entries: a menu, the tour window or a second start can be served inside the launcher window's own
-// message loop, before it has ended. The timer looks again until the launcher has let go.
+// to entries, or while a scan or the configuration sheet runs: a menu, the tour window, a change
+// report or a second start can be served inside a modal loop or a scan's message dispatch. The
+// timer looks again until the way is clear.
 constexpr UINT DeferredWorkTimer = 1;
 constexpr UINT DeferredWorkRetryMs = 100;
 
+// A hotkey press that arrives while the last launcher window's icon loader is still ending, or
+// while a scan runs, opens the window as soon as that is over; one older than this is dropped.
+constexpr UINT HeldPressTimer = 2;
+constexpr UINT HeldPressRetryMs = 25;
+constexpr DWORD HeldPressLifetimeMs = 2000;
+
+// A change report that could not be served at once. The folder is kept by path, so that the
+// report still finds it if the configuration sheet reorders the list meanwhile.
+struct DeferredRescan {
+    std::string path;
+    unsigned fullScansBefore = 0; // a full scan started after the report covers it
+};
+
 struct DeferredWork {
-    std::vector<bool> rescans; // directories whose change arrived meanwhile
+    std::vector<DeferredRescan> rescans;
     bool fullRescan = false;
     bool configuration = false;
 
@@ -30,6 +46,8 @@ struct DeferredWork {
 };
 
 DeferredWork deferred;
+bool pressHeld = false;
+DWORD pressHeldSince = 0;
 
 void waitForLauncherToLetGo()
 {
@@ -38,10 +56,24 @@ void waitForLauncherToLetGo()
 
 void deferRescan(std::size_t directoryIndex)
 {
-    if (deferred.rescans.size() <= directoryIndex)
-        deferred.rescans.resize(directoryIndex + 1, false);
-    deferred.rescans[directoryIndex] = true;
+    const std::string& path = settings.directories[directoryIndex].path;
+    for (const DeferredRescan& rescan : deferred.rescans)
+        if (rescan.path == path && rescan.fullScansBefore == fullScansStarted())
+            return;
+    deferred.rescans.push_back(DeferredRescan{path, fullScansStarted()});
     waitForLauncherToLetGo();
+}
+
+void runDeferredRescan(const DeferredRescan& rescan)
+{
+    if (rescan.fullScansBefore != fullScansStarted())
+        return;
+    for (std::size_t index = 0; index < settings.directories.size(); ++index) {
+        if (settings.directories[index].path == rescan.path) {
+            rescanDirectory(index);
+            return;
+        }
+    }
 }
 
 void runDeferredWork()
@@ -51,15 +83,39 @@ void runDeferredWork()
     KillTimer(app.mainWindow, DeferredWorkTimer);
     DeferredWork work;
     std::swap(work, deferred);
-    if (work.fullRescan) {
+    if (work.fullRescan)
         scanAllDirectories(false);
-    } else {
-        for (std::size_t index = 0; index < work.rescans.size(); ++index)
-            if (work.rescans[index] && index < settings.directories.size())
-                rescanDirectory(index);
-    }
+    for (const DeferredRescan& rescan : work.rescans)
+        runDeferredRescan(rescan);
     if (work.configuration)
         openConfiguration();
+}
+
+// The hotkey waits for a scan, or for the icon loader of a window that has already closed. While
+// a window is open its press is dropped, as it always was: the window is already there.
+bool hotkeyMustWait()
+{
+    return trayState == Scanning || (launcherWindowHandle() == nullptr && iconLoaderRunning());
+}
+
+void holdPress()
+{
+    if (!pressHeld)
+        pressHeldSince = GetTickCount();
+    pressHeld = true;
+    SetTimer(app.mainWindow, HeldPressTimer, HeldPressRetryMs, nullptr);
+}
+
+void releaseHeldPress()
+{
+    if (!pressHeld)
+        return;
+    if (hotkeyMustWait() && GetTickCount() - pressHeldSince < HeldPressLifetimeMs)
+        return; // the timer or the loader's end looks again
+    KillTimer(app.mainWindow, HeldPressTimer);
+    pressHeld = false;
+    if (!hotkeyMustWait())
+        openLauncherOnHotkey();
 }
 
 void askToRescanAfterAbort()
@@ -69,12 +125,13 @@ void askToRescanAfterAbort()
         scanAllDirectories(false);
 }
 
-// A full scan must never start inside a running one, nor under an open configuration sheet.
+// A full scan must never start inside a running one, nor under an open configuration sheet: one
+// asked for during a scan runs once that scan has ended.
 void rescanAllFromMenu()
 {
-    if (trayState != Idle)
+    if (trayState == Configuring)
         return;
-    if (launcherHoldsCatalogue()) {
+    if (trayState == Scanning || launcherHoldsCatalogue()) {
         deferred.fullRescan = true;
         waitForLauncherToLetGo();
         return;
@@ -140,13 +197,9 @@ void onTrayIconCallback(LPARAM mouseMessage)
 
 void onDirectoryChanged(WPARAM directoryIndex)
 {
-    if (trayState != Idle) {
-        resumeChangeMonitor();
-        return;
-    }
     if (directoryIndex >= settings.directories.size())
         return;
-    if (launcherHoldsCatalogue()) {
+    if (trayState != Idle || launcherHoldsCatalogue()) {
         deferRescan(directoryIndex);
         return;
     }
@@ -161,13 +214,28 @@ void openLauncherOnHotkey()
         openConfiguration();
         return;
     }
-    if (trayState == Scanning || iconLoaderRunning())
+    if (hotkeyMustWait()) {
+        holdPress();
         return;
+    }
+    if (iconLoaderRunning())
+        return; // a window is open
     if (settings.global.GlobalScanFlags & LastScanAborted)
         askToRescanAfterAbort();
     openLauncherWindow(app.mainWindow);
     if (!deferred.empty())
         runDeferredWork();
+}
+
+void rescanChangesLeftAtExit()
+{
+    std::vector<DeferredRescan> rescans;
+    std::swap(rescans, deferred.rescans);
+    for (std::size_t index : changesUnreportedAtStop())
+        if (index < settings.directories.size())
+            rescans.push_back(DeferredRescan{settings.directories[index].path, fullScansStarted()});
+    for (const DeferredRescan& rescan : rescans)
+        runDeferredRescan(rescan);
 }
 
 bool launcherHoldsCatalogue()
@@ -189,6 +257,12 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
         addTrayIcon();
 
     switch (message) {
+    case WM_CREATE:
+        notifyWhenIconLoaderEnds(window, WM_ICON_LOADER_ENDED);
+        break;
+    case WM_ICON_LOADER_ENDED:
+        releaseHeldPress();
+        return 0;
     case WM_DESTROY:
         PostQuitMessage(0);
         return 0;
@@ -198,6 +272,10 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
     case WM_TIMER:
         if (wParam == DeferredWorkTimer) {
             runDeferredWork();
+            return 0;
+        }
+        if (wParam == HeldPressTimer) {
+            releaseHeldPress();
             return 0;
         }
         break;
