@@ -494,3 +494,8 @@ HWND launcherWindowHandle()
 {
     return state.window;
 }
+
+bool launcherWindowLaunching()
+{
+    return state.window != nullptr && state.launching;
+}

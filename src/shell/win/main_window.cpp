@@ -91,11 +91,13 @@ void runDeferredWork()
         openConfiguration();
 }
 
-// The hotkey waits for a scan, or for the icon loader of a window that has already closed. While
-// a window is open its press is dropped, as it always was: the window is already there.
+// The hotkey waits for a scan, or for a window that is closing: one that launches (a launch may
+// serve messages before the window is gone) or whose icon loader is still ending. While a window
+// is open otherwise its press is dropped, as it always was: the window is already there.
 bool hotkeyMustWait()
 {
-    return trayState == Scanning || (launcherWindowHandle() == nullptr && iconLoaderRunning());
+    const bool windowClosing = launcherWindowHandle() == nullptr ? iconLoaderRunning() : launcherWindowLaunching();
+    return trayState == Scanning || windowClosing;
 }
 
 void holdPress()
