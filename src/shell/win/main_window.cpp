@@ -1,6 +1,7 @@
 #include "shell/win/main_window.h"
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "launcher/win/icon_loader_thread.h"
@@ -76,18 +77,29 @@ void runDeferredRescan(const DeferredRescan& rescan)
     }
 }
 
-void runDeferredWork()
+bool deferredWorkMustWait()
 {
-    if (launcherHoldsCatalogue() || trayState != Idle)
-        return; // the timer looks again
-    KillTimer(app.mainWindow, DeferredWorkTimer);
+    return launcherHoldsCatalogue() || trayState != Idle;
+}
+
+void runDeferredScans()
+{
     DeferredWork work;
-    std::swap(work, deferred);
+    std::swap(work.rescans, deferred.rescans);
+    std::swap(work.fullRescan, deferred.fullRescan);
     if (work.fullRescan)
         scanAllDirectories(false);
     for (const DeferredRescan& rescan : work.rescans)
         runDeferredRescan(rescan);
-    if (work.configuration)
+}
+
+void runDeferredWork()
+{
+    if (deferredWorkMustWait())
+        return; // the timer looks again
+    KillTimer(app.mainWindow, DeferredWorkTimer);
+    runDeferredScans();
+    if (std::exchange(deferred.configuration, false))
         openConfiguration();
 }
 
@@ -222,6 +234,10 @@ void openLauncherOnHotkey()
     }
     if (iconLoaderRunning())
         return; // a window is open
+    // Changes that arrived while the last window was open are served first, so that the new
+    // window lists them; a folder's rescan is quick next to the user's typing.
+    if (!deferredWorkMustWait())
+        runDeferredScans();
     if (settings.global.GlobalScanFlags & LastScanAborted)
         askToRescanAfterAbort();
     openLauncherWindow(app.mainWindow);
