@@ -20,19 +20,8 @@ driver make-shortcut "$(win_path "$apps")\\Count Up.lnk" 'C:\windows\system32\ru
     fail "cannot make the shortcut"
 
 reset_user_data
-write_settings <<SETTINGS
-[ScanDef]
-0="Everything","*","",0
-[Directories]
-"$(win_path "$apps")\\"=0,1,0,"Apps"
-"$(win_path "$tree")\\"=0,1,0,"Tree"
-"$(win_path "$flat")\\"=0,0,0,"Flat"
-[Global]
-GlobalScanFlags=9
-FirstTimer=0
-NextScanID=1
-Retry=0
-SETTINGS
+write_directory_settings '"Everything","*","",0' "$(directory_line "$apps" 1 Apps)" \
+    "$(directory_line "$tree" 1 Tree)" "$(directory_line "$flat" 0 Flat)"
 
 rounds=0 launches=0 created=0 renamed=0 deleted=0 restarts=0 kills=0 openings=0
 presses_histogram=(0 0 0 0 0 0)

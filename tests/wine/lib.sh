@@ -97,3 +97,17 @@ write_settings() {
 hex_of() {
     od -An -tx1 -v "$1" | tr -s ' \n' ' '
 }
+
+# One [Directories] line: directory_line LINUX_PATH RECURSIVE(0|1) NAME
+directory_line() {
+    echo "\"$(win_path "$1")\\\"=0,$2,0,\"$3\""
+}
+
+# Settings.ini with one scan definition, the given directory lines, monitoring on and no tour:
+#   write_directory_settings '"Files","*","",0' "$(directory_line "$apps" 1 Apps)" ...
+write_directory_settings() {
+    local definition=$1
+    shift
+    printf '%s\n' "[ScanDef]" "0=$definition" "[Directories]" "$@" "[Global]" "GlobalScanFlags=9" \
+        "FirstTimer=0" "NextScanID=1" "Retry=0" | write_settings
+}

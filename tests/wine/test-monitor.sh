@@ -126,20 +126,7 @@ two_b=$watched/two-b
 mkdir -p "$two_a" "$two_b"
 # A few thousand files, so that a rescan of the first folder takes a while.
 (cd "$two_a" && seq -f "filler-%04g.txt" 1 3000 | xargs touch)
-write_settings <<SETTINGS
-
-[ScanDef]
-0="Files and folders","*","",1
-
-[Directories]
-"$(win_path "$two_a")\\"=0,0,0,"A"
-"$(win_path "$two_b")\\"=0,0,0,"B"
-
-[Global]
-GlobalScanFlags=9
-FirstTimer=0
-NextScanID=1
-SETTINGS
+write_directory_settings '"Files and folders","*","",1' "$(directory_line "$two_a" 0 A)" "$(directory_line "$two_b" 0 B)"
 rm -f "$(catalogue_file)" # so that start-up scans the new folders
 start_tandor
 wait_until 120 catalogue_has filler-3000.txt || fail "the start-up scan did not catalogue the first folder"

@@ -85,34 +85,6 @@ TEST(ChangeMonitorLoop, AFiredWatchSettlesThenNamesItsDirectory)
     EXPECT_TRUE(system.openHandles.empty());
 }
 
-TEST(ChangeMonitorLoop, ABurstInOneFolderIsReportedOnce)
-{
-    FakeMonitorPlatform system;
-    system.directories = numberedDirectories(1);
-    system.script = {wakeAt(ResumeSlot), folderChanges("C:\\D0\\"), folderChanges("C:\\D0\\"),
-                     timePasses(ChangeSettleMilliseconds / 2), folderChanges("C:\\D0\\"),
-                     timePasses(ChangeSettleMilliseconds), timePasses(ChangeSettleMilliseconds)};
-    runChangeMonitorLoop(system);
-
-    EXPECT_EQ(system.reported, std::vector<std::size_t>{0});
-}
-
-TEST(ChangeMonitorLoop, AFullScanCoversTheChangesBeforeItButNotThoseDuringIt)
-{
-    FakeMonitorPlatform system;
-    system.directories = numberedDirectories(2);
-    auto fullScanPause = [](FakeMonitorPlatform& platform, const std::vector<WatchHandle>&,
-                            std::optional<std::uint64_t>) -> std::optional<std::size_t> {
-        platform.nextPauseCoversAll = true;
-        return PauseSlot;
-    };
-    system.script = {wakeAt(ResumeSlot),         folderChanges("C:\\D0\\"), fullScanPause,
-                     folderChanges("C:\\D1\\"), wakeAt(ResumeSlot),         timePasses(ChangeSettleMilliseconds)};
-    runChangeMonitorLoop(system);
-
-    EXPECT_EQ(system.reported, std::vector<std::size_t>{1});
-}
-
 TEST(ChangeMonitorLoop, ChangesNotReportedAtExitAreHandedBack)
 {
     FakeMonitorPlatform system;
@@ -191,93 +163,66 @@ TEST(ChangeMonitorLoop, EndsAndClosesEverythingOnExitOrAFailedWait)
 
 namespace {
 
-// One step of a generated history.
-enum class Event { Change, TimePasses, Pause, FullScanPause, Resume };
+// A step that logs its line and wakes the thread at `slot`, if any; a pause may be for a full scan.
+FakeMonitorPlatform::Step logged(const std::string& line, std::optional<std::size_t> slot = std::nullopt,
+                                 bool coversAll = false)
+{
+    return [=](FakeMonitorPlatform& system, const std::vector<WatchHandle>&, std::optional<std::uint64_t>) {
+        system.log.push_back(line);
+        system.nextPauseCoversAll = coversAll;
+        return slot;
+    };
+}
 
-struct History {
-    std::vector<std::pair<Event, std::size_t>> steps; // the folder, for a change
-};
+// The steps a history is made of: a change in a folder (the digit after 'c'), time passing for
+// the settle time, a pause, the pause of a full scan, a resume.
+std::vector<FakeMonitorPlatform::Step> stepsFor(const std::string& event)
+{
+    if (event[0] == 'c') {
+        const std::string folder = event.substr(1);
+        return {logged("change " + folder), folderChanges("C:\\D" + folder + "\\"), timePasses(300)};
+    }
+    if (event == "settle")
+        return {timePasses(ChangeSettleMilliseconds)};
+    if (event == "pause")
+        return {logged("pause", PauseSlot)};
+    if (event == "full-scan")
+        return {logged("full-scan", PauseSlot, true)};
+    return {logged("resume", ResumeSlot)};
+}
 
-// A change must be reported after it unless a full scan started after it; a report must have a
-// change before it that no earlier report or full scan covered; nothing is reported while paused.
-void expectEveryChangeReportedOnce(const History& history, std::size_t folders)
+// After the history the monitor is resumed and given time. Then every change must have been
+// reported after it, unless a full scan started after it; every report must follow a change
+// that no earlier report or full scan covered; and nothing is reported while paused.
+void expectEveryChangeReportedOnce(const std::vector<std::string>& history, std::size_t folders)
 {
     FakeMonitorPlatform system;
     system.directories = numberedDirectories(static_cast<int>(folders));
-    bool paused = false;
-    auto note = [](std::string line) {
-        return [line](FakeMonitorPlatform& platform, const std::vector<WatchHandle>&,
-                                 std::optional<std::uint64_t>) -> std::optional<std::size_t> {
-            platform.log.push_back(line);
-            return std::nullopt;
-        };
-    };
-    auto pause = [&paused](bool coversAll) {
-        return [&paused, coversAll](FakeMonitorPlatform& platform, const std::vector<WatchHandle>&,
-                                    std::optional<std::uint64_t>) -> std::optional<std::size_t> {
-            paused = true;
-            platform.nextPauseCoversAll = coversAll;
-            platform.log.push_back(coversAll ? "full scan" : "paused");
-            return PauseSlot;
-        };
-    };
-    auto resume = [&paused](FakeMonitorPlatform& platform, const std::vector<WatchHandle>&,
-                            std::optional<std::uint64_t>) -> std::optional<std::size_t> {
-        paused = false;
-        platform.log.push_back("resumed");
-        return ResumeSlot;
-    };
-    system.script = {wakeAt(ResumeSlot)};
     std::string description;
-    for (const auto& [event, folder] : history.steps) {
-        switch (event) {
-        case Event::Change:
-            description += " change" + std::to_string(folder);
-            system.script.push_back(note("change " + std::to_string(folder)));
-            system.script.push_back(folderChanges("C:\\D" + std::to_string(folder) + "\\"));
-            system.script.push_back(timePasses(300));
-            break;
-        case Event::TimePasses:
-            description += " settle";
-            system.script.push_back(timePasses(ChangeSettleMilliseconds));
-            break;
-        case Event::Pause:
-            description += " pause";
-            system.script.push_back(pause(false));
-            break;
-        case Event::FullScanPause:
-            description += " full-scan";
-            system.script.push_back(pause(true));
-            break;
-        case Event::Resume:
-            description += " resume";
-            system.script.push_back(resume);
-            break;
-        }
+    system.script = {wakeAt(ResumeSlot)};
+    for (const std::string& event : history) {
+        description += " " + event;
+        for (auto& step : stepsFor(event))
+            system.script.push_back(step);
     }
-    // The monitor ends up resumed and given time to report what is left.
-    system.script.push_back(resume);
-    system.script.push_back(timePasses(ChangeSettleMilliseconds));
-    system.script.push_back(timePasses(ChangeSettleMilliseconds));
+    for (const char* event : {"resume", "settle", "settle"})
+        for (auto& step : stepsFor(event))
+            system.script.push_back(step);
     runChangeMonitorLoop(system);
 
     std::vector<bool> uncovered(folders, false);
-    bool pausedNow = false;
+    bool paused = false;
     for (const std::string& line : system.log) {
-        if (line.rfind("change ", 0) == 0) {
-            uncovered[std::stoul(line.substr(7))] = true;
-        } else if (line.rfind("report ", 0) == 0) {
+        const bool report = line.rfind("report ", 0) == 0;
+        if (report || line.rfind("change ", 0) == 0) {
             const std::size_t folder = std::stoul(line.substr(7));
-            ASSERT_TRUE(uncovered[folder]) << "a report without a change of its own:" << description;
-            ASSERT_FALSE(pausedNow) << "a report while paused:" << description;
-            uncovered[folder] = false;
-        } else if (line == "full scan") {
-            pausedNow = true;
-            std::fill(uncovered.begin(), uncovered.end(), false);
-        } else if (line == "paused") {
-            pausedNow = true;
-        } else if (line == "resumed") {
-            pausedNow = false;
+            ASSERT_TRUE(!report || uncovered[folder]) << "a report without a change of its own:" << description;
+            ASSERT_FALSE(report && paused) << "a report while paused:" << description;
+            uncovered[folder] = !report;
+        } else if (line == "pause" || line == "full-scan" || line == "resume") {
+            paused = line != "resume";
+            if (line == "full-scan")
+                std::fill(uncovered.begin(), uncovered.end(), false);
         }
     }
     for (std::size_t folder = 0; folder < folders; ++folder)
@@ -286,25 +231,20 @@ void expectEveryChangeReportedOnce(const History& history, std::size_t folders)
     ASSERT_EQ(countOf(system.log, "close of an unknown handle"), 0u) << description;
 }
 
-// Every history of `length` steps over the changes of each folder, time passing, the two kinds
-// of pause, and resume.
-void forEveryHistory(std::size_t folders, std::size_t length, const std::function<void(const History&)>& check)
+// Every history of `length` events over the changes of each folder and the other events.
+void forEveryHistory(std::size_t folders, std::size_t length)
 {
-    std::vector<std::pair<Event, std::size_t>> alphabet = {
-        {Event::TimePasses, 0}, {Event::Pause, 0}, {Event::FullScanPause, 0}, {Event::Resume, 0}};
+    std::vector<std::string> alphabet = {"settle", "pause", "full-scan", "resume"};
     for (std::size_t folder = 0; folder < folders; ++folder)
-        alphabet.push_back({Event::Change, folder});
+        alphabet.push_back("c" + std::to_string(folder));
     std::vector<std::size_t> digits(length, 0);
-    for (;;) {
-        History history;
+    for (std::size_t position = 0; position < length;) {
+        std::vector<std::string> history;
         for (std::size_t digit : digits)
-            history.steps.push_back(alphabet[digit]);
-        check(history);
-        std::size_t position = 0;
-        while (position < length && ++digits[position] == alphabet.size())
-            digits[position++] = 0;
-        if (position == length)
-            return;
+            history.push_back(alphabet[digit]);
+        expectEveryChangeReportedOnce(history, folders);
+        for (position = 0; position < length && ++digits[position] == alphabet.size(); ++position)
+            digits[position] = 0;
     }
 }
 
@@ -312,6 +252,6 @@ void forEveryHistory(std::size_t folders, std::size_t length, const std::functio
 
 TEST(ChangeMonitorLoop, EveryInterleavingReportsEachChangedFolderOnce)
 {
-    forEveryHistory(2, 6, [](const History& history) { expectEveryChangeReportedOnce(history, 2); });
-    forEveryHistory(3, 5, [](const History& history) { expectEveryChangeReportedOnce(history, 3); });
+    forEveryHistory(2, 6);
+    forEveryHistory(3, 5);
 }
