@@ -155,4 +155,15 @@ rm "$two_a/a-0.3.txt" "$two_b/b-0.8.txt"
 wait_until "$RESCAN_SECONDS" eval '! catalogue_has a-0.3.txt && ! catalogue_has b-0.8.txt' ||
     fail "a deleted file stayed in scandb.dat"
 close_tandor
+
+step "a data folder inside a watched folder does not keep the monitor rescanning"
+write_directory_settings '"Files","*","",0' "$(directory_line "$(appdata_dir)" 1 AppData)"
+rm -f "$(catalogue_file)"
+start_tandor
+wait_for_file "$(catalogue_file)" 60
+touch "$(appdata_dir)/echo.txt"
+expect_rescan_with echo.txt
+sleep 3 # the save of that rescan fires the watch once more; its rescan finds nothing new
+expect_no_rescan_since "$(catalogue_stamp)" "a rescan that changed nothing"
+close_tandor
 echo "ok"
