@@ -13,7 +13,7 @@ mkdir -p "$apps"
 driver make-shortcut "$(win_path "$apps")\\Count Up.lnk" "$target" || fail "cannot make the shortcut"
 
 reset_user_data
-write_directory_settings '"Shortcuts","*\\rundll32.exe","",0' "$(directory_line "$apps" 1 Apps)"
+write_directory_settings '"Shortcuts","*\rundll32.exe","",0' "$(directory_line "$apps" 1 Apps)"
 
 # Each launch adds one to the shortcut's score, up to its limit, saved as the window closes.
 MAX_SCORE=10
