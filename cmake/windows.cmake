@@ -1,5 +1,8 @@
 # The Windows programs: Tandor.exe, its companions, tandor-query.exe and the test driver.
-set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -I${CMAKE_SOURCE_DIR}/src")
+# The version header and the application manifest the resources read, made from the project's version.
+configure_file(${CMAKE_SOURCE_DIR}/src/resources/version.h.in ${CMAKE_BINARY_DIR}/generated/tandor_version.h)
+configure_file(${CMAKE_SOURCE_DIR}/src/resources/tandor.manifest.in ${CMAKE_BINARY_DIR}/generated/tandor.manifest @ONLY)
+set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -I${CMAKE_SOURCE_DIR}/src -I${CMAKE_BINARY_DIR}/generated")
 enable_language(RC)
 add_compile_definitions(WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0501 _WIN32_IE=0x0600)
 add_link_options(-static -static-libgcc -static-libstdc++)

@@ -320,7 +320,8 @@ void markMatchingNames(MatchIndex& index, const std::string& upperQuery)
 {
     index.marked.clear();
     index.markedScores.clear();
-    if (!upperQuery.empty())
+    // A query that begins with a NUL byte is as empty as the typed text it stands for.
+    if (!upperQuery.empty() && upperQuery[0] != '\0')
         markFromIndex(index, upperQuery.c_str(), nullptr);
 }
 

@@ -3,6 +3,7 @@
 #include "shell/ascii.h"
 #include "shell/system_files.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace {
@@ -10,7 +11,7 @@ namespace {
 const char ScoresMagic[4] = {'S', 'C', 'O', '0'};
 constexpr std::size_t RecordHeaderSize = 3;          // score byte + 16-bit length field
 constexpr unsigned PathLengthMask = 0x0FFF;           // the top four bits are reserved
-constexpr unsigned MaxStoredPathLength = 270;         // longer means the file is damaged here
+constexpr std::size_t MaxStoredPathLength = 270;         // longer means the file is damaged here
 
 std::size_t bucketOf(std::uint8_t hash)
 {
@@ -61,6 +62,11 @@ bool loadScoreStore(ScoreStore& store, const std::string& filePath)
     std::string bytes;
     if (!readWholeFile(filePath, bytes))
         return true; // no scores yet
+    return loadScoreBytes(store, bytes);
+}
+
+bool loadScoreBytes(ScoreStore& store, const std::string& bytes)
+{
     if (bytes.size() < sizeof ScoresMagic || std::memcmp(bytes.data(), ScoresMagic, sizeof ScoresMagic) != 0)
         return false;
     clearScoreStore(store);
@@ -79,10 +85,13 @@ bool loadScoreStore(ScoreStore& store, const std::string& filePath)
         // path, and must not lend its score to it.
         if (bytes.size() - at < length)
             break;
+        // A path without its zero byte is taken whole, but never longer than the writer can
+        // store with the zero added: the same record must survive the next save.
         const char* pathStart = bytes.data() + at;
         const void* zero = std::memchr(pathStart, '\0', length);
-        const std::size_t pathLength =
-            zero != nullptr ? static_cast<std::size_t>(static_cast<const char*>(zero) - pathStart) : length;
+        const std::size_t pathLength = zero != nullptr
+            ? static_cast<std::size_t>(static_cast<const char*>(zero) - pathStart)
+            : std::min(length, MaxStoredPathLength - 1);
         addRecord(store, std::string(pathStart, pathLength), launchScore);
         at += length;
     }
@@ -117,12 +126,17 @@ bool saveScoreStore(ScoreStore& store, const Catalogue& catalogue, const std::st
         else if (entry.launchScore != 0)
             addRecord(store, entry.path, entry.launchScore);
     }
+    const bool written = replaceFileAtomically(filePath, formatScoreFile(store));
+    clearScoreStore(store);
+    return written;
+}
+
+std::string formatScoreFile(const ScoreStore& store)
+{
     std::string out(ScoresMagic, sizeof ScoresMagic);
     for (const ScoreRecord& record : store.records)
         appendRecordBytes(out, record);
-    const bool written = replaceFileAtomically(filePath, out);
-    clearScoreStore(store);
-    return written;
+    return out;
 }
 
 std::int8_t storedLaunchScore(const ScoreStore& store, const std::string& path)

@@ -24,9 +24,13 @@ struct ScoreStore {
 std::uint8_t computePathHash(const std::string& text);
 // True also when the file does not exist; false when it is not a scores file.
 bool loadScoreStore(ScoreStore& store, const std::string& filePath);
+// The same for the file's bytes: false when they are not a scores file.
+bool loadScoreBytes(ScoreStore& store, const std::string& bytes);
 const ScoreRecord* lookupScore(const ScoreStore& store, const std::string& path);
 void clearScoreStore(ScoreStore& store);
 // Merges the catalogue's launch scores into the stored ones and rewrites the file.
 bool saveScoreStore(ScoreStore& store, const Catalogue& catalogue, const std::string& filePath);
+// The file's bytes for the records of the store, in their order.
+std::string formatScoreFile(const ScoreStore& store);
 // The launch score a new entry of this path starts with.
 std::int8_t storedLaunchScore(const ScoreStore& store, const std::string& path);

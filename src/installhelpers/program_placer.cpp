@@ -2,30 +2,39 @@
 
 #include "installhelpers/helper_exit_codes.h"
 
+#include <cstring>
+
 namespace {
 
+constexpr char Blanks[] = " \t";
+
 // Asks a launcher running from the target to quit, then waits for it to let go of the file.
-bool openTargetAfterClosing(const std::string& targetPath, PlacerSystem& system)
+bool moveAfterClosing(const std::string& placed, const std::string& targetPath, PlacerSystem& system)
 {
     if (targetPath.size() > MaxTargetPathLength)
         return false;
     system.startHidden(targetPath, closeCommandLine(targetPath));
-    for (int attempt = 0; attempt < TargetOpenRetries; ++attempt) {
-        system.sleep(TargetOpenRetryDelayMs);
-        if (system.openTarget(targetPath))
+    for (int attempt = 0; attempt < TargetMoveRetries; ++attempt) {
+        system.sleep(TargetMoveRetryDelayMs);
+        if (system.moveOver(placed, targetPath))
             return true;
     }
     return false;
 }
 
-bool writeProgram(const EmbeddedProgram& program, PlacerSystem& system)
-{
-    const bool written = system.writeTarget(program.bytes, program.size);
-    const bool closed = system.closeTarget();
-    return written && closed;
-}
-
 } // namespace
+
+std::string targetPathFromCommandLine(const char* commandLine)
+{
+    if (commandLine == nullptr)
+        return std::string();
+    std::string path(commandLine);
+    path.erase(0, path.find_first_not_of(Blanks));
+    path.erase(path.find_last_not_of(Blanks) + 1);
+    if (path.size() >= 2 && path.front() == '"' && path.back() == '"')
+        path = path.substr(1, path.size() - 2);
+    return path;
+}
 
 std::string closeCommandLine(const std::string& targetPath)
 {
@@ -34,15 +43,18 @@ std::string closeCommandLine(const std::string& targetPath)
 
 int placeProgram(const char* commandLine, PlacerSystem& system)
 {
-    if (commandLine == nullptr || *commandLine == '\0')
+    const std::string targetPath = targetPathFromCommandLine(commandLine);
+    if (targetPath.empty())
         return HelperFailed;
-    // Looked up before the target is touched, so that a helper without its payload never
-    // cuts an installed launcher to nothing.
+    // Looked up before anything is written, so that a helper without its payload never
+    // replaces an installed launcher with nothing.
     EmbeddedProgram program;
     if (!system.findEmbeddedProgram(program) || program.size == 0)
         return HelperFailed;
-    const std::string targetPath(commandLine);
-    if (!system.openTarget(targetPath) && !openTargetAfterClosing(targetPath, system))
-        return HelperFailed;
-    return writeProgram(program, system) ? HelperSucceeded : HelperFailed;
+    const std::string placed = targetPath + PlacementSuffix;
+    const bool inPlace = system.writeFile(placed, program.bytes, program.size) &&
+                         (system.moveOver(placed, targetPath) || moveAfterClosing(placed, targetPath, system));
+    if (!inPlace)
+        system.removeFile(placed);
+    return inPlace ? HelperSucceeded : HelperFailed;
 }

@@ -8,10 +8,15 @@ constexpr int ExtraCapacityRows = 2;
 // Results taken when the list has no height yet to measure.
 constexpr int FallbackCapacity = 10;
 
+// Pixel lengths below are designed at 96 DPI and scaled to the DPI of the window.
+
 // A row stays only when its top lies more than this many pixels above the list's bottom edge...
 constexpr int RowBottomMargin = 5;
 // ...and its left edge at least this many pixels left of the list's right edge.
 constexpr int RowRightMargin = 30;
+
+// Room added below the taller of a row's font and its icon.
+constexpr int RowPadding = 1;
 
 // Where a row's icon, name and directory name are drawn, relative to the row's left edge.
 constexpr int RowIconOffset = 4;

@@ -8,9 +8,10 @@ int listCapacity(int clientHeight, int rowSpacing)
     return clientHeight / rowSpacing + ExtraCapacityRows;
 }
 
-bool rowFits(RowOrigin origin, ClientSize client)
+bool rowFits(RowOrigin origin, ClientSize client, int dpi)
 {
-    return origin.top + RowBottomMargin < client.height && origin.left + RowRightMargin < client.width;
+    return origin.top + scaleToDpi(RowBottomMargin, dpi) < client.height &&
+           origin.left + scaleToDpi(RowRightMargin, dpi) < client.width;
 }
 
 namespace {
@@ -30,6 +31,7 @@ int writeRows(const FillContext& context, int slotCount, ClientSize client)
     ResultListView& view = context.view;
     ListedRows& listed = context.listed;
     const bool withImage = context.shared.showIcons;
+    const int dpi = view.dpi();
     if (static_cast<int>(listed.entries.size()) < slotCount)
         listed.entries.resize(slotCount, nullptr);
 
@@ -43,7 +45,7 @@ int writeRows(const FillContext& context, int slotCount, ClientSize client)
                 ++listed.count;
             listed.entries[row] = &entry;
         }
-        if (!rowFits(view.rowOrigin(row), client)) {
+        if (!rowFits(view.rowOrigin(row), client, dpi)) {
             view.deleteRow(row);
             --listed.count;
             return row;

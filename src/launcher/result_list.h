@@ -6,6 +6,7 @@
 #include "catalogue/matcher.h"
 #include "launcher/launcher_limits.h"
 #include "launcher/launcher_lock.h"
+#include "shell/dpi_scale.h"
 #include "settings/settings_model.h"
 
 #include <atomic>
@@ -58,13 +59,16 @@ public:
     virtual void deleteAllRows() = 0;
     virtual void selectFirstRow() = 0;
     virtual void update() = 0;
+    // The DPI the list is shown at; the fill's margins are given at 96 DPI.
+    virtual int dpi() { return DefaultDpi; }
 };
 
 // Results to take for a list of this client height and row spacing.
 int listCapacity(int clientHeight, int rowSpacing);
 
-// Whether a row starting at `origin` shows completely enough to stay in a list of `client` size.
-bool rowFits(RowOrigin origin, ClientSize client);
+// Whether a row starting at `origin` shows completely enough to stay in a list of `client` size,
+// shown at `dpi`.
+bool rowFits(RowOrigin origin, ClientSize client, int dpi = DefaultDpi);
 
 struct FillContext {
     ResultListView& view;

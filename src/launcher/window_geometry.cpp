@@ -1,6 +1,7 @@
 #include "launcher/window_geometry.h"
 
 #include "launcher/launcher_limits.h"
+#include "shell/dpi_scale.h"
 
 namespace {
 
@@ -31,6 +32,12 @@ ControlLayout layoutForClient(int clientWidth, int clientHeight, const Box& edit
     layout.list.width = clientWidth - 2 * list.left;
     layout.list.height = clientHeight - list.top - list.left;
     return layout;
+}
+
+Box rescaledBox(const Box& box, int fromDpi, int toDpi)
+{
+    return Box{rescaleBetweenDpis(box.left, fromDpi, toDpi), rescaleBetweenDpis(box.top, fromDpi, toDpi),
+               rescaleBetweenDpis(box.width, fromDpi, toDpi), rescaleBetweenDpis(box.height, fromDpi, toDpi)};
 }
 
 unsigned retryPeriodMs(int retry)

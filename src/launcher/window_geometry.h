@@ -22,5 +22,8 @@ struct ControlLayout {
 // the width less two margins; the list reaches down to one margin above the bottom.
 ControlLayout layoutForClient(int clientWidth, int clientHeight, const Box& edit, const Box& list);
 
+// A box in a window laid out at `fromDpi`, as it lies at `toDpi`.
+Box rescaledBox(const Box& box, int fromDpi, int toDpi);
+
 // The retry timer's period in milliseconds, or 0 when no timer runs.
 unsigned retryPeriodMs(int retry);

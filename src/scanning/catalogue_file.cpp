@@ -83,6 +83,11 @@ bool readZString(ByteCursor& cursor, std::string& text)
 
 bool saveCatalogueFile(const Catalogue& catalogue, const std::string& path)
 {
+    return replaceFileAtomically(path, formatCatalogueFile(catalogue));
+}
+
+std::string formatCatalogueFile(const Catalogue& catalogue)
+{
     std::size_t size = sizeof CatalogueMagic + CountSize;
     for (const CatalogueEntry& entry : catalogue.entries)
         size += SmallestRecordSize + entry.path.size() + entry.name.size();
@@ -95,7 +100,7 @@ bool saveCatalogueFile(const Catalogue& catalogue, const std::string& path)
         out.append(entry.path.c_str(), entry.path.size() + 1);
         out.append(entry.name.c_str(), entry.name.size() + 1);
     }
-    return replaceFileAtomically(path, out);
+    return out;
 }
 
 bool loadCatalogueFile(Catalogue& catalogue, const ScoreStore& scores, const std::string& path)
@@ -107,8 +112,12 @@ bool loadCatalogueFile(Catalogue& catalogue, const ScoreStore& scores, const std
                        const std::vector<ScanDirectory>& directories)
 {
     std::string bytes;
-    if (!readWholeFile(path, bytes))
-        return false;
+    return readWholeFile(path, bytes) && loadCatalogueBytes(catalogue, scores, bytes, directories);
+}
+
+bool loadCatalogueBytes(Catalogue& catalogue, const ScoreStore& scores, const std::string& bytes,
+                        const std::vector<ScanDirectory>& directories)
+{
     if (bytes.size() < sizeof CatalogueMagic ||
         std::memcmp(bytes.data(), CatalogueMagic, sizeof CatalogueMagic) != 0)
         return false;

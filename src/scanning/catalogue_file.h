@@ -31,5 +31,10 @@ bool loadCatalogueFile(Catalogue& catalogue, const ScoreStore& scores, const std
 bool loadCatalogueFile(Catalogue& catalogue, const ScoreStore& scores, const std::string& path,
                        const std::vector<ScanDirectory>& directories);
 
+// The same for the file's bytes, and the bytes of the file for a catalogue.
+bool loadCatalogueBytes(Catalogue& catalogue, const ScoreStore& scores, const std::string& bytes,
+                        const std::vector<ScanDirectory>& directories);
+std::string formatCatalogueFile(const Catalogue& catalogue);
+
 // The directory byte stored for an in-memory directory index.
 signed char storedDirectoryIndex(std::int32_t directoryIndex);

@@ -25,21 +25,27 @@ bool appendToFile(const std::string& path, const std::string& contents)
     return std::fclose(file) == 0 && ok;
 }
 
-// Implemented per platform: moving a finished file over another one.
-bool moveFileReplacing(const std::string& from, const std::string& to);
+namespace {
 
-bool replaceFileAtomically(const std::string& path, const std::string& contents)
+std::string unfinishedSavePath(const std::string& path)
 {
-    const std::string temporary = path + ".new";
-    std::FILE* file = std::fopen(temporary.c_str(), "wb");
-    if (file == nullptr)
-        return false;
-    bool ok = std::fwrite(contents.data(), 1, contents.size(), file) == contents.size();
-    ok = (std::fflush(file) == 0) && ok;
-    ok = (std::fclose(file) == 0) && ok;
-    if (!ok || !moveFileReplacing(temporary, path)) {
+    return path + ".new";
+}
+
+} // namespace
+
+bool replaceFileAtomically(const std::string& path, const std::string& contents, std::string* failure)
+{
+    const std::string temporary = unfinishedSavePath(path);
+    if (!writeFileDurably(temporary, contents.data(), contents.size(), failure) ||
+        !moveFileReplacing(temporary, path, failure)) {
         std::remove(temporary.c_str());
         return false;
     }
     return true;
+}
+
+void discardUnfinishedSave(const std::string& path)
+{
+    std::remove(unfinishedSavePath(path).c_str());
 }

@@ -1,14 +1,27 @@
 // Whole-file reading and crash-safe replacement, shared by every file the launcher keeps.
 #pragma once
 
+#include <cstddef>
 #include <string>
 
 // Reads the whole file; false when it cannot be opened.
 bool readWholeFile(const std::string& path, std::string& contents);
 
-// Writes the bytes to a temporary file beside `path`, then moves it over `path`, so that a
-// failed or interrupted save leaves the previous file as it was. False when nothing was replaced.
-bool replaceFileAtomically(const std::string& path, const std::string& contents);
+// Writes the bytes to `path`, creating it or cutting it to zero length, and returns only once
+// they are on the disk. False when any of that failed; `failure` then says why, in the
+// system's words. A file cut short may remain.
+bool writeFileDurably(const std::string& path, const char* bytes, std::size_t size, std::string* failure = nullptr);
+
+// Moves a finished file over `to`, replacing it in one step. False when `to` stays as it was.
+bool moveFileReplacing(const std::string& from, const std::string& to, std::string* failure = nullptr);
+
+// Writes the bytes to `<path>.new`, flushes them to the disk, then moves that file over `path`,
+// so that a failed save or a power cut leaves either the previous file or the new one, whole.
+// False when nothing was replaced; `failure` then says why.
+bool replaceFileAtomically(const std::string& path, const std::string& contents, std::string* failure = nullptr);
+
+// Removes the `<path>.new` that a save cut short by a killed process left behind.
+void discardUnfinishedSave(const std::string& path);
 
 // Appends the bytes to the file, creating it when missing.
 bool appendToFile(const std::string& path, const std::string& contents);

@@ -53,8 +53,9 @@ std::int32_t TourInterpreter::resolve(std::uint16_t reference) const
 {
     const int low = reference & 0x7F;
     const int high = (reference >> 7) & 0x7F;
-    if ((reference & 0xC000) == 0xC000)
-        return variable(low) - variable(high);
+    if ((reference & 0xC000) == 0xC000) // wraps around in 32 bits, as the script's numbers do
+        return static_cast<std::int32_t>(static_cast<std::uint32_t>(variable(low)) -
+                                          static_cast<std::uint32_t>(variable(high)));
     if (reference & 0x8000)
         return variable(low);
     return reference;

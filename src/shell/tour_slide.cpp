@@ -1,12 +1,12 @@
 #include "shell/tour_slide.h"
 
-SlidePlan planSlide(int launcherLeft, int tourWidth)
+SlidePlan planSlide(int launcherLeft, int tourWidth, int launcherGap)
 {
     SlidePlan plan;
     int x = (launcherLeft - tourWidth) / 2; // C++ division truncates towards zero
     if (x < 0) {
         plan.moveLauncher = true;
-        plan.launcherLeft = launcherLeft - 2 * x + SlideLauncherGap;
+        plan.launcherLeft = launcherLeft - 2 * x + launcherGap;
         x = 0;
     }
     for (int k = 2; k < 2 + SlideSteps; ++k)

@@ -11,10 +11,11 @@ struct SlidePlan {
 
 constexpr int SlideSteps = 4;       // intermediate steps before the final position
 constexpr int SlideStepPauseMs = 10;
-constexpr int SlideLauncherGap = 5; // room left between the screen edge and a launcher window pushed right
+constexpr int SlideLauncherGap = 5; // room left between the screen edge and a launcher window pushed right, at 96 DPI
 
 // The tour window (of width tourWidth) goes halfway between the screen's left edge and the launcher window.
-SlidePlan planSlide(int launcherLeft, int tourWidth);
+// `launcherGap` is SlideLauncherGap scaled to the display's DPI.
+SlidePlan planSlide(int launcherLeft, int tourWidth, int launcherGap = SlideLauncherGap);
 
 struct Span {
     int left, top, right, bottom;

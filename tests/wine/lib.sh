@@ -2,6 +2,7 @@
 # It runs in its own empty working folder ($T_WORK, also the current directory) with the
 # programs in $T_BIN; the prefix, display and HOME are set up by run-tests.sh.
 set -euo pipefail
+source "$(dirname "$T_LIB")/prefix.sh"
 
 fail() {
     echo "FAIL: $*" >&2
@@ -110,4 +111,19 @@ write_directory_settings() {
     shift
     printf '%s\n' "[ScanDef]" "0=$definition" "[Directories]" "$@" "[Global]" "GlobalScanFlags=9" \
         "FirstTimer=0" "NextScanID=1" "Retry=0" | write_settings
+}
+
+# Moves the test to a fresh prefix of its own in $T_WORK (made with make_prefix [DPI]); its Wine
+# server ends with the test.
+use_fresh_prefix() {
+    export WINEPREFIX=$T_WORK/prefix
+    make_prefix "$@"
+    wineserver -p 2>/dev/null || true
+    trap 'wineserver -k 2>/dev/null || true' EXIT
+}
+
+# Opens the launcher window with one press of the hotkey, even while the last one still closes.
+open_launcher() {
+    driver hotkey
+    driver launcher-wait 10000 || fail "the hotkey opened no launcher window"
 }

@@ -14,6 +14,7 @@ export WINEPREFIX=$root/prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 # A fresh prefix links Documents and Desktop to $HOME: keep it empty so no scan walks a real home.
 export HOME=$root/home
 export T_BIN=$bin T_LIB=$here/lib.sh
+source "$here/prefix.sh"
 
 start_display() {
     for n in $(seq 90 140); do
@@ -28,17 +29,6 @@ start_display() {
     done
     echo "cannot start Xvfb" >&2
     exit 1
-}
-
-make_prefix() {
-    wineboot -i >/dev/null 2>&1
-    wineserver -w
-    # Every program runs in one virtual desktop with a task bar and notification area, so that
-    # activation, focus and the tray behave as on Windows and exit codes still reach the shell.
-    wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /t REG_SZ /d Default /f >/dev/null 2>&1
-    wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /t REG_SZ /d 1024x768 /f >/dev/null 2>&1
-    wine reg add 'HKCU\Software\Wine\Explorer\Desktops\Default' /v EnableShell /t REG_DWORD /d 1 /f >/dev/null 2>&1
-    wineserver -w
 }
 
 start_display

@@ -32,11 +32,6 @@ NextScanID=1
 Retry=0
 SETTINGS
 
-open_launcher() {
-    driver hotkey
-    driver launcher-wait 10000 || fail "the hotkey opened no launcher window"
-}
-
 expect_closed() {
     driver launcher-wait-gone 20000 || fail "the launcher window stayed open after $1"
 }

@@ -48,14 +48,6 @@ query_marked() {
     driver query-selection | input_has -xF "0 3"
 }
 
-open_launcher() {
-    for _ in 1 2 3 4 5; do
-        driver hotkey
-        driver launcher-wait 4000 && return 0
-    done
-    fail "the hotkey opened no launcher window"
-}
-
 reset_user_data
 settings_with_first_timer "FirstTimer=1"
 

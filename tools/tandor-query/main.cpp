@@ -13,6 +13,7 @@
 
 #include <cstdio>
 #include <string>
+#include <sys/stat.h>
 #include <vector>
 
 namespace {
@@ -34,6 +35,36 @@ bool fileExists(const std::string& path)
     if (file == nullptr)
         return false;
     std::fclose(file);
+    return true;
+}
+
+// What keeps a file named on the command line from being read; empty when nothing does.
+std::string problemWithFile(const std::string& path)
+{
+    struct stat status;
+    if (stat(path.c_str(), &status) != 0)
+        return "does not exist";
+    if ((status.st_mode & S_IFMT) == S_IFDIR)
+        return "is a folder, not a file";
+    if (!fileExists(path))
+        return "cannot be read";
+    return std::string();
+}
+
+// Every file the command line names must be there and readable; only the launcher's own
+// files, taken when none is named, may be missing.
+bool checkNamedFiles(const QueryOptions& options, FileError& error)
+{
+    for (const std::string* path :
+         {&options.catalogueFile, &options.namesFile, &options.settingsFile, &options.scoresFile}) {
+        if (path->empty())
+            continue;
+        const std::string problem = problemWithFile(*path);
+        if (!problem.empty()) {
+            error = {*path, problem};
+            return false;
+        }
+    }
     return true;
 }
 
@@ -122,6 +153,11 @@ void printResults(const std::vector<ResultSlot>& slots, const QueryOptions& opti
 
 int run(QueryOptions& options)
 {
+    FileError error;
+    if (!checkNamedFiles(options, error)) {
+        std::fprintf(stderr, "tandor-query: %s %s\n", error.file.c_str(), error.problem.c_str());
+        return FileProblem;
+    }
     applyDefaults(options);
     if (options.catalogueFile.empty() && options.namesFile.empty()) {
         std::fprintf(stderr, "tandor-query: give --catalogue FILE or --names FILE\n%s", QueryUsage);
@@ -132,7 +168,6 @@ int run(QueryOptions& options)
     Settings settings;
     ScoreStore scores;
     Catalogue catalogue;
-    FileError error;
     if (!loadSettings(options.settingsFile, settings, error) || !loadScores(options.scoresFile, scores, error) ||
         !loadEntries(options, upperQuery, settings, scores, catalogue, error)) {
         std::fprintf(stderr, "tandor-query: %s %s\n", error.file.c_str(), error.problem.c_str());

@@ -16,6 +16,7 @@
 #include "settings/win/window_alpha.h"
 #include "shell/ascii.h"
 #include "shell/win/app_state.h"
+#include "shell/win/dpi.h"
 #include "shell/win/help.h"
 #include "shell/win/tour_guide.h"
 
@@ -41,6 +42,9 @@ struct LauncherWindowState {
     bool ownsLock = false;   // no loader started: the window deletes the lock itself
     POINT dragAnchor{};
     SIZE minimumSize{};
+    int dpi = DefaultDpi;             // the DPI the window is laid out for
+    HFONT dialogFont = nullptr;       // the template's font, as the dialog manager made it
+    HFONT rescaledFont = nullptr;     // the window's own font after a DPI change, or null
     HFONT hintOldFont = nullptr;
     HFONT hintBoldFont = nullptr;
     RowFonts rowFonts;
@@ -144,7 +148,9 @@ void applyStoredSize(HWND window)
     GetWindowRect(window, &outer);
     state.minimumSize = SIZE{outer.right - outer.left, outer.bottom - outer.top};
     const Box templateBox{outer.left, outer.top, state.minimumSize.cx, state.minimumSize.cy};
-    const Box box = openingBox(templateBox, settings.global.DialogSizeX, settings.global.DialogSizeY);
+    // The stored size is kept at 96 DPI, so the window opens alike on every display.
+    const Box box = openingBox(templateBox, scaleToDpi(settings.global.DialogSizeX, state.dpi),
+                               scaleToDpi(settings.global.DialogSizeY, state.dpi));
     if (box.width != templateBox.width)
         SetWindowPos(window, nullptr, box.left, box.top, box.width, box.height, SWP_NOZORDER);
 }
@@ -159,10 +165,25 @@ void setUpList(HWND list)
     SendMessageA(list, LVM_INSERTCOLUMNA, 0, reinterpret_cast<LPARAM>(&column));
 }
 
+void makeRowFonts(HFONT listFont)
+{
+    state.rowFonts.name = fontVariant(listFont, BoldWeight, false);
+    state.rowFonts.directory = fontVariant(listFont, NormalWeight, true);
+}
+
+void deleteRowFonts()
+{
+    DeleteObject(state.rowFonts.name);
+    DeleteObject(state.rowFonts.directory);
+}
+
 BOOL onInitDialog(HWND window, HWND, LPARAM)
 {
     state = LauncherWindowState{};
     state.window = window;
+    state.dpi = windowDpi(window);
+    takeOverDpiChanges(window);
+    fitDialogToDpi(window);
     launcherShared.lock.create();
     launcherShared.results.iconLoaderPaused = 1;
     launcherShared.results.showIcons = settings.global.ShowIcons != 0;
@@ -184,9 +205,8 @@ BOOL onInitDialog(HWND window, HWND, LPARAM)
     if (settings.global.EnableTrans)
         setWindowAlpha(window, settings.global.Transparency);
 
-    HFONT listFont = reinterpret_cast<HFONT>(SendMessageA(list, WM_GETFONT, 0, 0));
-    state.rowFonts.name = fontVariant(listFont, BoldWeight, false);
-    state.rowFonts.directory = fontVariant(listFont, NormalWeight, true);
+    state.dialogFont = reinterpret_cast<HFONT>(SendMessageA(list, WM_GETFONT, 0, 0));
+    makeRowFonts(state.dialogFont);
 
     applyStoredSize(window);
     state.opened = true;
@@ -366,8 +386,8 @@ void onSize(HWND window, UINT type, int clientWidth, int clientHeight)
         moveControl(list, layout.list);
         RECT outer{};
         GetWindowRect(window, &outer);
-        settings.global.DialogSizeX = outer.right - outer.left;
-        settings.global.DialogSizeY = outer.bottom - outer.top;
+        settings.global.DialogSizeX = unscaleFromDpi(outer.right - outer.left, state.dpi);
+        settings.global.DialogSizeY = unscaleFromDpi(outer.bottom - outer.top, state.dpi);
     }
     refresh(window, readUpperQuery(window));
 }
@@ -376,6 +396,87 @@ void onGetMinMaxInfo(HWND, MINMAXINFO* limits)
 {
     if (state.opened)
         limits->ptMinTrackSize = POINT{state.minimumSize.cx, state.minimumSize.cy};
+}
+
+// ---- Moving to a display of another DPI ----
+
+// The rows' height: the taller of the window's font and a small icon at its DPI, and a little
+// room. The list asks when it is created (before WM_INITDIALOG) and whenever it is moved.
+bool onMeasureItem(HWND window, MEASUREITEMSTRUCT* item)
+{
+    if (item->CtlID != IDC_RESULT_LIST)
+        return false;
+    const int dpi = state.opened ? state.dpi : windowDpi(window);
+    HFONT font = state.opened && state.rescaledFont ? state.rescaledFont
+                                                    : reinterpret_cast<HFONT>(SendMessageA(window, WM_GETFONT, 0, 0));
+    int height = 0;
+    if (HDC dc = GetDC(window)) {
+        HGDIOBJ old = SelectObject(dc, font);
+        TEXTMETRICA metrics{};
+        if (GetTextMetricsA(dc, &metrics))
+            height = metrics.tmHeight;
+        SelectObject(dc, old);
+        ReleaseDC(window, dc);
+    }
+    if (settings.global.ShowIcons && smallIconSize(dpi) > height)
+        height = smallIconSize(dpi);
+    item->itemHeight = static_cast<UINT>(height + scaleToDpi(RowPadding, dpi));
+    return true;
+}
+
+void setControlFonts(HWND window, HFONT font)
+{
+    SendMessageA(queryEdit(window), WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    SendMessageA(resultList(window), WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+}
+
+// The window's font, the hint's bold copy and the row fonts, made again at the new DPI.
+void rescaleFonts(HWND window, int oldDpi, int newDpi)
+{
+    HFONT current = state.rescaledFont ? state.rescaledFont : state.dialogFont;
+    LOGFONTA face{};
+    GetObjectA(current, sizeof face, &face);
+    face.lfHeight = rescaleBetweenDpis(face.lfHeight, oldDpi, newDpi);
+    HFONT rescaled = CreateFontIndirectA(&face);
+    if (!rescaled)
+        return;
+    setControlFonts(window, rescaled);
+    HFONT hintBold = fontVariant(rescaled, BoldWeight, false);
+    SendMessageA(hintText(window), WM_SETFONT, reinterpret_cast<WPARAM>(hintBold), FALSE);
+    DeleteObject(state.hintBoldFont);
+    state.hintBoldFont = hintBold;
+    deleteRowFonts();
+    makeRowFonts(rescaled);
+    if (state.rescaledFont)
+        DeleteObject(state.rescaledFont);
+    state.rescaledFont = rescaled;
+}
+
+void rescaleControl(HWND window, HWND control, int oldDpi, int newDpi)
+{
+    const Box box = rescaledBox(controlBox(window, control), oldDpi, newDpi);
+    MoveWindow(control, box.left, box.top, box.width, box.height, FALSE);
+}
+
+// The system suggests the window's new rectangle; everything inside scales by the ratio of the
+// DPIs, and WM_SIZE then lays the list out and fills it again.
+void onDpiChanged(HWND window, int newDpi, const RECT& suggested)
+{
+    const int oldDpi = state.dpi;
+    if (newDpi <= 0 || newDpi == oldDpi)
+        return;
+    state.dpi = newDpi;
+    rescaleFonts(window, oldDpi, newDpi);
+    for (HWND control : {queryEdit(window), resultList(window), hintText(window)})
+        rescaleControl(window, control, oldDpi, newDpi);
+    state.minimumSize = SIZE{rescaleBetweenDpis(state.minimumSize.cx, oldDpi, newDpi),
+                             rescaleBetweenDpis(state.minimumSize.cy, oldDpi, newDpi)};
+    HWND list = resultList(window);
+    if (SendMessageA(list, LVM_GETIMAGELIST, LVSIL_SMALL, 0))
+        Win32ResultListView(list).attachSystemImageList({});
+    SetWindowPos(window, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    InvalidateRect(window, nullptr, TRUE);
 }
 
 // ---- Closing ----
@@ -401,8 +502,11 @@ void onDestroy(HWND window)
 
     SendMessageA(hintText(window), WM_SETFONT, reinterpret_cast<WPARAM>(state.hintOldFont), FALSE);
     DeleteObject(state.hintBoldFont);
-    DeleteObject(state.rowFonts.name);
-    DeleteObject(state.rowFonts.directory);
+    deleteRowFonts();
+    if (state.rescaledFont) {
+        setControlFonts(window, state.dialogFont);
+        DeleteObject(state.rescaledFont);
+    }
     state.listed = ListedRows{};
 }
 
@@ -471,6 +575,11 @@ INT_PTR CALLBACK launcherDialogProc(HWND window, UINT message, WPARAM wParam, LP
         return TRUE;
     case WM_LAUNCHER_ICON:
         onIconLoaded(window, wParam, lParam);
+        return TRUE;
+    case WM_MEASUREITEM:
+        return onMeasureItem(window, reinterpret_cast<MEASUREITEMSTRUCT*>(lParam));
+    case DpiChangedMessage:
+        onDpiChanged(window, HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
         return TRUE;
     case WM_DESTROY:
         onDestroy(window);

@@ -2,6 +2,7 @@
 
 #include "launcher/launcher_limits.h"
 #include "launcher/row_text.h"
+#include "shell/win/dpi.h"
 
 #include <commctrl.h>
 #include <shellapi.h>
@@ -23,18 +24,12 @@ bool Win32ResultListView::hasImageList()
     return SendMessageA(list_, LVM_GETIMAGELIST, LVSIL_SMALL, 0) != 0;
 }
 
-void Win32ResultListView::attachSystemImageList(const std::string& samplePath)
+// Any entry's path would do: every file's icon lives in the same system lists. The list of the
+// window's DPI gives rows of the right height and icons drawn unscaled.
+void Win32ResultListView::attachSystemImageList(const std::string&)
 {
-    SHFILEINFOA info{};
-    // The system owns this list; the control shares it and never destroys it.
-    DWORD_PTR imageList =
-        SHGetFileInfoA(samplePath.c_str(), 0, &info, sizeof info, SHGFI_SYSICONINDEX | SHGFI_SMALLICON);
-    // The list is the same for every path; a sample that no longer exists must not cost the icons.
-    if (!imageList)
-        imageList = SHGetFileInfoA(samplePath.c_str(), FILE_ATTRIBUTE_NORMAL, &info, sizeof info,
-                                   SHGFI_SYSICONINDEX | SHGFI_SMALLICON | SHGFI_USEFILEATTRIBUTES);
-    if (imageList)
-        SendMessageA(list_, LVM_SETIMAGELIST, LVSIL_SMALL, static_cast<LPARAM>(imageList));
+    if (HIMAGELIST images = systemIconListForDpi(dpi()))
+        SendMessageA(list_, LVM_SETIMAGELIST, LVSIL_SMALL, reinterpret_cast<LPARAM>(images));
 }
 
 void Win32ResultListView::announceRowCount(int count)
@@ -79,6 +74,11 @@ void Win32ResultListView::selectFirstRow()
 void Win32ResultListView::update()
 {
     UpdateWindow(list_);
+}
+
+int Win32ResultListView::dpi()
+{
+    return windowDpi(list_);
 }
 
 int rowCount(HWND list)
@@ -203,19 +203,21 @@ void drawResultRow(HWND window, const DRAWITEMSTRUCT& item, const RowFonts& font
     const int oldBackMode = SetBkMode(dc, TRANSPARENT);
     paintBackground(window, list, dc, area, row.selected, launching);
 
+    const int dpi = windowDpi(list);
     HIMAGELIST images = reinterpret_cast<HIMAGELIST>(SendMessageA(list, LVM_GETIMAGELIST, LVSIL_SMALL, 0));
     if (row.image != -1 && images)
-        ImageList_Draw(images, row.image, dc, area.left + RowIconOffset, area.top, ILD_TRANSPARENT);
+        drawIconOfSize(images, row.image, dc, area.left + scaleToDpi(RowIconOffset, dpi), area.top, smallIconSize(dpi));
 
     if (row.entry) {
         HGDIOBJ oldFont = SelectObject(dc, fonts.name);
         const int length = lstrlenA(row.text);
-        TextOutA(dc, area.left + RowNameOffset, area.top, row.text, length);
+        TextOutA(dc, area.left + scaleToDpi(RowNameOffset, dpi), area.top, row.text, length);
         SIZE nameSize{};
         GetTextExtentPoint32A(dc, row.text, length, &nameSize);
         if (const char* directory = directoryNameOf(*row.entry, directories)) {
             SelectObject(dc, fonts.directory);
-            TextOutA(dc, area.left + nameSize.cx + RowDirectoryGap, area.top, directory, lstrlenA(directory));
+            TextOutA(dc, area.left + nameSize.cx + scaleToDpi(RowDirectoryGap, dpi), area.top, directory,
+                     lstrlenA(directory));
         }
         SelectObject(dc, oldFont);
     }

@@ -21,6 +21,7 @@ public:
     void deleteAllRows() override;
     void selectFirstRow() override;
     void update() override;
+    int dpi() override;
 
 private:
     HWND list_;

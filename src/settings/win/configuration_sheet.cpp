@@ -109,7 +109,7 @@ void offerRescan()
 
 void finishSession()
 {
-    saveSettings(); // also after Cancel: what pages applied stays applied
+    saveSettingsOrTell(app.mainWindow); // also after Cancel: what pages applied stays applied
     registerHotkey();
     pauseChangeMonitor();
     if (configuration.rescanRecommended)

@@ -8,6 +8,7 @@
 #include "settings/user_interface_choices.h"
 #include "settings/win/window_alpha.h"
 #include "shell/win/app_state.h"
+#include "shell/win/dpi.h"
 #include "shell/win/help.h"
 
 namespace {
@@ -16,6 +17,7 @@ constexpr UINT_PTR FadeDelayTimer = 1;
 constexpr UINT_PTR FadeStepTimer = 2;
 constexpr int SampleRowCount = 6;
 constexpr int PreviewColumnWidth = 32767;
+// Pixel lengths at 96 DPI, scaled to the preview's DPI.
 constexpr int RowIconOffset = 4;
 constexpr int RowTextOffset = 28;
 constexpr int ItalicGap = 10;
@@ -26,14 +28,11 @@ int previewAlpha = 0;
 DWORD lastFadeTime = 0;
 std::string sampleText;
 
+// The system owns the list: the control only shares it.
 void attachSystemImageList(HWND list)
 {
-    SHFILEINFOA info{};
-    // The system owns the list: the control only shares it.
-    DWORD_PTR images = SHGetFileInfoA("C:\\", FILE_ATTRIBUTE_DIRECTORY, &info, sizeof info,
-                                      SHGFI_SYSICONINDEX | SHGFI_SMALLICON | SHGFI_USEFILEATTRIBUTES);
-    if (images)
-        SendMessageA(list, LVM_SETIMAGELIST, LVSIL_SMALL, static_cast<LPARAM>(images));
+    if (HIMAGELIST images = systemIconListForDpi(windowDpi(list)))
+        SendMessageA(list, LVM_SETIMAGELIST, LVSIL_SMALL, reinterpret_cast<LPARAM>(images));
 }
 
 void fillSampleRows(HWND list)
@@ -61,6 +60,7 @@ void fillSampleRows(HWND list)
 
 BOOL onPreviewInit(HWND preview)
 {
+    fitDialogToDpi(preview);
     loadTextInto(IDS_PREVIEW_SAMPLE, sampleText);
     SetDlgItemTextA(preview, IDC_QUERY_EDIT, sampleText.c_str());
     fillSampleRows(GetDlgItem(preview, IDC_RESULT_LIST));
@@ -77,21 +77,23 @@ void drawSampleRow(const DRAWITEMSTRUCT& item)
     const int row = static_cast<int>(item.itemID);
     const RECT& area = item.rcItem;
     HDC dc = item.hDC;
+    const int dpi = windowDpi(item.hwndItem);
     if (settings.global.ShowIcons) {
         HIMAGELIST images = reinterpret_cast<HIMAGELIST>(SendMessageA(item.hwndItem, LVM_GETIMAGELIST, LVSIL_SMALL, 0));
         if (images != nullptr)
-            ImageList_Draw(images, row, dc, area.left + RowIconOffset, area.top, ILD_TRANSPARENT);
+            drawIconOfSize(images, row, dc, area.left + scaleToDpi(RowIconOffset, dpi), area.top, smallIconSize(dpi));
     }
     HFONT bold = variantOf(item.hwndItem, BoldWeight, FALSE);
     HFONT italic = variantOf(item.hwndItem, FW_NORMAL, TRUE);
     const int length = static_cast<int>(sampleText.size());
     SetBkMode(dc, TRANSPARENT);
     HGDIOBJ previousFont = SelectObject(dc, bold);
-    TextOutA(dc, area.left + RowTextOffset, area.top, sampleText.c_str(), length);
+    const int textLeft = area.left + scaleToDpi(RowTextOffset, dpi);
+    TextOutA(dc, textLeft, area.top, sampleText.c_str(), length);
     SIZE boldSize{};
     GetTextExtentPoint32A(dc, sampleText.c_str(), length, &boldSize);
     SelectObject(dc, italic);
-    TextOutA(dc, area.left + RowTextOffset + boldSize.cx + ItalicGap, area.top, sampleText.c_str(), length);
+    TextOutA(dc, textLeft + boldSize.cx + scaleToDpi(ItalicGap, dpi), area.top, sampleText.c_str(), length);
     SelectObject(dc, previousFont);
     DeleteObject(bold);
     DeleteObject(italic);
@@ -166,7 +168,8 @@ void placePreview(HWND preview, HWND page, HWND scrollBar)
     GetWindowRect(page, &pageBox);
     GetWindowRect(scrollBar, &barBox);
     GetClientRect(preview, &client);
-    SetWindowPos(preview, nullptr, pageBox.right - client.right / 2, barBox.bottom + PreviewGapBelowScrollBar, 0, 0,
+    const int gap = scaleToDpi(PreviewGapBelowScrollBar, windowDpi(page));
+    SetWindowPos(preview, nullptr, pageBox.right - client.right / 2, barBox.bottom + gap, 0, 0,
                  SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 

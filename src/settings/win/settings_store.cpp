@@ -11,6 +11,9 @@
 #include "shell/win/app_state.h"
 #include "shell/win/help.h"
 
+#include <cstdio>
+#include <vector>
+
 namespace {
 
 const char* const DataFolderName = "\\Tandor";
@@ -49,6 +52,13 @@ FirstRunNames loadFirstRunNames()
     return names;
 }
 
+// A save cut short by a killed process leaves its temporary file beside the real one.
+void discardUnfinishedSaves()
+{
+    for (const char* name : {SettingsFileName, CatalogueFileName, ScoresFileName})
+        discardUnfinishedSave(dataFolderPath(name));
+}
+
 } // namespace
 
 std::string dataFolderPath(const char* fileName)
@@ -60,6 +70,8 @@ std::string dataFolderPath(const char* fileName)
 
 void initialiseSettings()
 {
+    // The first thing that touches the data files in this run, after the single-instance test.
+    discardUnfinishedSaves();
     if (!loadSettings())
         addFirstRunDefaults(settings, ShellSpecialFolders(), loadFirstRunNames());
     if (app.tourRequested)
@@ -77,10 +89,24 @@ bool loadSettings()
     return true;
 }
 
-bool saveSettings()
+bool saveSettings(std::string* failure)
 {
     recordUserDataFolder();
-    return replaceFileAtomically(dataFolderPath(SettingsFileName), formatSettingsText(settings));
+    return replaceFileAtomically(dataFolderPath(SettingsFileName), formatSettingsText(settings), failure);
+}
+
+bool saveSettingsOrTell(HWND owner)
+{
+    std::string reason;
+    if (saveSettings(&reason))
+        return true;
+    const std::string path = dataFolderPath(SettingsFileName);
+    std::string format;
+    loadTextInto(IDS_SETTINGS_NOT_SAVED, format);
+    std::vector<char> text(format.size() + path.size() + reason.size() + 1);
+    std::snprintf(text.data(), text.size(), format.c_str(), path.c_str(), reason.c_str());
+    MessageBoxA(owner, text.data(), "Tandor", MB_OK | MB_ICONERROR);
+    return false;
 }
 
 void recordUserDataFolder()

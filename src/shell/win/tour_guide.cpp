@@ -8,6 +8,7 @@
 #include "shell/tour_slide.h"
 #include "shell/tour_text.h"
 #include "shell/win/app_state.h"
+#include "shell/win/dpi.h"
 #include "shell/win/help.h"
 #include "shell/win/tray.h"
 
@@ -104,7 +105,8 @@ void WindowTourHost::slideBesideLauncher()
     const Span tourSpan{tourRect.left, tourRect.top, tourRect.right, tourRect.bottom};
     if (!spansOverlap(launcherSpan, tourSpan))
         return;
-    const SlidePlan plan = planSlide(launcherRect.left, tourRect.right - tourRect.left);
+    const SlidePlan plan =
+        planSlide(launcherRect.left, tourRect.right - tourRect.left, scaleToDpi(SlideLauncherGap, windowDpi(tourWindow)));
     if (plan.moveLauncher)
         SetWindowPos(launcher, nullptr, plan.launcherLeft, launcherRect.top, 0, 0,
                      SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);

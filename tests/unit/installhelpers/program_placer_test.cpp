@@ -13,11 +13,10 @@ const char Payload[] = "MZ launcher bytes";
 // Records every call as one line, so that a test can compare the whole sequence.
 class FakePlacer : public PlacerSystem {
 public:
-    int busyOpens = 0;       // opens that fail before the target is free
+    int busyMoves = 0;       // moves that fail before the target is free
     bool hasProgram = true;
     std::size_t programSize = sizeof Payload;
     bool writeWorks = true;
-    bool closeWorks = true;
     std::vector<std::string> calls;
     std::string startedProgram;
     std::string startedCommand;
@@ -30,26 +29,22 @@ public:
         return hasProgram;
     }
 
-    bool openTarget(const std::string&) override
+    bool writeFile(const std::string& path, const void* bytes, std::size_t size) override
     {
-        const bool free = busyOpens == 0;
-        calls.push_back(free ? "open" : "busy");
-        if (!free)
-            --busyOpens;
-        return free;
-    }
-
-    bool writeTarget(const void* bytes, std::size_t size) override
-    {
-        calls.push_back("write " + std::string(static_cast<const char*>(bytes), size - 1));
+        calls.push_back("write " + path + ": " + std::string(static_cast<const char*>(bytes), size - 1));
         return writeWorks;
     }
 
-    bool closeTarget() override
+    bool moveOver(const std::string& from, const std::string& to) override
     {
-        calls.push_back("close");
-        return closeWorks;
+        const bool free = busyMoves == 0;
+        calls.push_back((free ? "move " : "busy ") + from + " > " + to);
+        if (!free)
+            --busyMoves;
+        return free;
     }
+
+    void removeFile(const std::string& path) override { calls.push_back("remove " + path); }
 
     void startHidden(const std::string& program, const std::string& commandLine) override
     {
@@ -62,54 +57,74 @@ public:
 };
 
 using Calls = std::vector<std::string>;
-const std::string Written = std::string("write ") + Payload;
+const std::string Target = "C:\\Program Files\\Tandor\\Tandor.exe";
+const std::string Written = "write " + Target + ".new: " + Payload;
+const std::string Moved = "move " + Target + ".new > " + Target;
+const std::string Busy = "busy " + Target + ".new > " + Target;
 
 TEST(ProgramPlacer, MissingCommandLineFailsWithoutTouchingAnything)
 {
-    for (const char* commandLine : {static_cast<const char*>(nullptr), ""}) {
+    for (const char* commandLine : {static_cast<const char*>(nullptr), "", "  ", "\"\""}) {
         FakePlacer system;
         EXPECT_EQ(placeProgram(commandLine, system), HelperFailed);
         EXPECT_TRUE(system.calls.empty());
     }
 }
 
-TEST(ProgramPlacer, FreeTargetIsWrittenWithoutAnyCloseRequest)
+TEST(ProgramPlacer, TargetIsWrittenBesideAndMovedOverWithoutAnyCloseRequest)
 {
     FakePlacer system;
-    EXPECT_EQ(placeProgram("C:\\Tandor\\Tandor.exe", system), HelperSucceeded);
-    EXPECT_EQ(system.calls, (Calls{"find", "open", Written, "close"}));
+    EXPECT_EQ(placeProgram(Target.c_str(), system), HelperSucceeded);
+    EXPECT_EQ(system.calls, (Calls{"find", Written, Moved}));
+}
+
+TEST(ProgramPlacer, OnePairOfQuotesAroundThePathIsTakenOff)
+{
+    const struct {
+        const char* commandLine;
+        const char* path;
+    } cases[] = {
+        {"\"C:\\Program Files\\Tandor\\Tandor.exe\"", "C:\\Program Files\\Tandor\\Tandor.exe"},
+        {" \"C:\\Program Files\\T.exe\" ", "C:\\Program Files\\T.exe"},
+        {"C:\\Program Files\\T.exe", "C:\\Program Files\\T.exe"},
+        {"\"\"C:\\T.exe\"\"", "\"C:\\T.exe\""},
+        {"\"C:\\T.exe", "\"C:\\T.exe"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(targetPathFromCommandLine(c.commandLine), c.path) << c.commandLine;
 }
 
 TEST(ProgramPlacer, BusyTargetAsksTheLauncherToCloseAndWaits)
 {
     FakePlacer system;
-    system.busyOpens = 3;
-    EXPECT_EQ(placeProgram("C:\\Program Files\\Tandor\\Tandor.exe", system), HelperSucceeded);
-    EXPECT_EQ(system.calls, (Calls{"find", "busy", "start", "sleep 500", "busy", "sleep 500", "busy", "sleep 500",
-                                   "open", Written, "close"}));
-    EXPECT_EQ(system.startedProgram, "C:\\Program Files\\Tandor\\Tandor.exe");
-    EXPECT_EQ(system.startedCommand, "\"C:\\Program Files\\Tandor\\Tandor.exe\" /CLOSE");
+    system.busyMoves = 3;
+    EXPECT_EQ(placeProgram(("\"" + Target + "\"").c_str(), system), HelperSucceeded);
+    EXPECT_EQ(system.calls, (Calls{"find", Written, Busy, "start", "sleep 500", Busy, "sleep 500", Busy, "sleep 500",
+                                   Moved}));
+    EXPECT_EQ(system.startedProgram, Target);
+    EXPECT_EQ(system.startedCommand, "\"" + Target + "\" /CLOSE");
 }
 
-TEST(ProgramPlacer, GivesUpAfterSevenWaits)
+TEST(ProgramPlacer, GivesUpAfterSevenWaitsAndRemovesWhatItWrote)
 {
     FakePlacer system;
-    system.busyOpens = 1 + TargetOpenRetries;
-    EXPECT_EQ(placeProgram("Z:\\missing\\Tandor.exe", system), HelperFailed);
-    Calls expected{"find", "busy", "start"};
+    system.busyMoves = 1 + TargetMoveRetries;
+    EXPECT_EQ(placeProgram(Target.c_str(), system), HelperFailed);
+    Calls expected{"find", Written, Busy, "start"};
     for (int attempt = 0; attempt < 7; ++attempt) {
         expected.push_back("sleep 500");
-        expected.push_back("busy");
+        expected.push_back(Busy);
     }
+    expected.push_back("remove " + Target + ".new");
     EXPECT_EQ(system.calls, expected);
 }
 
 TEST(ProgramPlacer, LastOfTheSevenAttemptsStillCounts)
 {
     FakePlacer system;
-    system.busyOpens = TargetOpenRetries;
-    EXPECT_EQ(placeProgram("C:\\Tandor.exe", system), HelperSucceeded);
-    EXPECT_EQ(system.calls.back(), "close");
+    system.busyMoves = TargetMoveRetries;
+    EXPECT_EQ(placeProgram(Target.c_str(), system), HelperSucceeded);
+    EXPECT_EQ(system.calls.back(), Moved);
 }
 
 TEST(ProgramPlacer, OverlongBusyPathIsRefusedBeforeAnyCloseRequest)
@@ -121,7 +136,7 @@ TEST(ProgramPlacer, OverlongBusyPathIsRefusedBeforeAnyCloseRequest)
     } cases[] = {{limit, true}, {limit + "p", false}};
     for (const auto& c : cases) {
         FakePlacer system;
-        system.busyOpens = 100;
+        system.busyMoves = 100;
         EXPECT_EQ(placeProgram(c.path.c_str(), system), HelperFailed);
         EXPECT_EQ(!system.startedCommand.empty(), c.closeRequested) << c.path.size();
     }
@@ -134,21 +149,17 @@ TEST(ProgramPlacer, WithoutItsPayloadTheInstalledTargetIsLeftAlone)
     FakePlacer empty;
     empty.programSize = 0;
     for (FakePlacer* system : {&missing, &empty}) {
-        EXPECT_EQ(placeProgram("C:\\Tandor\\Tandor.exe", *system), HelperFailed);
+        EXPECT_EQ(placeProgram(Target.c_str(), *system), HelperFailed);
         EXPECT_EQ(system->calls, Calls{"find"});
     }
 }
 
-TEST(ProgramPlacer, FailedWriteOrCloseIsNotReportedAsSuccess)
+TEST(ProgramPlacer, FailedWriteLeavesTheTargetAloneAndIsNotReportedAsSuccess)
 {
-    FakePlacer badWrite;
-    badWrite.writeWorks = false;
-    FakePlacer badClose;
-    badClose.closeWorks = false;
-    for (FakePlacer* system : {&badWrite, &badClose}) {
-        EXPECT_EQ(placeProgram("C:\\Tandor\\Tandor.exe", *system), HelperFailed);
-        EXPECT_EQ(system->calls.back(), "close");
-    }
+    FakePlacer system;
+    system.writeWorks = false;
+    EXPECT_EQ(placeProgram(Target.c_str(), system), HelperFailed);
+    EXPECT_EQ(system.calls, (Calls{"find", Written, "remove " + Target + ".new"}));
 }
 
 } // namespace

@@ -11,32 +11,39 @@
 
 namespace {
 
-// A file system of data folders, each with entries that are files or sub-folders.
+using namespace std::string_literals;
+
+// A file system of data folders, each with entries that are files, sub-folders or links;
+// a folder may itself be a link.
 class FakeFolders : public UserDataFolders {
 public:
+    enum Kind { File, SubFolder, Link };
     struct Entry {
         std::string name;
-        bool isFolder;
+        Kind kind;
     };
 
     void addFolder(const std::string& folder, std::vector<Entry> entries) { folders_[folder] = std::move(entries); }
+    void addLink(const std::string& folder) { links_.insert(folder); }
 
-    bool canOpenFolder(const std::string& folder) override
+    FolderKind openFolder(const std::string& folder) override
     {
         touched.push_back(folder);
-        return folders_.count(folder) != 0;
+        if (links_.count(folder))
+            return FolderKind::Link;
+        return folders_.count(folder) ? FolderKind::Folder : FolderKind::Missing;
     }
 
-    bool listNames(const std::string& pattern, std::vector<std::string>& names) override
+    bool listEntries(const std::string& pattern, std::vector<FolderEntry>& names) override
     {
         patterns.push_back(pattern);
         if (unlistable.count(pattern))
             return false;
         const std::string folder = pattern.substr(0, pattern.size() - 4);
-        names.push_back(".");
-        names.push_back("..");
+        names.push_back({".", false});
+        names.push_back({"..", false});
         for (const Entry& entry : folders_.at(folder))
-            names.push_back(entry.name);
+            names.push_back({entry.name, entry.kind == Link});
         return true;
     }
 
@@ -45,7 +52,7 @@ public:
         deleted.push_back(path);
         for (auto& [folder, entries] : folders_) {
             for (auto entry = entries.begin(); entry != entries.end(); ++entry) {
-                if (!entry->isFolder && folder + '\\' + entry->name == path) {
+                if (entry->kind != SubFolder && folder + '\\' + entry->name == path) {
                     entries.erase(entry);
                     return;
                 }
@@ -72,6 +79,7 @@ public:
 
 private:
     std::map<std::string, std::vector<Entry>> folders_;
+    std::set<std::string> links_;
 };
 
 int runRemover(const std::string& listText, FakeFolders& folders)
@@ -109,16 +117,27 @@ TEST(DataFolderForLine, AddsOneBackslashAndTheFolderName)
         {JoeAppData, JoeData},
         {"C:\\", "C:\\Tandor"},
         {"C:\\\\\n", "C:\\\\Tandor"},
+        // The system would end the path at the NUL and drop the folder name behind it.
+        {"C:\\any\\file.txt\0junk\n"s, "C:\\any\\file.txt\\Tandor"},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(dataFolderForLine(c.piece), c.folder) << c.piece;
+        EXPECT_EQ(dataFolderForLine(lineOfPiece(c.piece)), c.folder) << c.piece;
+}
+
+TEST(LocalAbsolutePath, OnlyAPathOnADriveIsActedOn)
+{
+    for (const char* line : {"C:\\", "c:\\Users\\Joe\\AppData\\Roaming", "Z:\\a b\\c.d"})
+        EXPECT_TRUE(isLocalAbsolutePath(line)) << line;
+    for (const char* line : {"", "C:", "C:Users", "Users\\Joe", "\\Users", "\\\\host\\share", "\\\\?\\C:\\x",
+                             "1:\\x", "C:/Users", "C:\\a/b", "C:\\a:b", "C:\\*", "C:\\a?", "C:\\a\tb"})
+        EXPECT_FALSE(isLocalAbsolutePath(line)) << line;
 }
 
 TEST(UserDataRemover, RemovesEveryListedFolderWithItsHiddenAndReadOnlyFiles)
 {
     FakeFolders folders;
-    folders.addFolder(JoeData, {{"Settings.ini", false}, {"scandb.dat", false}});
-    folders.addFolder(AnnData, {{"scores.dat", false}});
+    folders.addFolder(JoeData, {{"Settings.ini", FakeFolders::File}, {"scandb.dat", FakeFolders::File}});
+    folders.addFolder(AnnData, {{"scores.dat", FakeFolders::File}});
     const std::string list = std::string(JoeAppData) + "\r\n\r\n" + "D:\\Users\\Ann\\AppData\\";
 
     EXPECT_EQ(runRemover(list, folders), HelperSucceeded);
@@ -130,35 +149,55 @@ TEST(UserDataRemover, RemovesEveryListedFolderWithItsHiddenAndReadOnlyFiles)
                                                           std::string(AnnData) + "\\*.*"}));
 }
 
-TEST(UserDataRemover, SubFolderIsLeftAndEndsTheRunWithFailure)
+TEST(UserDataRemover, SubFolderIsLeftAndTheRunFails)
 {
     FakeFolders folders;
-    folders.addFolder(JoeData, {{"keep", true}, {"Settings.ini", false}});
-    folders.addFolder(AnnData, {});
+    folders.addFolder(JoeData, {{"keep", FakeFolders::SubFolder}, {"Settings.ini", FakeFolders::File}});
 
-    EXPECT_EQ(runRemover(std::string(JoeAppData) + "\nD:\\Users\\Ann\\AppData\n", folders), HelperFailed);
+    EXPECT_EQ(runRemover(JoeAppData, folders), HelperFailed);
     // The sub-folder is tried as a file, which cannot delete it; the files beside it still go.
     EXPECT_EQ(folders.deleted, (std::vector<std::string>{std::string(JoeData) + "\\keep",
                                                          std::string(JoeData) + "\\Settings.ini"}));
     EXPECT_TRUE(folders.exists(JoeData));
-    EXPECT_TRUE(folders.exists(AnnData));
 }
 
-TEST(UserDataRemover, MissingFolderStopsBeforeLaterUsers)
+TEST(UserDataRemover, FailedLineIsReportedAndLaterUsersAreStillCleaned)
 {
     FakeFolders folders;
-    folders.addFolder(AnnData, {{"scores.dat", false}});
+    folders.addFolder(AnnData, {{"scores.dat", FakeFolders::File}});
 
     EXPECT_EQ(runRemover(std::string(JoeAppData) + "\r\nD:\\Users\\Ann\\AppData\r\n", folders), HelperFailed);
-    EXPECT_EQ(folders.touched, std::vector<std::string>{JoeData});
-    EXPECT_TRUE(folders.deleted.empty());
-    EXPECT_TRUE(folders.exists(AnnData));
+    EXPECT_EQ(folders.touched, (std::vector<std::string>{JoeData, AnnData}));
+    EXPECT_FALSE(folders.exists(AnnData));
+}
+
+TEST(UserDataRemover, LinksAreNeverFollowed)
+{
+    FakeFolders folders;
+    folders.addLink(JoeData);
+    folders.addFolder(AnnData, {{"elsewhere", FakeFolders::Link}, {"scores.dat", FakeFolders::File}});
+
+    EXPECT_EQ(runRemover(std::string(JoeAppData) + "\nD:\\Users\\Ann\\AppData\n", folders), HelperFailed);
+    EXPECT_EQ(folders.patterns, std::vector<std::string>{std::string(AnnData) + "\\*.*"});
+    EXPECT_EQ(folders.deleted, std::vector<std::string>{std::string(AnnData) + "\\scores.dat"});
+}
+
+TEST(UserDataRemover, LinesThatAreNoLocalPathAreSkippedAndFail)
+{
+    const std::string overlong = "C:\\" + std::string(2 * LinePieceLength, 'x');
+    for (const std::string& bad : {"AppData"s, "\\\\host\\share"s, overlong}) {
+        FakeFolders folders;
+        folders.addFolder(AnnData, {{"scores.dat", FakeFolders::File}});
+        EXPECT_EQ(runRemover(bad + "\r\nD:\\Users\\Ann\\AppData\r\n", folders), HelperFailed) << bad;
+        EXPECT_EQ(folders.touched, std::vector<std::string>{AnnData}) << bad;
+        EXPECT_FALSE(folders.exists(AnnData)) << bad;
+    }
 }
 
 TEST(UserDataRemover, FolderThatCannotBeListedFails)
 {
     FakeFolders folders;
-    folders.addFolder(AnnData, {{"scores.dat", false}});
+    folders.addFolder(AnnData, {{"scores.dat", FakeFolders::File}});
     folders.unlistable.insert(std::string(AnnData) + "\\*.*");
 
     EXPECT_EQ(runRemover("D:\\Users\\Ann\\AppData", folders), HelperFailed);
@@ -172,18 +211,6 @@ TEST(UserDataRemover, ListOfBlankLinesRemovesNothing)
     EXPECT_EQ(runRemover("", folders), HelperSucceeded);
     EXPECT_EQ(runRemover("\r\n\n\r\n", folders), HelperSucceeded);
     EXPECT_TRUE(folders.touched.empty());
-}
-
-TEST(UserDataRemover, OverlongLineIsTakenAsSeveralFolders)
-{
-    const std::string first(LinePieceLength, 'x');
-    const std::string rest = "yz";
-    FakeFolders folders;
-    folders.addFolder(first + "\\Tandor", {});
-    folders.addFolder(rest + "\\Tandor", {});
-
-    EXPECT_EQ(runRemover(first + rest + "\r\n", folders), HelperSucceeded);
-    EXPECT_EQ(folders.removed, (std::vector<std::string>{first + "\\Tandor", rest + "\\Tandor"}));
 }
 
 } // namespace

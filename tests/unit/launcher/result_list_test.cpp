@@ -33,6 +33,14 @@ TEST(RowFits, NeedsMoreThanFivePixelsAboveTheBottomAndThirtyLeftOfTheRightEdge)
     EXPECT_FALSE(rowFits({0, 0}, ClientSize{100, 0}));
 }
 
+TEST(RowFits, MarginsGrowWithTheDpi)
+{
+    const ClientSize client{200, 200};
+    EXPECT_TRUE(rowFits({0, 189}, client, 192));
+    EXPECT_FALSE(rowFits({0, 190}, client, 192)); // 10 pixels above the bottom at 200 %
+    EXPECT_FALSE(rowFits({140, 0}, client, 192));
+}
+
 class RefreshResults : public ::testing::Test {
 protected:
     Catalogue catalogue;

@@ -176,8 +176,18 @@ TEST_F(QueryProgram, FilesItCannotUseExitOneNamingTheFile)
     notCatalogue.write("TCF2\0\0\0\0"s);
     ScratchFile notScores("not-scores");
     notScores.write("SCO1");
+    ScratchFile empty("empty");
+    empty.write("");
+    const std::string folder = testing::TempDir();
     struct Case { std::vector<std::string> arguments; std::string file; } cases[] = {
         {{"--names", missing.path(), "a"}, missing.path()},
+        {{"--names", folder, "a"}, folder},
+        {{"--catalogue", folder, "a"}, folder},
+        {{"--catalogue", empty.path(), "a"}, empty.path()},
+        {{"--names", names_.path(), "--settings", folder, "a"}, folder},
+        {{"--names", names_.path(), "--scores", folder, "a"}, folder},
+        {{"--names", names_.path(), "--scores", missing.path(), "a"}, missing.path()},
+        {{"--names", names_.path(), "--scores", empty.path(), "a"}, empty.path()},
         {{"--catalogue", missing.path(), "a"}, missing.path()},
         {{"--catalogue", notCatalogue.path(), "a"}, notCatalogue.path()},
         {{"--names", names_.path(), "--scores", notScores.path(), "a"}, notScores.path()},
@@ -190,14 +200,6 @@ TEST_F(QueryProgram, FilesItCannotUseExitOneNamingTheFile)
         EXPECT_NE(run.err.find(c.file), std::string::npos) << run.err;
         EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << run.err;
     }
-}
-
-TEST_F(QueryProgram, AMissingScoresFileMeansNoScores)
-{
-    ScratchFile missing("missing");
-    const QueryRun run = runQuery({"--names", names_.path(), "--scores", missing.path(), "--limit", "1", "n"});
-    EXPECT_EQ(run.exitCode, 0);
-    EXPECT_EQ(run.out, "27\tNotes\tNotes\n");
 }
 
 TEST_F(QueryProgram, GarbageCataloguesNeverCrashIt)

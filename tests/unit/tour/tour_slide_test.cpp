@@ -19,6 +19,11 @@ TEST(SlidePlan, LauncherTooFarLeftIsPushedRightAndTourEndsAtScreenEdge)
     EXPECT_EQ(plan.lefts, (std::vector<int>{50, 33, 25, 20, 0}));
 }
 
+TEST(SlidePlan, PushedLauncherKeepsTheGapItIsGiven)
+{
+    EXPECT_EQ(planSlide(100, 301, 10).launcherLeft, 100 + 200 + 10);
+}
+
 TEST(SlidePlan, OddNegativeRoomTruncatesTowardsZero)
 {
     const SlidePlan plan = planSlide(0, 3); // (0 - 3) / 2 = -1, not -2

@@ -4,30 +4,62 @@
 #include <objbase.h>
 #include <shlobj.h>
 
+#include <cstdio>
+
 namespace {
+
+// Hands a shell link object and its file interface to `use`; the link is saved to or loaded
+// from LINK_PATH by `use` itself.
+template <typename Use>
+HRESULT withShellLink(const std::string& linkPath, Use use)
+{
+    CoInitialize(nullptr);
+    IShellLinkA* link = nullptr;
+    HRESULT result = CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
+                                      reinterpret_cast<void**>(&link));
+    if (SUCCEEDED(result)) {
+        IPersistFile* file = nullptr;
+        result = link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file));
+        if (SUCCEEDED(result)) {
+            WCHAR widePath[MAX_PATH];
+            MultiByteToWideChar(CP_ACP, 0, linkPath.c_str(), -1, widePath, MAX_PATH);
+            result = use(*link, *file, widePath);
+            file->Release();
+        }
+        link->Release();
+    }
+    CoUninitialize();
+    return result;
+}
 
 // Creates LINK_PATH pointing at TARGET_PATH.
 int makeShortcut(const Arguments& a)
 {
     if (a.size() < 2)
         return UsageError;
-    CoInitialize(nullptr);
-    IShellLinkA* link = nullptr;
-    HRESULT result = CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
-                                      reinterpret_cast<void**>(&link));
-    if (SUCCEEDED(result)) {
-        link->SetPath(a[1].c_str());
-        IPersistFile* file = nullptr;
-        result = link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file));
-        if (SUCCEEDED(result)) {
-            WCHAR widePath[MAX_PATH];
-            MultiByteToWideChar(CP_ACP, 0, a[0].c_str(), -1, widePath, MAX_PATH);
-            result = file->Save(widePath, TRUE);
-            file->Release();
-        }
-        link->Release();
-    }
-    CoUninitialize();
+    const HRESULT result = withShellLink(a[0], [&](IShellLinkA& link, IPersistFile& file, const WCHAR* path) {
+        link.SetPath(a[1].c_str());
+        return file.Save(path, TRUE);
+    });
+    return SUCCEEDED(result) ? Success : Failure;
+}
+
+// Prints a shortcut's target and its working folder, each on a line of its own.
+int showShortcut(const Arguments& a)
+{
+    if (a.empty())
+        return UsageError;
+    const HRESULT result = withShellLink(a[0], [](IShellLinkA& link, IPersistFile& file, const WCHAR* path) {
+        HRESULT loaded = file.Load(path, STGM_READ);
+        if (FAILED(loaded))
+            return loaded;
+        char target[MAX_PATH] = "";
+        char folder[MAX_PATH] = "";
+        link.GetPath(target, MAX_PATH, nullptr, SLGP_RAWPATH);
+        link.GetWorkingDirectory(folder, MAX_PATH);
+        std::printf("%s\n%s\n", target, folder);
+        return S_OK;
+    });
     return SUCCEEDED(result) ? Success : Failure;
 }
 
@@ -45,6 +77,7 @@ int setHidden(const Arguments& a)
 
 const Registration registrations[] = {
     {"make-shortcut", "LINK_PATH TARGET_PATH", makeShortcut},
+    {"show-shortcut", "LINK_PATH  (target, then working folder)", showShortcut},
     {"set-hidden", "PATH on|off", setHidden},
 };
 

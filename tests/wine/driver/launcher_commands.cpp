@@ -239,6 +239,64 @@ int scoresFile(const Arguments& a)
     return ok ? Success : Failure;
 }
 
+// The height of the list's first row, read through memory lent by the launcher's process.
+int firstRowHeight(HWND list)
+{
+    DWORD processId = 0;
+    GetWindowThreadProcessId(list, &processId);
+    HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, processId);
+    if (!process)
+        return -1;
+    RECT rect{LVIR_BOUNDS, 0, 0, 0};
+    void* remote = VirtualAllocEx(process, nullptr, sizeof rect, MEM_COMMIT, PAGE_READWRITE);
+    const bool ok = remote && WriteProcessMemory(process, remote, &rect, sizeof rect, nullptr) &&
+                    SendMessageA(list, LVM_GETITEMRECT, 0, reinterpret_cast<LPARAM>(remote)) &&
+                    ReadProcessMemory(process, remote, &rect, sizeof rect, nullptr);
+    if (remote)
+        VirtualFreeEx(process, remote, 0, MEM_RELEASE);
+    CloseHandle(process);
+    return ok ? rect.bottom - rect.top : -1;
+}
+
+// Prints what display scaling changes: "row H" (the first row's height) and "minimum W H" (the
+// smallest size the user can give the window).
+int launcherMetrics(const Arguments&)
+{
+    HWND launcher = findLauncher();
+    if (!launcher)
+        return Failure;
+    MINMAXINFO limits{};
+    SendMessageA(launcher, WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&limits));
+    std::printf("row %d\nminimum %ld %ld\n", firstRowHeight(GetDlgItem(launcher, ResultListId)),
+                limits.ptMinTrackSize.x, limits.ptMinTrackSize.y);
+    return Success;
+}
+
+// Tells the launcher window that it moved to a display of DPI, with the rectangle LEFT TOP WIDTH
+// HEIGHT suggested, as Windows does when the window crosses to another monitor. The rectangle
+// goes through memory lent by the launcher's process.
+int launcherDpiChanged(const Arguments& a)
+{
+    HWND launcher = findLauncher();
+    if (a.size() < 5 || !launcher)
+        return UsageError;
+    const WORD dpi = static_cast<WORD>(toInt(a[0]));
+    const RECT suggested{toInt(a[1]), toInt(a[2]), toInt(a[1]) + toInt(a[3]), toInt(a[2]) + toInt(a[4])};
+    DWORD processId = 0;
+    GetWindowThreadProcessId(launcher, &processId);
+    HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_WRITE, FALSE, processId);
+    if (!process)
+        return Failure;
+    void* remote = VirtualAllocEx(process, nullptr, sizeof suggested, MEM_COMMIT, PAGE_READWRITE);
+    const bool ok = remote && WriteProcessMemory(process, remote, &suggested, sizeof suggested, nullptr);
+    if (ok)
+        SendMessageA(launcher, 0x02E0 /* WM_DPICHANGED */, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(remote));
+    if (remote)
+        VirtualFreeEx(process, remote, 0, MEM_RELEASE);
+    CloseHandle(process);
+    return ok ? Success : Failure;
+}
+
 const Registration registrations[] = {
     {"launcher-wait", "[TIMEOUT_MS]  (the launcher window is open)", launcherWait},
     {"launcher-wait-gone", "[TIMEOUT_MS]", launcherWaitGone},
@@ -249,6 +307,8 @@ const Registration registrations[] = {
     {"launcher-query", "", launcherQuery},
     {"launcher-hint-shown", "", launcherHintShown},
     {"launcher-rect", "", launcherRect},
+    {"launcher-metrics", "  (row height; minimum window size)", launcherMetrics},
+    {"launcher-dpi-changed", "DPI LEFT TOP WIDTH HEIGHT  (the suggested rectangle)", launcherDpiChanged},
     {"scores-file", "PATH  (SCORE PATH per record)", scoresFile},
 };
 

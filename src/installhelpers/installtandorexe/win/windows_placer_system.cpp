@@ -1,14 +1,9 @@
 #include "windows_placer_system.h"
 
 #include "resources/resource.h"
+#include "shell/system_files.h"
 
 #include <vector>
-
-WindowsPlacerSystem::~WindowsPlacerSystem()
-{
-    if (target_ != INVALID_HANDLE_VALUE)
-        CloseHandle(target_);
-}
 
 bool WindowsPlacerSystem::findEmbeddedProgram(EmbeddedProgram& program)
 {
@@ -23,24 +18,20 @@ bool WindowsPlacerSystem::findEmbeddedProgram(EmbeddedProgram& program)
     return program.bytes != nullptr;
 }
 
-bool WindowsPlacerSystem::openTarget(const std::string& path)
+bool WindowsPlacerSystem::writeFile(const std::string& path, const void* bytes, std::size_t size)
 {
-    // No sharing: a launcher running from the file keeps it mapped, and that must show as busy.
-    target_ = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    return target_ != INVALID_HANDLE_VALUE;
+    return writeFileDurably(path, static_cast<const char*>(bytes), size);
 }
 
-bool WindowsPlacerSystem::writeTarget(const void* bytes, std::size_t size)
+bool WindowsPlacerSystem::moveOver(const std::string& from, const std::string& to)
 {
-    DWORD written = 0;
-    return WriteFile(target_, bytes, static_cast<DWORD>(size), &written, nullptr) && written == size;
+    // A launcher running from `to` keeps its file mapped, which makes the move fail: busy.
+    return moveFileReplacing(from, to);
 }
 
-bool WindowsPlacerSystem::closeTarget()
+void WindowsPlacerSystem::removeFile(const std::string& path)
 {
-    const bool closed = CloseHandle(target_) != FALSE;
-    target_ = INVALID_HANDLE_VALUE;
-    return closed;
+    DeleteFileA(path.c_str());
 }
 
 void WindowsPlacerSystem::startHidden(const std::string& program, const std::string& commandLine)

@@ -1,26 +1,58 @@
 #include "windows_user_data_folders.h"
 
-#include <windows.h>
+namespace {
 
-bool WindowsUserDataFolders::canOpenFolder(const std::string& folder)
+bool isLink(DWORD attributes)
 {
-    // Backup semantics let CreateFile open a folder rather than a file.
-    HANDLE handle = CreateFileA(folder.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_DELETE, nullptr,
-                                OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
-    if (handle == INVALID_HANDLE_VALUE)
-        return false;
-    CloseHandle(handle);
-    return true;
+    return (attributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0;
 }
 
-bool WindowsUserDataFolders::listNames(const std::string& pattern, std::vector<std::string>& names)
+} // namespace
+
+WindowsUserDataFolders::~WindowsUserDataFolders()
+{
+    letGo();
+}
+
+void WindowsUserDataFolders::letGo()
+{
+    if (held_ != INVALID_HANDLE_VALUE)
+        CloseHandle(held_);
+    held_ = INVALID_HANDLE_VALUE;
+}
+
+FolderKind WindowsUserDataFolders::openFolder(const std::string& folder)
+{
+    letGo();
+    // The attributes of the path itself: a link shows as a reparse point, not as its target.
+    const DWORD attributes = GetFileAttributesA(folder.c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES || !(attributes & FILE_ATTRIBUTE_DIRECTORY))
+        return FolderKind::Missing;
+    if (isLink(attributes))
+        return FolderKind::Link;
+    // Backup semantics open a folder; opening the reparse point itself never follows a link
+    // that was put there after the test above.
+    held_ = CreateFileA(folder.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                        FILE_FLAG_BACKUP_SEMANTICS | FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
+    if (held_ == INVALID_HANDLE_VALUE)
+        return FolderKind::Missing;
+    BY_HANDLE_FILE_INFORMATION information;
+    if (!GetFileInformationByHandle(held_, &information) || isLink(information.dwFileAttributes) ||
+        !(information.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) {
+        letGo();
+        return FolderKind::Link;
+    }
+    return FolderKind::Folder;
+}
+
+bool WindowsUserDataFolders::listEntries(const std::string& pattern, std::vector<FolderEntry>& entries)
 {
     WIN32_FIND_DATAA found;
     HANDLE listing = FindFirstFileA(pattern.c_str(), &found);
     if (listing == INVALID_HANDLE_VALUE)
         return false;
     do
-        names.push_back(found.cFileName);
+        entries.push_back(FolderEntry{found.cFileName, isLink(found.dwFileAttributes)});
     while (FindNextFileA(listing, &found));
     FindClose(listing);
     return true;
@@ -28,15 +60,21 @@ bool WindowsUserDataFolders::listNames(const std::string& pattern, std::vector<s
 
 void WindowsUserDataFolders::deleteAsFile(const std::string& path)
 {
+    // Tested again right before acting: setting attributes through a link would change its target.
+    const DWORD attributes = GetFileAttributesA(path.c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES || isLink(attributes))
+        return;
     SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
     DeleteFileA(path.c_str());
 }
 
 bool WindowsUserDataFolders::removeFolder(const std::string& folder)
 {
+    letGo();
     const DWORD attributes = GetFileAttributesA(folder.c_str());
-    // Writing back the error value would set every attribute bit.
-    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY))
+    if (attributes == INVALID_FILE_ATTRIBUTES || isLink(attributes))
+        return false;
+    if (attributes & FILE_ATTRIBUTE_READONLY)
         SetFileAttributesA(folder.c_str(), attributes & ~FILE_ATTRIBUTE_READONLY);
     return RemoveDirectoryA(folder.c_str()) != FALSE;
 }

@@ -1,7 +1,0 @@
-#include <cstdio>
-#include <string>
-
-bool moveFileReplacing(const std::string& from, const std::string& to)
-{
-    return std::rename(from.c_str(), to.c_str()) == 0;
-}
