@@ -99,6 +99,20 @@ hex_of() {
     od -An -tx1 -v "$1" | tr -s ' \n' ' '
 }
 
+# One [Directories] line: directory_line LINUX_PATH RECURSIVE(0|1) NAME
+directory_line() {
+    echo "\"$(win_path "$1")\\\"=0,$2,0,\"$3\""
+}
+
+# Settings.ini with one scan definition, the given directory lines, monitoring on and no tour:
+#   write_directory_settings '"Files","*","",0' "$(directory_line "$apps" 1 Apps)" ...
+write_directory_settings() {
+    local definition=$1
+    shift
+    printf '%s\n' "[ScanDef]" "0=$definition" "[Directories]" "$@" "[Global]" "GlobalScanFlags=9" \
+        "FirstTimer=0" "NextScanID=1" "Retry=0" | write_settings
+}
+
 # Moves the test to a fresh prefix of its own in $T_WORK (made with make_prefix [DPI]); its Wine
 # server ends with the test.
 use_fresh_prefix() {
@@ -108,12 +122,8 @@ use_fresh_prefix() {
     trap 'wineserver -k 2>/dev/null || true' EXIT
 }
 
-# Presses the hotkey until the launcher window shows: a press while the last window's icon
-# loader is still ending is dropped, as a user's would be.
+# Opens the launcher window with one press of the hotkey, even while the last one still closes.
 open_launcher() {
-    for _ in 1 2 3 4 5; do
-        driver hotkey
-        driver launcher-wait 4000 && return 0
-    done
-    fail "the hotkey opened no launcher window"
+    driver hotkey
+    driver launcher-wait 10000 || fail "the hotkey opened no launcher window"
 }

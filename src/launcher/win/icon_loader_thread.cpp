@@ -6,9 +6,13 @@
 #include "launcher/win/launcher_window.h"
 
 #include <objbase.h>
+#include <atomic>
 #include <shellapi.h>
 
 namespace {
+
+std::atomic<HWND> endNoticeWindow{nullptr};
+std::atomic<UINT> endNoticeMessage{0};
 
 class ShellIconSource : public IconSource {
 public:
@@ -54,6 +58,8 @@ DWORD WINAPI iconLoaderMain(void* parameter)
     launcherShared.lock.destroy();
     CloseHandle(launcherShared.loaderThread.load());
     launcherShared.loaderThread = nullptr;
+    if (HWND waiting = endNoticeWindow.load())
+        PostMessageA(waiting, endNoticeMessage.load(), 0, 0);
     return 0;
 }
 
@@ -71,6 +77,12 @@ bool startIconLoader(HWND window)
     launcherShared.loaderThread = thread;
     ResumeThread(thread);
     return true;
+}
+
+void notifyWhenIconLoaderEnds(HWND window, UINT message)
+{
+    endNoticeMessage = message;
+    endNoticeWindow = window;
 }
 
 bool iconLoaderRunning()

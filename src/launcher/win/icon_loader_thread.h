@@ -5,3 +5,5 @@
 
 // Starts the loader for this window unless one still runs; false when no loader could be started.
 bool startIconLoader(HWND window);
+// Whoever waits for the loader to end: `message` is posted to `window` as the loader thread ends.
+void notifyWhenIconLoaderEnds(HWND window, UINT message);

@@ -603,3 +603,8 @@ HWND launcherWindowHandle()
 {
     return state.window;
 }
+
+bool launcherWindowLaunching()
+{
+    return state.window != nullptr && state.launching;
+}

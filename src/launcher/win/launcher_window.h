@@ -9,3 +9,5 @@ void openLauncherWindow(HWND owner);
 bool iconLoaderRunning();
 // The launcher window while it is open, else null.
 HWND launcherWindowHandle();
+// True once the open window has started launching: it is about to close.
+bool launcherWindowLaunching();

@@ -1,10 +1,20 @@
 // The worker thread that watches the scan directories and reports changes to the main window.
 #pragma once
 
+#include <cstddef>
+#include <vector>
+
+// What a pause is for: a scan of every directory makes the changes seen so far superfluous.
+enum class PauseScope { SomeDirectories, EveryDirectory };
+
 void startChangeMonitor();
-void pauseChangeMonitor();
+// While paused the monitor still watches, but holds its reports until it is resumed.
+void pauseChangeMonitor(PauseScope scope = PauseScope::SomeDirectories);
+// Resumes reporting and re-arms the watches if the directory list or the flags have changed.
 void resumeChangeMonitor();
 void stopChangeMonitor();
+// After stopChangeMonitor: the directories that changed but were not reported yet.
+std::vector<std::size_t> changesUnreportedAtStop();
 
 // Waits until the thread has made its control events; false when it never started or has ended.
 bool waitForMonitorReady();
