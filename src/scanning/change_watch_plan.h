@@ -45,20 +45,35 @@ public:
     virtual void closeWatch(WatchHandle watch) = 0;
 };
 
-// The armed watches in slot order and, for each, the index of its directory in the list.
+bool sameFolder(const WatchRequest& a, const WatchRequest& b);
+
+// The armed watches in slot order and, for each, the request it was opened for. A watch can be
+// put down for a while (its handle is null then) and picked up again in the same position.
 class WatchSet {
 public:
     // Opens the planned watches in order. A folder that cannot be watched gives its slot to
     // the next one; once every slot is taken the remaining directories go unwatched.
     void arm(const std::vector<WatchRequest>& plan, WatchOpener& opener);
     void close(WatchOpener& opener);
+    // True when arming for `plan` would open exactly the watches held now.
+    bool armedFor(const std::vector<WatchRequest>& plan) const;
 
-    const std::vector<WatchHandle>& handles() const { return handles_; }
-    std::size_t size() const { return handles_.size(); }
+    void putDown(std::size_t watchPosition, WatchOpener& opener);
+    // Opens a put-down watch afresh (an open one stays as it is); false when the folder
+    // cannot be watched any more.
+    bool pickUp(std::size_t watchPosition, WatchOpener& opener);
+
+    // The handles that are open, and for each its position in the set.
+    std::vector<WatchHandle> openHandles(std::vector<std::size_t>& positions) const;
+    std::size_t size() const { return watches_.size(); }
+    const WatchRequest& request(std::size_t watchPosition) const { return watches_[watchPosition].request; }
     // The directory index of a watch; none for a position past the armed watches.
     std::optional<std::size_t> directoryOf(std::size_t watchPosition) const;
 
 private:
-    std::vector<WatchHandle> handles_;
-    std::vector<std::size_t> directoryIndices_;
+    struct Watch {
+        WatchRequest request;
+        WatchHandle handle = nullptr;
+    };
+    std::vector<Watch> watches_;
 };

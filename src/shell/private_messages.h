@@ -25,3 +25,4 @@ constexpr unsigned WM_PREVIEW_FADE_LATER = FirstPrivateMessage + 6; // wParam: m
 // The main window.
 constexpr unsigned WM_DIRECTORY_CHANGED = FirstPrivateMessage + 7; // from the change monitor; wParam: directory index
 constexpr unsigned WM_SECOND_START = FirstPrivateMessage + 12;     // from a second start: open the configuration
+constexpr unsigned WM_ICON_LOADER_ENDED = FirstPrivateMessage + 13; // from an icon loader thread as it ends

@@ -38,7 +38,8 @@ make_prefix
 passed=0
 failed=0
 failures=()
-for test in "$here"/test-*.sh; do
+# T_SCRIPTS names other scripts to run the same way (a soak, say).
+for test in ${T_SCRIPTS:-"$here"/test-*.sh}; do
     name=$(basename "$test" .sh)
     [ -n "$filter" ] && [[ "$name" != *"$filter"* ]] && continue
     work=$root/work/$name

@@ -1,5 +1,6 @@
 # The change monitor on the real launcher: a change in a watched folder leads to a rescan
-# that saves scandb.dat; changes the monitor must ignore leave scandb.dat untouched.
+# that saves scandb.dat, however close it follows a change elsewhere; changes the monitor must
+# ignore leave scandb.dat untouched.
 source "$T_LIB"
 
 # A rescan needs the 1.6 s settle plus the walk; a quiet spell this long means "no rescan".
@@ -115,4 +116,53 @@ close_tandor
 [ $(( $(date +%s) - started )) -lt 30 ] || fail "closing took too long"
 [ -s "$(catalogue_file)" ] || fail "scandb.dat is missing after the close"
 head -c 4 "$(catalogue_file)" | grep -q TCF1 || fail "scandb.dat saved at exit lacks its magic"
+catalogue_has during-close.txt || fail "a change made just before the close is missing from scandb.dat"
+
+# Two folders that change close together: neither change may be lost, whether the second comes
+# while the first folder settles or while it is being rescanned.
+two_a=$watched/two-a
+two_b=$watched/two-b
+mkdir -p "$two_a" "$two_b"
+# A few thousand files, so that a rescan of the first folder takes a while.
+(cd "$two_a" && seq -f "filler-%04g.txt" 1 3000 | xargs touch)
+write_directory_settings '"Files and folders","*","",1' "$(directory_line "$two_a" 0 A)" "$(directory_line "$two_b" 0 B)"
+rm -f "$(catalogue_file)" # so that start-up scans the new folders
+start_tandor
+wait_until 120 catalogue_has filler-3000.txt || fail "the start-up scan did not catalogue the first folder"
+
+# Each pair is checked before the next, so that no later change in the same folder hides a loss.
+step "a change in the second folder while the first one settles is not lost"
+for delay in 0.3 0.8 1.2; do
+    touch "$two_a/a-$delay.txt"
+    sleep "$delay" # the spacing of the two changes, not a verdict
+    touch "$two_b/b-$delay.txt"
+    expect_rescan_with "a-$delay.txt"
+    expect_rescan_with "b-$delay.txt"
+done
+
+step "a change in the second folder while the first one is rescanned is not lost"
+for delay in 1.8 2.2 2.8; do
+    touch "$two_a/a-long-$delay.txt"
+    sleep "$delay" # past the settle time: the first folder's rescan of 3000 files runs
+    touch "$two_b/b-during-$delay.txt"
+    expect_rescan_with "a-long-$delay.txt"
+    expect_rescan_with "b-during-$delay.txt"
+done
+
+step "deleted files leave the catalogue"
+rm "$two_a/a-0.3.txt" "$two_b/b-0.8.txt"
+wait_until "$RESCAN_SECONDS" eval '! catalogue_has a-0.3.txt && ! catalogue_has b-0.8.txt' ||
+    fail "a deleted file stayed in scandb.dat"
+close_tandor
+
+step "a data folder inside a watched folder does not keep the monitor rescanning"
+write_directory_settings '"Files","*","",0' "$(directory_line "$(appdata_dir)" 1 AppData)"
+rm -f "$(catalogue_file)"
+start_tandor
+wait_for_file "$(catalogue_file)" 60
+touch "$(appdata_dir)/echo.txt"
+expect_rescan_with echo.txt
+sleep 3 # the save of that rescan fires the watch once more; its rescan finds nothing new
+expect_no_rescan_since "$(catalogue_stamp)" "a rescan that changed nothing"
+close_tandor
 echo "ok"

@@ -5,9 +5,13 @@
 #include "launcher/win/launcher_state.h"
 
 #include <objbase.h>
+#include <atomic>
 #include <shellapi.h>
 
 namespace {
+
+std::atomic<HWND> endNoticeWindow{nullptr};
+std::atomic<UINT> endNoticeMessage{0};
 
 class ShellIconSource : public IconSource {
 public:
@@ -53,6 +57,8 @@ DWORD WINAPI iconLoaderMain(void* parameter)
     launcherShared.lock.destroy();
     CloseHandle(launcherShared.loaderThread.load());
     launcherShared.loaderThread = nullptr;
+    if (HWND waiting = endNoticeWindow.load())
+        PostMessageA(waiting, endNoticeMessage.load(), 0, 0);
     return 0;
 }
 
@@ -70,6 +76,12 @@ bool startIconLoader(HWND window)
     launcherShared.loaderThread = thread;
     ResumeThread(thread);
     return true;
+}
+
+void notifyWhenIconLoaderEnds(HWND window, UINT message)
+{
+    endNoticeMessage = message;
+    endNoticeWindow = window;
 }
 
 bool iconLoaderRunning()

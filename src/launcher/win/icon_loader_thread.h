@@ -7,3 +7,5 @@
 bool startIconLoader(HWND window);
 // True while an icon loader thread of a launcher window still runs.
 bool iconLoaderRunning();
+// Whoever waits for the loader to end: `message` is posted to `window` as the loader thread ends.
+void notifyWhenIconLoaderEnds(HWND window, UINT message);

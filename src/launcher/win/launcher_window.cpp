@@ -597,3 +597,8 @@ bool launcherHoldsCatalogue()
 {
     return launcherWindowHandle() != nullptr || iconLoaderRunning();
 }
+
+bool launcherWindowLaunching()
+{
+    return state.window != nullptr && state.launching;
+}

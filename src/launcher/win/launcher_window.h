@@ -20,3 +20,5 @@ void openLauncherWindow(HWND owner);
 HWND launcherWindowHandle();
 // True while a launcher window, or its icon loader, may still refer to catalogue entries.
 bool launcherHoldsCatalogue();
+// True once the open window has started launching: it is about to close.
+bool launcherWindowLaunching();

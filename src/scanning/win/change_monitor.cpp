@@ -2,7 +2,10 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <atomic>
+#include <chrono>
+#include <vector>
 
 #include "scanning/change_monitor_loop.h"
 #include "shell/win/app_state.h"
@@ -18,6 +21,10 @@ std::atomic<HANDLE> monitorThread{nullptr};
 // Where and how the thread reports a change: given at start, read by the thread only after.
 HWND reportWindow = nullptr;
 UINT reportMessage = 0;
+// Set with the pause of a scan of every directory; taken by the thread when it pauses.
+std::atomic<bool> pauseForFullScan{false};
+// The directories whose changes the thread had not reported yet when it ended.
+std::vector<std::size_t> changesLeftAtExit;
 
 // Made before main() runs, so that both locks exist before any thread can take them. Never
 // deleted: a thread still running while the process ends must not find them gone.
@@ -37,7 +44,7 @@ public:
 
     void closeWatch(WatchHandle watch) override { FindCloseChangeNotification(watch); }
 
-    std::size_t waitForSignal(const std::vector<WatchHandle>& watches) override
+    std::size_t waitForSignal(const std::vector<WatchHandle>& watches, std::optional<std::uint64_t> timeoutMs) override
     {
         HANDLE waitSet[MaxWaitHandles];
         std::size_t count = 0;
@@ -45,19 +52,24 @@ public:
             waitSet[count++] = control;
         for (WatchHandle watch : watches)
             waitSet[count++] = watch;
-        const DWORD result = WaitForMultipleObjects(static_cast<DWORD>(count), waitSet, FALSE, INFINITE);
+        const DWORD timeout = timeoutMs ? static_cast<DWORD>(std::min<std::uint64_t>(*timeoutMs, INFINITE - 1)) : INFINITE;
+        const DWORD result = WaitForMultipleObjects(static_cast<DWORD>(count), waitSet, FALSE, timeout);
         if (result == WAIT_FAILED)
             return WaitFailed;
+        if (result == WAIT_TIMEOUT)
+            return WaitTimedOut;
         if (result < WAIT_OBJECT_0 + count)
             return result - WAIT_OBJECT_0;
         return WaitOther;
     }
 
-    void settle() override
+    std::uint64_t now() override
     {
-        // Ends early when a control event is signalled; either way the change is reported.
-        WaitForMultipleObjects(ControlEventCount, controlEvents, FALSE, ChangeSettleMilliseconds);
+        using namespace std::chrono;
+        return static_cast<std::uint64_t>(duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count());
     }
+
+    bool pauseCoversAllDirectories() override { return pauseForFullScan.exchange(false); }
 
     void clearControlEvent(MonitorSlot slot) override { ResetEvent(controlEvents[slot]); }
 
@@ -100,7 +112,7 @@ DWORD WINAPI changeMonitorThread(LPVOID)
     if (createControlEvents()) {
         monitorReady = true;
         Win32MonitorPlatform platform;
-        runChangeMonitorLoop(platform);
+        changesLeftAtExit = runChangeMonitorLoop(platform);
     }
     closeControlEvents();
     CloseHandle(monitorThread.load());
@@ -150,7 +162,11 @@ bool waitForMonitorReady()
     }
 }
 
-void pauseChangeMonitor() { steerMonitor(ResumeSlot, PauseSlot); }
+void pauseChangeMonitor(PauseScope scope)
+{
+    pauseForFullScan = scope == PauseScope::EveryDirectory;
+    steerMonitor(ResumeSlot, PauseSlot);
+}
 
 void resumeChangeMonitor() { steerMonitor(PauseSlot, ResumeSlot); }
 
@@ -163,4 +179,9 @@ void stopChangeMonitor()
     }
     while (monitorThread.load() != nullptr)
         Sleep(MonitorPollMilliseconds);
+}
+
+std::vector<std::size_t> changesUnreportedAtStop()
+{
+    return changesLeftAtExit;
 }

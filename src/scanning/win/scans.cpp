@@ -1,5 +1,9 @@
 #include "scanning/win/scans.h"
 
+#include <string>
+#include <utility>
+#include <vector>
+
 #include "resources/resource.h"
 #include "scanning/catalogue_file.h"
 #include "scanning/folder_walk.h"
@@ -16,6 +20,7 @@ namespace {
 // Both scans refuse to start inside a running one, so this is 0 or 1; counted all the same
 // so that only the outermost scan hands a kept quit back to the main loop.
 int runningScans = 0;
+unsigned fullScanCount = 0;
 
 // Connects the walk to the user-interface thread: tray tooltip, progress window, message
 // dispatch and the cancel flag that the progress window's button sets.
@@ -86,6 +91,16 @@ void loadScores()
     loadScoreStore(scoreStore, dataFolderPath(ScoresFileName));
 }
 
+// What the catalogue file keeps of one directory's entries, in order.
+std::vector<std::pair<std::string, std::string>> savedFormOf(std::size_t directoryIndex)
+{
+    std::vector<std::pair<std::string, std::string>> form;
+    for (const CatalogueEntry& entry : catalogue.entries)
+        if (entry.directoryIndex == static_cast<std::int32_t>(directoryIndex))
+            form.emplace_back(entry.path, entry.name);
+    return form;
+}
+
 void walkDirectory(std::size_t directoryIndex, HWND progressWindow)
 {
     WindowsFileSystem fileSystem;
@@ -102,9 +117,10 @@ void scanAllDirectories(bool duringStartup)
     if (ui.trayState == Scanning)
         return;
     RunningScan running;
+    ++fullScanCount;
     const TrayState previousState = ui.trayState;
     setTrayState(Scanning, nullptr);
-    pauseChangeMonitor();
+    pauseChangeMonitor(PauseScope::EveryDirectory);
     loadScores();
     settings.global.GlobalScanFlags &= ~LastScanAborted;
     HWND progressWindow = wantsProgressWindow(duringStartup) ? createScanProgressWindow() : nullptr;
@@ -131,13 +147,22 @@ void rescanDirectory(std::size_t directoryIndex)
     setTrayState(Scanning, loadText(IDS_SCAN_DETAIL_SCORES));
     pauseChangeMonitor();
     loadScores();
+    const auto before = savedFormOf(directoryIndex);
     removeDirectoryEntries(catalogue, static_cast<int>(directoryIndex));
     ui.scanCancelled = false;
     walkDirectory(directoryIndex, nullptr);
-    saveCatalogueFile();
+    // The monitor keeps watching during the rescan, so the save is itself a change when the
+    // data folder lies in a watched one: saving only what differs ends that echo.
+    if (savedFormOf(directoryIndex) != before)
+        saveCatalogueFile();
     resumeChangeMonitor();
     setTrayState(previousState, nullptr);
     clearScoreStore(scoreStore);
+}
+
+unsigned fullScansStarted()
+{
+    return fullScanCount;
 }
 
 bool saveCatalogueFile()

@@ -6,4 +6,6 @@
 void scanAllDirectories(bool duringStartup);
 void rescanDirectory(std::size_t directoryIndex);
 bool saveCatalogueFile();
+// How many full scans have started in this run: a change reported before one started is covered.
+unsigned fullScansStarted();
 bool loadCatalogueFile();

@@ -64,6 +64,7 @@ WPARAM runMessageLoop()
 void shutDown()
 {
     stopChangeMonitor();
+    rescanChangesLeftAtExit();
     saveCatalogueFile();
     saveSettings();
     CoUninitialize();

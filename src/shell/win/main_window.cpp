@@ -1,5 +1,7 @@
 #include "shell/win/main_window.h"
 
+#include <string>
+#include <utility>
 #include <vector>
 
 #include "configuration/win/configuration_sheet.h"
@@ -17,13 +19,27 @@
 namespace {
 
 // Work that changes the catalogue waits while a launcher window (or its icon loader) may still refer
-// to entries: a menu, the tour window or a second start can be served inside the launcher window's own
-// message loop, before it has ended. The timer looks again until the launcher has let go.
+// to entries, or while a scan or the configuration sheet runs: a menu, the tour window, a change
+// report or a second start can be served inside a modal loop or a scan's message dispatch. The
+// timer looks again until the way is clear.
 constexpr UINT DeferredWorkTimer = 1;
 constexpr UINT DeferredWorkRetryMs = 100;
 
+// A hotkey press that arrives while the last launcher window's icon loader is still ending, or
+// while a scan runs, opens the window as soon as that is over; one older than this is dropped.
+constexpr UINT HeldPressTimer = 2;
+constexpr UINT HeldPressRetryMs = 25;
+constexpr DWORD HeldPressLifetimeMs = 2000;
+
+// A change report that could not be served at once. The folder is kept by path, so that the
+// report still finds it if the configuration sheet reorders the list meanwhile.
+struct DeferredRescan {
+    std::string path;
+    unsigned fullScansBefore = 0; // a full scan started after the report covers it
+};
+
 struct DeferredWork {
-    std::vector<bool> rescans; // directories whose change arrived meanwhile
+    std::vector<DeferredRescan> rescans;
     bool fullRescan = false;
     bool configuration = false;
 
@@ -31,6 +47,8 @@ struct DeferredWork {
 };
 
 DeferredWork deferred;
+bool pressHeld = false;
+DWORD pressHeldSince = 0;
 
 void waitForLauncherToLetGo()
 {
@@ -39,28 +57,79 @@ void waitForLauncherToLetGo()
 
 void deferRescan(std::size_t directoryIndex)
 {
-    if (deferred.rescans.size() <= directoryIndex)
-        deferred.rescans.resize(directoryIndex + 1, false);
-    deferred.rescans[directoryIndex] = true;
+    const std::string& path = settings.directories[directoryIndex].path;
+    for (const DeferredRescan& rescan : deferred.rescans)
+        if (rescan.path == path && rescan.fullScansBefore == fullScansStarted())
+            return;
+    deferred.rescans.push_back(DeferredRescan{path, fullScansStarted()});
     waitForLauncherToLetGo();
+}
+
+void runDeferredRescan(const DeferredRescan& rescan)
+{
+    if (rescan.fullScansBefore != fullScansStarted())
+        return;
+    for (std::size_t index = 0; index < settings.directories.size(); ++index) {
+        if (settings.directories[index].path == rescan.path) {
+            rescanDirectory(index);
+            return;
+        }
+    }
+}
+
+bool deferredWorkMustWait()
+{
+    return launcherHoldsCatalogue() || ui.trayState != Idle;
+}
+
+void runDeferredScans()
+{
+    DeferredWork work;
+    std::swap(work.rescans, deferred.rescans);
+    std::swap(work.fullRescan, deferred.fullRescan);
+    if (work.fullRescan)
+        scanAllDirectories(false);
+    for (const DeferredRescan& rescan : work.rescans)
+        runDeferredRescan(rescan);
 }
 
 void runDeferredWork()
 {
-    if (launcherHoldsCatalogue() || ui.trayState != Idle)
+    if (deferredWorkMustWait())
         return; // the timer looks again
     KillTimer(app.mainWindow, DeferredWorkTimer);
-    DeferredWork work;
-    std::swap(work, deferred);
-    if (work.fullRescan) {
-        scanAllDirectories(false);
-    } else {
-        for (std::size_t index = 0; index < work.rescans.size(); ++index)
-            if (work.rescans[index] && index < settings.directories.size())
-                rescanDirectory(index);
-    }
-    if (work.configuration)
+    runDeferredScans();
+    if (std::exchange(deferred.configuration, false))
         requestConfiguration();
+}
+
+// The hotkey waits for a scan, or for a window that is closing: one that launches (a launch may
+// serve messages before the window is gone) or whose icon loader is still ending. While a window
+// is open otherwise its press is dropped, as it always was: the window is already there.
+bool hotkeyMustWait()
+{
+    const bool windowClosing = launcherWindowHandle() == nullptr ? iconLoaderRunning() : launcherWindowLaunching();
+    return ui.trayState == Scanning || windowClosing;
+}
+
+void holdPress()
+{
+    if (!pressHeld)
+        pressHeldSince = GetTickCount();
+    pressHeld = true;
+    SetTimer(app.mainWindow, HeldPressTimer, HeldPressRetryMs, nullptr);
+}
+
+void releaseHeldPress()
+{
+    if (!pressHeld)
+        return;
+    if (hotkeyMustWait() && GetTickCount() - pressHeldSince < HeldPressLifetimeMs)
+        return; // the timer or the loader's end looks again
+    KillTimer(app.mainWindow, HeldPressTimer);
+    pressHeld = false;
+    if (!hotkeyMustWait())
+        openLauncherOnHotkey();
 }
 
 void askToRescanAfterAbort()
@@ -70,12 +139,13 @@ void askToRescanAfterAbort()
         scanAllDirectories(false);
 }
 
-// A full scan must never start inside a running one, nor under an open configuration sheet.
+// A full scan must never start inside a running one, nor under an open configuration sheet: one
+// asked for during a scan runs once that scan has ended.
 void rescanAllFromMenu()
 {
-    if (ui.trayState != Idle)
+    if (ui.trayState == Configuring)
         return;
-    if (launcherHoldsCatalogue()) {
+    if (ui.trayState == Scanning || launcherHoldsCatalogue()) {
         deferred.fullRescan = true;
         waitForLauncherToLetGo();
         return;
@@ -141,13 +211,9 @@ void onTrayIconCallback(LPARAM mouseMessage)
 
 void onDirectoryChanged(WPARAM directoryIndex)
 {
-    if (ui.trayState != Idle) {
-        resumeChangeMonitor();
-        return;
-    }
     if (directoryIndex >= settings.directories.size())
         return;
-    if (launcherHoldsCatalogue()) {
+    if (ui.trayState != Idle || launcherHoldsCatalogue()) {
         deferRescan(directoryIndex);
         return;
     }
@@ -171,10 +237,11 @@ void reportToTour(LauncherEvent event)
 
 // The launcher window and the tour talk to each other, and to this window, only through the links
 // handed to them here.
-void connectWindows()
+void connectWindows(HWND window)
 {
     connectLauncherWindow({reportToTour, tourLetsLauncherMarkText});
     connectTour({launcherWindowHandle, requestConfiguration});
+    notifyWhenIconLoaderEnds(window, WM_ICON_LOADER_ENDED);
 }
 
 } // namespace
@@ -185,13 +252,32 @@ void openLauncherOnHotkey()
         requestConfiguration();
         return;
     }
-    if (ui.trayState == Scanning || iconLoaderRunning())
+    if (hotkeyMustWait()) {
+        holdPress();
         return;
+    }
+    if (iconLoaderRunning())
+        return; // a window is open
+    // Changes that arrived while the last window was open are served first, so that the new
+    // window lists them; a folder's rescan is quick next to the user's typing.
+    if (!deferredWorkMustWait())
+        runDeferredScans();
     if (settings.global.GlobalScanFlags & LastScanAborted)
         askToRescanAfterAbort();
     openLauncherWindow(app.mainWindow);
     if (!deferred.empty())
         runDeferredWork();
+}
+
+void rescanChangesLeftAtExit()
+{
+    std::vector<DeferredRescan> rescans;
+    std::swap(rescans, deferred.rescans);
+    for (std::size_t index : changesUnreportedAtStop())
+        if (index < settings.directories.size())
+            rescans.push_back(DeferredRescan{settings.directories[index].path, fullScansStarted()});
+    for (const DeferredRescan& rescan : rescans)
+        runDeferredRescan(rescan);
 }
 
 void requestConfiguration()
@@ -216,8 +302,11 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
 
     switch (message) {
     case WM_CREATE:
-        connectWindows();
+        connectWindows(window);
         break;
+    case WM_ICON_LOADER_ENDED:
+        releaseHeldPress();
+        return 0;
     case WM_DESTROY:
         PostQuitMessage(0);
         return 0;
@@ -227,6 +316,10 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
     case WM_TIMER:
         if (wParam == DeferredWorkTimer) {
             runDeferredWork();
+            return 0;
+        }
+        if (wParam == HeldPressTimer) {
+            releaseHeldPress();
             return 0;
         }
         break;

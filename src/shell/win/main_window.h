@@ -7,6 +7,9 @@
 
 LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 void openLauncherOnHotkey();
+// At program end, after the change monitor has stopped: rescans the folders whose changes were
+// not served yet, so that the saved catalogue holds them.
+void rescanChangesLeftAtExit();
 // Opens the configuration sheet, or brings it forward; while a launcher window still refers to the
 // catalogue, once it has let go.
 void requestConfiguration();

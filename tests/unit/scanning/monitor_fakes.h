@@ -1,10 +1,12 @@
-// A scripted stand-in for the monitor thread's system: each wait takes the next scripted
-// result, and every call is logged as a short line so that tests can check order.
+// Fakes of the change monitor's system for the monitor tests.
 #pragma once
 
 #include <functional>
+#include <map>
+#include <optional>
 #include <set>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "scanning/change_monitor_loop.h"
@@ -25,9 +27,13 @@ inline std::vector<ScanDirectory> numberedDirectories(int count)
     return list;
 }
 
+// A scripted stand-in for the monitor thread's system. Each wait runs script steps until one
+// wakes the thread; a step that wakes nothing (a change in a folder whose watch is down, time
+// passing without a time-out) lets the next one run. Every call is logged as a short line.
 class FakeMonitorPlatform : public MonitorPlatform {
 public:
-    using Step = std::function<std::size_t(FakeMonitorPlatform&)>;
+    using Step = std::function<std::optional<std::size_t>(FakeMonitorPlatform&, const std::vector<WatchHandle>&,
+                                                          std::optional<std::uint64_t>)>;
 
     std::vector<ScanDirectory> directories;
     std::int32_t globalScanFlags = MonitorChanges;
@@ -35,7 +41,10 @@ public:
     std::vector<Step> script;
     std::vector<std::string> log;
     std::vector<std::size_t> watchCountAtWait;
-    std::set<WatchHandle> openHandles;
+    std::map<WatchHandle, std::string> openHandles;
+    std::vector<std::size_t> reported;
+    std::uint64_t clock = 0;
+    bool nextPauseCoversAll = false;
     bool scriptExhausted = false;
 
     WatchHandle openWatch(const std::string& path, bool subtree) override
@@ -44,7 +53,7 @@ public:
         if (unwatchable.count(path) != 0)
             return nullptr;
         WatchHandle watch = reinterpret_cast<WatchHandle>(++lastHandle_);
-        openHandles.insert(watch);
+        openHandles[watch] = path;
         return watch;
     }
     void closeWatch(WatchHandle watch) override
@@ -53,17 +62,18 @@ public:
         if (openHandles.erase(watch) == 0)
             log.push_back("close of an unknown handle");
     }
-    std::size_t waitForSignal(const std::vector<WatchHandle>& watches) override
+    std::size_t waitForSignal(const std::vector<WatchHandle>& watches, std::optional<std::uint64_t> timeoutMs) override
     {
         watchCountAtWait.push_back(watches.size());
-        if (next_ == script.size()) {
-            scriptExhausted = true;
-            return ExitSlot;
-        }
-        return script[next_++](*this);
+        while (next_ < script.size())
+            if (const auto slot = script[next_++](*this, watches, timeoutMs))
+                return *slot;
+        scriptExhausted = true;
+        return ExitSlot;
     }
-    void settle() override { log.push_back("settle"); }
+    std::uint64_t now() override { return clock; }
     void clearControlEvent(MonitorSlot slot) override { log.push_back("clear " + std::to_string(slot)); }
+    bool pauseCoversAllDirectories() override { return std::exchange(nextPauseCoversAll, false); }
     std::vector<WatchRequest> plannedWatches() override
     {
         log.push_back("plan");
@@ -75,8 +85,6 @@ public:
         reported.push_back(directoryIndex);
     }
 
-    std::vector<std::size_t> reported;
-
 private:
     std::size_t next_ = 0;
     std::uintptr_t lastHandle_ = 0x100;
@@ -84,10 +92,37 @@ private:
 
 inline FakeMonitorPlatform::Step wakeAt(std::size_t slot)
 {
-    return [slot](FakeMonitorPlatform&) { return slot; };
+    return [slot](FakeMonitorPlatform&, const std::vector<WatchHandle>&, std::optional<std::uint64_t>) {
+        return std::optional<std::size_t>(slot);
+    };
 }
 
+// The watch at this position of the wait set fires.
 inline FakeMonitorPlatform::Step watchFires(std::size_t watchPosition)
 {
     return wakeAt(FirstWatchSlot + watchPosition);
+}
+
+// Something changes in the folder: its watch fires if it is open.
+inline FakeMonitorPlatform::Step folderChanges(const std::string& path)
+{
+    return [path](FakeMonitorPlatform& system, const std::vector<WatchHandle>& watches,
+                  std::optional<std::uint64_t>) -> std::optional<std::size_t> {
+        for (std::size_t position = 0; position < watches.size(); ++position)
+            if (system.openHandles.count(watches[position]) != 0 && system.openHandles.at(watches[position]) == path)
+                return FirstWatchSlot + position;
+        return std::nullopt;
+    };
+}
+
+// The clock moves on; a wait with a shorter time limit times out.
+inline FakeMonitorPlatform::Step timePasses(std::uint64_t milliseconds)
+{
+    return [milliseconds](FakeMonitorPlatform& system, const std::vector<WatchHandle>&,
+                          std::optional<std::uint64_t> timeoutMs) -> std::optional<std::size_t> {
+        system.clock += milliseconds;
+        if (timeoutMs && *timeoutMs <= milliseconds)
+            return WaitTimedOut;
+        return std::nullopt;
+    };
 }
