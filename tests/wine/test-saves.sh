@@ -12,8 +12,9 @@ for name in Settings.ini scandb.dat scores.dat; do
     echo "cut sh" >"$(data_dir)/$name.new"
 done
 start_tandor
+# The main window exists before the data files are touched: wait for start-up to reach them.
 for name in Settings.ini scandb.dat scores.dat; do
-    [ ! -e "$(data_dir)/$name.new" ] || fail "$name.new is still there"
+    wait_until 30 test ! -e "$(data_dir)/$name.new" || fail "$name.new is still there"
 done
 close_tandor
 [ -s "$(data_dir)/Settings.ini" ] || fail "the settings were not saved at the end"
