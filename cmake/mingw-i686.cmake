@@ -8,3 +8,8 @@ set(CMAKE_FIND_ROOT_PATH /usr/i686-w64-mingw32)
 set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
 set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
+# Every processor that runs Windows 10 or 11 has SSE2, which the matcher uses. A 32-bit Windows
+# thread's stack is only sure to be four-byte aligned, so functions that keep SSE values on it
+# align it themselves.
+set(CMAKE_C_FLAGS_INIT "-msse2 -mstackrealign")
+set(CMAKE_CXX_FLAGS_INIT "-msse2 -mstackrealign")

@@ -14,7 +14,7 @@
 
 struct CatalogueEntry;
 
-constexpr std::size_t MatchIndexPadding = 8; // lets the matcher read names eight bytes at a time
+constexpr std::size_t MatchIndexPadding = 32; // lets the matcher read 32 bytes from any name's start
 // Below this many entries a slice is not worth waking a worker for.
 constexpr std::size_t SmallestMatchSlice = 16384;
 // Slices per thread: a thread that a busy machine keeps waiting holds up only a small one.

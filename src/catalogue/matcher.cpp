@@ -4,6 +4,7 @@
 #include "catalogue/first_hits.h"
 #include "catalogue/match_rules.h"
 #include "catalogue/name_walk.h"
+#include "catalogue/wide_walk.h"
 
 #include <algorithm>
 #include <limits>
@@ -134,14 +135,39 @@ void refreshBias(Catalogue& catalogue, const std::vector<ScanDirectory>& directo
 
 // What every slice of one pass shares.
 struct Pass {
+    Pass(const MatchIndex& index, const CatalogueEntry* entries, const char* query)
+        : index(index), entries(entries), query(query), queryMask(computeCharMask(query))
+    {
+    }
     const MatchIndex& index;
     const CatalogueEntry* entries;
     const char* query;
     std::uint32_t queryMask;
-    bool typedOn;   // only the entries the shorter query matched can match
-    bool wordWise;  // the packed names can be read eight bytes at a time
+    bool typedOn = false;  // only the entries the shorter query matched can match
+    bool wordWise = false; // the packed names can be read a machine word at a time
     packed::QueryPlan plan;
+#ifdef TANDOR_WIDE_WALK
+    wide::Plan widePlan;
+#endif
 };
+
+// A run of matched entries with their scores, gathered before they join the marks so that
+// nothing branches on whether each one matched.
+struct MatchedRun {
+    std::uint32_t places[SignatureRun];
+    std::int32_t scores[SignatureRun];
+    std::size_t count = 0;
+};
+
+void keepRun(const MatchedRun& run, MatchSlice& slice, BestOf<RankedEntry>& best)
+{
+    slice.marked.insert(slice.marked.end(), run.places, run.places + run.count);
+    slice.scores.insert(slice.scores.end(), run.scores, run.scores + run.count);
+    for (std::size_t k = 0; k < run.count; ++k) {
+        if (best.wouldTake(run.scores[k]))
+            best.take(RankedEntry{run.places[k], run.scores[k]});
+    }
+}
 
 template <typename Consider>
 void forEachCandidate(const Pass& pass, const MatchSlice& slice, Consider&& consider)
@@ -156,28 +182,43 @@ void forEachCandidate(const Pass& pass, const MatchSlice& slice, Consider&& cons
     }
 }
 
-// The candidates whose signature holds the query's. The test is gathered a run at a time
-// without a branch: which entries pass is as good as random, and a branch that guesses wrong
-// for a third of a million entries costs more than the test itself.
-template <typename Consider>
-void forSignatureCandidates(const Pass& pass, const MatchSlice& slice, Consider&& consider)
+// The candidates whose signature holds the query's, handed on a run at a time. The test is
+// gathered without a branch: which entries pass is as good as random, and a branch that
+// guesses wrong for a third of a million entries costs more than the test itself.
+template <typename ConsiderRun>
+void forSignatureRuns(const Pass& pass, const MatchSlice& slice, ConsiderRun&& considerRun)
 {
     const MatchIndex::Item* items = pass.index.items.data();
     const std::uint32_t queryMask = pass.queryMask;
     std::uint32_t passed[SignatureRun];
     std::size_t count = 0;
-    auto flush = [&]() {
-        for (std::size_t k = 0; k < count; ++k)
-            consider(passed[k]);
-        count = 0;
-    };
     forEachCandidate(pass, slice, [&](std::uint32_t i) {
         passed[count] = i;
         count += (items[i].mask & queryMask) == queryMask ? 1 : 0;
-        if (count == SignatureRun)
-            flush();
+        if (count == SignatureRun) {
+            considerRun(passed, count);
+            count = 0;
+        }
     });
-    flush();
+    considerRun(passed, count);
+}
+
+// The walk of one indexed name: sixteen bytes at a time where the machine can and the name
+// is short, else a word at a time, else a character at a time.
+bool walkIndexedName(const Pass& pass, const char* name, std::int32_t& score)
+{
+#ifdef TANDOR_WIDE_WALK
+    if (pass.wordWise) {
+        const wide::Walked walked = wide::walk<false>(name, pass.widePlan, score);
+        if (walked != wide::Walked::TooLong)
+            return walked == wide::Walked::Matched;
+    }
+#endif
+    if (!pass.wordWise)
+        return walkName(name, pass.query, score);
+    bool matched = false;
+    packed::walk<false>(name, pass.plan, matched, score);
+    return matched;
 }
 
 // A one-letter query from the summaries alone, a run at a time and without a branch on
@@ -186,26 +227,20 @@ void markOneLetter(const MatchIndex& index, int letterNumber, MatchSlice& slice,
 {
     const std::uint64_t* firstHits = index.firstHits.data();
     const std::int16_t* bias = index.bias.data();
-    std::uint32_t places[SignatureRun];
-    std::int32_t scores[SignatureRun];
+    MatchedRun run;
     for (std::uint32_t runStart = slice.begin; runStart < slice.end; runStart += SignatureRun) {
         const std::uint32_t runEnd = std::min<std::uint32_t>(slice.end, runStart + SignatureRun);
-        std::size_t count = 0;
+        run.count = 0;
         for (std::uint32_t i = runStart; i < runEnd; ++i) {
             const std::uint64_t summary = firstHits[i];
             const unsigned kind = static_cast<unsigned>((summary >> (2 * letterNumber)) & 3);
             const bool atNameStart = static_cast<int>(summary >> NameStartShift) == letterNumber + 1;
-            places[count] = i;
-            scores[count] = (atNameStart ? NameStartScore : FirstHitScores[kind]) + bias[i];
-            count += kind != FirstHitAbsent ? 1 : 0;
-        }
-        slice.marked.insert(slice.marked.end(), places, places + count);
-        for (std::size_t k = 0; k < count; ++k) {
             // A one-letter score is small and the terms are bounded: nothing to narrow.
-            slice.scores.push_back(scores[k]);
-            if (best.wouldTake(scores[k]))
-                best.take(RankedEntry{places[k], scores[k]});
+            run.places[run.count] = i;
+            run.scores[run.count] = (atNameStart ? NameStartScore : FirstHitScores[kind]) + bias[i];
+            run.count += kind != FirstHitAbsent ? 1 : 0;
         }
+        keepRun(run, slice, best);
     }
 }
 
@@ -220,13 +255,6 @@ void matchSlice(const Pass& pass, MatchSlice& slice)
     const MatchIndex& index = pass.index;
     const std::int16_t* bias = index.bias.data();
     BestOf<RankedEntry> best(slice.best, index.passCapacity);
-    auto keep = [&](std::uint32_t i, std::int32_t walkScore) {
-        const std::int32_t score = storedMatchScore(walkScore + bias[i]);
-        slice.marked.push_back(i);
-        slice.scores.push_back(score);
-        if (best.wouldTake(score))
-            best.take(RankedEntry{i, score});
-    };
     const char letter = pass.query[0];
     if (!pass.typedOn && index.usable && isUpperAscii(letter) && pass.query[1] == 0) {
         markOneLetter(index, letter - 'A', slice, best);
@@ -236,23 +264,29 @@ void matchSlice(const Pass& pass, MatchSlice& slice)
         forEachCandidate(pass, slice, [&](std::uint32_t i) {
             std::int32_t score = 0;
             const CatalogueEntry& entry = pass.entries[i];
-            if ((entry.charMask & pass.queryMask) == pass.queryMask && walkName(entry.name.c_str(), pass.query, score))
-                keep(i, score);
+            if ((entry.charMask & pass.queryMask) == pass.queryMask && walkName(entry.name.c_str(), pass.query, score)) {
+                slice.marked.push_back(i);
+                slice.scores.push_back(storedMatchScore(score + bias[i]));
+                if (best.wouldTake(slice.scores.back()))
+                    best.take(RankedEntry{i, slice.scores.back()});
+            }
         });
         return;
     }
     const MatchIndex::Item* items = index.items.data();
     const char* names = index.names.data();
-    forSignatureCandidates(pass, slice, [&](std::uint32_t i) {
-        const char* name = names + items[i].nameOffset;
-        std::int32_t score = 0;
-        bool matched = false;
-        if (pass.wordWise)
-            packed::walk<false>(name, pass.plan, matched, score);
-        else
-            matched = walkName(name, pass.query, score);
-        if (matched)
-            keep(i, score);
+    MatchedRun run;
+    forSignatureRuns(pass, slice, [&](const std::uint32_t* candidates, std::size_t count) {
+        run.count = 0;
+        for (std::size_t k = 0; k < count; ++k) {
+            const std::uint32_t i = candidates[k];
+            std::int32_t score = 0;
+            const bool matched = walkIndexedName(pass, names + items[i].nameOffset, score);
+            run.places[run.count] = i;
+            run.scores[run.count] = storedMatchScore(score + bias[i]);
+            run.count += matched ? 1 : 0;
+        }
+        keepRun(run, slice, best);
     });
 }
 
@@ -292,10 +326,13 @@ std::size_t matchCatalogue(Catalogue& catalogue, const std::string& upperQuery,
         rebuildIndex(catalogue);
     refreshBias(catalogue, directories);
 
-    Pass pass{index, catalogue.entries.data(), upperQuery.c_str(), computeCharMask(upperQuery.c_str()), false, false, {}};
+    Pass pass(index, catalogue.entries.data(), upperQuery.c_str());
     pass.typedOn = !index.lastQuery.empty() && upperQuery.size() > index.lastQuery.size() &&
                    upperQuery.compare(0, index.lastQuery.size(), index.lastQuery) == 0;
     pass.wordWise = packed::littleEndian() && packed::planQuery(pass.query, pass.plan);
+#ifdef TANDOR_WIDE_WALK
+    pass.wordWise = pass.wordWise && wide::planQuery(pass.query, pass.widePlan);
+#endif
     forEachSlice(index, [&](MatchSlice& slice) { matchSlice(pass, slice); });
     index.bestFromPass = true;
     index.lastQuery = upperQuery;
