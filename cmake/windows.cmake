@@ -1,4 +1,5 @@
-# The Windows programs: Tandor.exe, its companions, tandor-query.exe and the test driver.
+# The Windows programs: Tandor.exe, its companions, tandor-query.exe, the test driver and the
+# keystroke timing.
 # The version header and the application manifest the resources read, made from the project's version.
 configure_file(${CMAKE_SOURCE_DIR}/src/resources/version.h.in ${CMAKE_BINARY_DIR}/generated/tandor_version.h)
 configure_file(${CMAKE_SOURCE_DIR}/src/resources/tandor.manifest.in ${CMAKE_BINARY_DIR}/generated/tandor.manifest @ONLY)
@@ -29,3 +30,4 @@ foreach(list_file ${helper_lists})
 endforeach()
 add_subdirectory(tools/tandor-query)
 add_subdirectory(tests/wine/driver)
+add_subdirectory(bench/timing)

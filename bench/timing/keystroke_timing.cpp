@@ -1,0 +1,71 @@
+// The keystroke benchmark without a benchmark library, so that it also runs as a 32-bit Windows
+// program (under Wine here): the same catalogues, queries and passes as `Keystroke` and
+// `TypedKeystroke`, timed with the standard clock; medians in milliseconds.
+// Usage: tandor-keystrokes [ENTRIES] [ROUNDS]
+#include "catalogue_generator.h"
+#include "catalogue/matcher.h"
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr std::size_t ListCapacity = 20;
+const char* const TypedWords[] = {"PHOTOV", "MSWORD", "NOTEPA", "IEXPLO", "TBEDIT", "SETUP1"};
+constexpr std::size_t WordCount = sizeof TypedWords / sizeof TypedWords[0];
+
+double milliseconds(std::chrono::steady_clock::duration span)
+{
+    return std::chrono::duration<double, std::milli>(span).count();
+}
+
+double median(std::vector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
+}
+
+// One keystroke of `length` letters; when typed, the pass before had one letter fewer.
+double timeKeystroke(Catalogue& catalogue, const std::vector<ScanDirectory>& directories, std::size_t word,
+                     std::size_t length, bool typed)
+{
+    const std::string query(TypedWords[word % WordCount], length);
+    if (typed) {
+        matchCatalogue(catalogue, query.substr(0, length - 1), directories);
+        selectResults(catalogue, ListCapacity);
+    } else {
+        matchCatalogue(catalogue, std::string(TypedWords[(word + 1) % WordCount], length), directories);
+    }
+    const auto start = std::chrono::steady_clock::now();
+    matchCatalogue(catalogue, query, directories);
+    const std::vector<ResultSlot> slots = selectResults(catalogue, ListCapacity);
+    const auto end = std::chrono::steady_clock::now();
+    return slots.empty() ? -1 : milliseconds(end - start);
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    const std::size_t entries = argc > 1 ? std::strtoul(argv[1], nullptr, 10) : 1000000;
+    const int rounds = argc > 2 ? std::atoi(argv[2]) : 30;
+    Catalogue catalogue = makeRealisticCatalogue(entries);
+    std::vector<ScanDirectory> directories(8);
+    for (std::size_t i = 0; i < directories.size(); ++i)
+        directories[i].priority = static_cast<std::int8_t>(static_cast<int>(i % 5) - 2);
+    matchCatalogue(catalogue, "", directories); // the index is made once per catalogue
+    std::printf("%zu entries, medians of %d keystrokes (ms)\n", entries, rounds);
+    for (bool typed : {false, true}) {
+        for (std::size_t length = typed ? 2 : 1; length <= 3; ++length) {
+            std::vector<double> times;
+            for (int round = 0; round < rounds; ++round)
+                times.push_back(timeKeystroke(catalogue, directories, static_cast<std::size_t>(round), length, typed));
+            std::printf("%s/%zu/%zu %.2f\n", typed ? "TypedKeystroke" : "Keystroke", entries, length, median(times));
+        }
+    }
+    return 0;
+}
