@@ -229,6 +229,14 @@ bool walkIndexedName(const Pass& pass, const char* name, std::int32_t& score)
 void markOneLetter(const MatchIndex& index, int letterNumber, const MatchSlice& slice, SliceMarks& marks,
                    BestOf<RankedEntry>& best)
 {
+    // A summary is read as two 32-bit halves (a 32-bit program shifts 64 bits in several steps):
+    // the letter's two bits lie in one of them, the name's first letter in the high one.
+    const bool inHighHalf = 2 * letterNumber >= 32;
+    const unsigned shift = static_cast<unsigned>(2 * letterNumber) % 32;
+    const std::uint32_t nameStart = static_cast<std::uint32_t>(letterNumber + 1);
+    // By kind, and for a name that begins with the letter.
+    const std::int32_t scoreOf[8] = {FirstHitScores[0], FirstHitScores[1], FirstHitScores[2], FirstHitScores[3],
+                                     NameStartScore, NameStartScore, NameStartScore, NameStartScore};
     const std::uint64_t* firstHits = index.firstHits.data();
     const std::int16_t* bias = index.bias.data();
     MatchedRun run;
@@ -237,11 +245,13 @@ void markOneLetter(const MatchIndex& index, int letterNumber, const MatchSlice& 
         run.count = 0;
         for (std::uint32_t i = runStart; i < runEnd; ++i) {
             const std::uint64_t summary = firstHits[i];
-            const unsigned kind = static_cast<unsigned>((summary >> (2 * letterNumber)) & 3);
-            const bool atNameStart = static_cast<int>(summary >> NameStartShift) == letterNumber + 1;
+            const auto low = static_cast<std::uint32_t>(summary);
+            const auto high = static_cast<std::uint32_t>(summary >> 32);
+            const std::uint32_t kind = ((inHighHalf ? high : low) >> shift) & 3;
+            const std::uint32_t atNameStart = (high >> (NameStartShift - 32)) == nameStart ? 4 : 0;
             // A one-letter score is small and the terms are bounded: nothing to narrow.
             run.places[run.count] = i;
-            run.scores[run.count] = (atNameStart ? NameStartScore : FirstHitScores[kind]) + bias[i];
+            run.scores[run.count] = scoreOf[kind | atNameStart] + bias[i];
             run.count += kind != FirstHitAbsent ? 1 : 0;
         }
         keepRun(run, marks, best);
