@@ -55,6 +55,16 @@ keys="x<"
 for word in photov notepa iexplo mswork tbedit; do
     keys="$keys$word<<<<<<"
 done
-driver launcher-time-typing "$keys" | tail -n +3 | tr '\n' ' ' | sed 's/< \([0-9.]*\) \([a-z]\)/< \1\n\2/g'
+timings=$(driver launcher-time-typing "$keys" | tail -n +3)
+echo "$timings" | tr '\n' ' ' | sed 's/< \([0-9.]*\) \([a-z]\)/< \1\n\2/g'
 echo
+echo "$timings" | python3 -c '
+import sys
+times = {"letters": [], "backspaces": []}
+for line in sys.stdin:
+    key, ms = line.split()
+    times["backspaces" if key == "<" else "letters"].append(float(ms))
+for kind, values in times.items():
+    values.sort()
+    print("%s: median %.2f, 90th percentile %.2f, worst %.2f ms" % (kind, values[len(values) // 2], values[int(len(values) * 0.9)], values[-1]))'
 wine "$bin/Tandor.exe" /CLOSE

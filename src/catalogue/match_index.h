@@ -28,6 +28,8 @@ struct RankedEntry {
     std::int32_t score = 0;
 };
 
+constexpr std::uint16_t NoStop = 0xFFFF;
+
 // What one pass found in a slice.
 struct SliceMarks {
     // The entries it matched, in catalogue order, with their scores (TakenScore once selected).
@@ -35,6 +37,11 @@ struct SliceMarks {
     std::vector<std::uint32_t> marked;
     std::vector<std::int32_t> scores;
     std::vector<RankedEntry> best; // its best as many as the selection before it took
+    // When a query typed on can resume this pass's walks: per mark, the walk's score without
+    // the launch and directory terms, and where its last hit is (NoStop: walk the name again).
+    bool resumable = false;
+    std::vector<std::int32_t> walkScores;
+    std::vector<std::uint16_t> stops;
     // What selections took since: the place in `marked` and the score, to give back when the
     // query is this pass's again (Backspace).
     std::vector<RankedEntry> taken;

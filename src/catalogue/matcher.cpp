@@ -146,6 +146,7 @@ struct Pass {
     const char* query;
     std::uint32_t queryMask;
     std::size_t level = 0; // of the slices' marks this pass makes
+    std::size_t resumeFrom = 0; // the length of the query the level below was made for
     bool typedOn = false;  // only the entries the level below matched can match
     bool wordWise = false; // the packed names can be read a machine word at a time
     packed::QueryPlan plan;
@@ -159,13 +160,28 @@ struct Pass {
 struct MatchedRun {
     std::uint32_t places[SignatureRun];
     std::int32_t scores[SignatureRun];
+    std::int32_t walkScores[SignatureRun];
+    std::uint16_t stops[SignatureRun];
     std::size_t count = 0;
+
+    void add(std::uint32_t place, std::int32_t walkScore, std::uint16_t stop, std::int16_t bias, bool matched)
+    {
+        places[count] = place;
+        scores[count] = storedMatchScore(walkScore + bias);
+        walkScores[count] = walkScore;
+        stops[count] = stop;
+        count += matched ? 1 : 0;
+    }
 };
 
 void keepRun(const MatchedRun& run, SliceMarks& marks, BestOf<RankedEntry>& best)
 {
     marks.marked.insert(marks.marked.end(), run.places, run.places + run.count);
     marks.scores.insert(marks.scores.end(), run.scores, run.scores + run.count);
+    if (marks.resumable) {
+        marks.walkScores.insert(marks.walkScores.end(), run.walkScores, run.walkScores + run.count);
+        marks.stops.insert(marks.stops.end(), run.stops, run.stops + run.count);
+    }
     for (std::size_t k = 0; k < run.count; ++k) {
         if (best.wouldTake(run.scores[k]))
             best.take(RankedEntry{run.places[k], run.scores[k]});
@@ -208,20 +224,44 @@ void forSignatureRuns(const Pass& pass, const MatchSlice& slice, ConsiderRun&& c
 
 // The walk of one indexed name: sixteen bytes at a time where the machine can and the name
 // is short, else a word at a time, else a character at a time.
-bool walkIndexedName(const Pass& pass, const char* name, std::int32_t& score)
+// `stop` is where the last hit is, NoStop where it is not known.
+bool walkIndexedName(const Pass& pass, const char* name, std::int32_t& score, std::uint16_t& stop)
 {
+    stop = NoStop;
 #ifdef TANDOR_WIDE_WALK
     if (pass.wordWise) {
-        const wide::Walked walked = wide::walk<false>(name, pass.widePlan, score);
-        if (walked != wide::Walked::TooLong)
+        unsigned at = 0;
+        const wide::Walked walked = wide::walk<false>(name, pass.widePlan, score, at);
+        if (walked != wide::Walked::TooLong) {
+            stop = static_cast<std::uint16_t>(at);
             return walked == wide::Walked::Matched;
+        }
     }
 #endif
     if (!pass.wordWise)
         return walkName(name, pass.query, score);
     bool matched = false;
-    packed::walk<false>(name, pass.plan, matched, score);
+    const auto at = static_cast<std::size_t>(packed::walk<false>(name, pass.plan, matched, score) - name);
+    stop = at < NoStop ? static_cast<std::uint16_t>(at) : NoStop;
     return matched;
+}
+
+// The walk of a name that matched the shorter query, from that walk's last hit on.
+bool resumeIndexedName(const Pass& pass, const char* name, std::int32_t& score, std::uint16_t& stop)
+{
+#ifdef TANDOR_WIDE_WALK
+    if (pass.wordWise && stop != NoStop) {
+        std::int32_t resumed = score;
+        unsigned at = stop;
+        const wide::Walked walked = wide::resume<false>(name, pass.widePlan, pass.resumeFrom, resumed, at);
+        if (walked != wide::Walked::TooLong) {
+            score = resumed;
+            stop = at < NoStop ? static_cast<std::uint16_t>(at) : NoStop;
+            return walked == wide::Walked::Matched;
+        }
+    }
+#endif
+    return walkIndexedName(pass, name, score, stop);
 }
 
 // A one-letter query from the summaries alone, a run at a time and without a branch on
@@ -266,6 +306,9 @@ void matchSlice(const Pass& pass, MatchSlice& slice)
     marks.marked.clear();
     marks.scores.clear();
     marks.taken.clear();
+    marks.walkScores.clear();
+    marks.stops.clear();
+    marks.resumable = false;
     BestOf<RankedEntry> best(marks.best, pass.index.passCapacity);
     if (*pass.query == 0) // a query that begins with a NUL matches nothing
         return;
@@ -291,16 +334,32 @@ void matchSlice(const Pass& pass, MatchSlice& slice)
     }
     const MatchIndex::Item* items = index.items.data();
     const char* names = index.names.data();
+    marks.resumable = pass.wordWise;
     MatchedRun run;
+    if (pass.typedOn && slice.levels[pass.level - 1].resumable) {
+        const SliceMarks& before = slice.levels[pass.level - 1];
+        for (std::size_t runStart = 0; runStart < before.marked.size(); runStart += SignatureRun) {
+            const std::size_t runEnd = std::min(before.marked.size(), runStart + SignatureRun);
+            run.count = 0;
+            for (std::size_t k = runStart; k < runEnd; ++k) {
+                const std::uint32_t i = before.marked[k];
+                std::int32_t score = before.walkScores[k];
+                std::uint16_t stop = before.stops[k];
+                const bool matched = resumeIndexedName(pass, names + items[i].nameOffset, score, stop);
+                run.add(i, score, stop, bias[i], matched);
+            }
+            keepRun(run, marks, best);
+        }
+        return;
+    }
     forSignatureRuns(pass, slice, [&](const std::uint32_t* candidates, std::size_t count) {
         run.count = 0;
         for (std::size_t k = 0; k < count; ++k) {
             const std::uint32_t i = candidates[k];
             std::int32_t score = 0;
-            const bool matched = walkIndexedName(pass, names + items[i].nameOffset, score);
-            run.places[run.count] = i;
-            run.scores[run.count] = storedMatchScore(score + bias[i]);
-            run.count += matched ? 1 : 0;
+            std::uint16_t stop = NoStop;
+            const bool matched = walkIndexedName(pass, names + items[i].nameOffset, score, stop);
+            run.add(i, score, stop, bias[i], matched);
         }
         keepRun(run, marks, best);
     });
@@ -375,6 +434,7 @@ void runPass(Catalogue& catalogue, const std::string& upperQuery)
     Pass pass(index, catalogue.entries.data(), upperQuery.c_str());
     pass.level = index.passes.size();
     pass.typedOn = pass.level > 0; // the greedy walk of the longer query begins with the walk of the shorter one
+    pass.resumeFrom = pass.typedOn ? index.passes.back().query.size() : 0;
     pass.wordWise = packed::littleEndian() && packed::planQuery(pass.query, pass.plan);
 #ifdef TANDOR_WIDE_WALK
     pass.wordWise = pass.wordWise && wide::planQuery(pass.query, pass.widePlan);

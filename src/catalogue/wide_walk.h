@@ -73,48 +73,105 @@ inline unsigned bitPlace(std::uint32_t bit)
 
 enum class Walked { Matched, Unmatched, TooLong };
 
+// 32 bytes of a name from some place on, as bit masks.
+struct Window {
+    __m128i low, high;             // the bytes
+    __m128i foldedLow, foldedHigh; // with letters in lower case
+    std::uint32_t inName;          // before the name's end
+    std::uint32_t wordStarts;      // after a character that is no letter
+    std::uint32_t camels;          // capitals after a small letter
+};
+
+// False when the name does not end within the window. `before` is the byte before `at`
+// (0 at the name's start).
+template <bool LinesEnd>
+inline bool look(const char* at, char before, Window& window)
+{
+    window.low = _mm_loadu_si128(reinterpret_cast<const __m128i*>(at));
+    window.high = _mm_loadu_si128(reinterpret_cast<const __m128i*>(at + 16));
+    std::uint32_t ends = bytesEqual(window.low, window.high, _mm_setzero_si128());
+    if (LinesEnd)
+        ends |= bytesEqual(window.low, window.high, _mm_set1_epi8('\n'));
+    if (ends == 0)
+        return false;
+    window.inName = (ends & (0u - ends)) - 1;
+    const __m128i fold = _mm_set1_epi8(0x20);
+    window.foldedLow = _mm_or_si128(window.low, fold);
+    window.foldedHigh = _mm_or_si128(window.high, fold);
+    const std::uint32_t letters = bytesWithin(window.foldedLow, window.foldedHigh, 'a', 26);
+    const std::uint32_t capitals = bytesWithin(window.low, window.high, 'A', 26);
+    const std::uint32_t smalls = letters & ~capitals;
+    window.wordStarts = ~((letters << 1) | (isAsciiLetter(before) ? 1u : 0u));
+    window.camels = capitals & ((smalls << 1) | (isLowerAscii(before) ? 1u : 0u));
+    return true;
+}
+
+// The hits of the plan's characters from `from` on, in the window. Each is the first place of
+// its character after the hit before (a single bit, or NoHit once the name has run out), so
+// `open` is the part of the name still to walk. Returns the last hit.
+struct Hits {
+    std::uint32_t first = NoHit;
+    std::uint32_t last = NoHit; // an empty query matches nothing
+    std::int32_t bonuses = 0;
+};
+
+inline Hits findHits(const Window& window, const Plan& plan, std::size_t from)
+{
+    Hits hits;
+    std::uint32_t open = window.inName;
+    for (std::size_t k = from; k < plan.length; ++k) {
+        const std::uint32_t places = plan.letters[k] ? bytesEqual(window.foldedLow, window.foldedHigh, plan.targets[k])
+                                                     : bytesEqual(window.low, window.high, plan.targets[k]);
+        const std::uint32_t candidates = (places & open) | NoHit;
+        const std::uint32_t hit = candidates & (0u - candidates);
+        open &= 0u - (hit << 1);
+        hits.bonuses += ((hit & window.wordStarts) != 0 ? WordStartBonus : 0) +
+                        ((hit & window.camels) != 0 ? CamelCaseBonus : 0);
+        if (k == from)
+            hits.first = hit;
+        hits.last = hit;
+    }
+    return hits;
+}
+
 // The walk of `name`, which ends at its first NUL (or line feed, for LinesEnd). The score is
-// the same as packed::walk's.
+// the same as packed::walk's; `stop` is where the last hit is.
+template <bool LinesEnd>
+inline Walked walk(const char* name, const Plan& plan, std::int32_t& score, unsigned& stop)
+{
+    Window window;
+    if (!look<LinesEnd>(name, 0, window))
+        return Walked::TooLong;
+    const Hits hits = findHits(window, plan, 0);
+    stop = bitPlace(hits.last);
+    const std::int32_t steps = static_cast<std::int32_t>(stop) - static_cast<std::int32_t>(bitPlace(hits.first));
+    score = static_cast<std::int32_t>(plan.length) * HitScore + hits.bonuses - StepCost * steps +
+            ((hits.first & 1) != 0 ? NameStartBonus : 0);
+    return hits.last != NoHit ? Walked::Matched : Walked::Unmatched;
+}
+
 template <bool LinesEnd>
 inline Walked walk(const char* name, const Plan& plan, std::int32_t& score)
 {
-    const __m128i low = _mm_loadu_si128(reinterpret_cast<const __m128i*>(name));
-    const __m128i high = _mm_loadu_si128(reinterpret_cast<const __m128i*>(name + 16));
-    std::uint32_t ends = bytesEqual(low, high, _mm_setzero_si128());
-    if (LinesEnd)
-        ends |= bytesEqual(low, high, _mm_set1_epi8('\n'));
-    if (ends == 0)
+    unsigned stop = 0;
+    return walk<LinesEnd>(name, plan, score, stop);
+}
+
+// Goes on with the walk of the plan's first `from` characters, which scored `score` and whose
+// last hit is at `stop`, for the characters after them: typing on needs no second walk of the
+// name's beginning. Updates both.
+template <bool LinesEnd>
+inline Walked resume(const char* name, const Plan& plan, std::size_t from, std::int32_t& score, unsigned& stop)
+{
+    Window window;
+    if (!look<LinesEnd>(name + stop + 1, name[stop], window))
         return Walked::TooLong;
-    const std::uint32_t inName = (ends & (0u - ends)) - 1;
-
-    const __m128i fold = _mm_set1_epi8(0x20);
-    const __m128i foldedLow = _mm_or_si128(low, fold);
-    const __m128i foldedHigh = _mm_or_si128(high, fold);
-    const std::uint32_t letters = bytesWithin(foldedLow, foldedHigh, 'a', 26);
-    const std::uint32_t capitals = bytesWithin(low, high, 'A', 26);
-    const std::uint32_t wordStarts = ~(letters << 1);
-    const std::uint32_t camels = capitals & ((letters & ~capitals) << 1);
-
-    // Each hit is the first place of its character after the hit before (a single bit, or
-    // NoHit once the name has run out), so `open` is the part of the name still to walk.
-    std::uint32_t open = inName;
-    std::uint32_t firstHit = NoHit;
-    std::uint32_t hit = NoHit; // an empty query matches nothing
-    std::int32_t bonuses = 0;
-    for (std::size_t k = 0; k < plan.length; ++k) {
-        const std::uint32_t places = plan.letters[k] ? bytesEqual(foldedLow, foldedHigh, plan.targets[k])
-                                                     : bytesEqual(low, high, plan.targets[k]);
-        const std::uint32_t candidates = (places & open) | NoHit;
-        hit = candidates & (0u - candidates);
-        open &= 0u - (hit << 1);
-        bonuses += ((hit & wordStarts) != 0 ? WordStartBonus : 0) + ((hit & camels) != 0 ? CamelCaseBonus : 0);
-        if (k == 0)
-            firstHit = hit;
-    }
-    const std::int32_t steps = static_cast<std::int32_t>(bitPlace(hit)) - static_cast<std::int32_t>(bitPlace(firstHit));
-    score = static_cast<std::int32_t>(plan.length) * HitScore + bonuses - StepCost * steps +
-            ((firstHit & 1) != 0 ? NameStartBonus : 0);
-    return hit != NoHit ? Walked::Matched : Walked::Unmatched;
+    const Hits hits = findHits(window, plan, from);
+    const unsigned distance = 1 + bitPlace(hits.last); // from the old last hit to the new
+    score += static_cast<std::int32_t>(plan.length - from) * HitScore + hits.bonuses -
+             StepCost * static_cast<std::int32_t>(distance);
+    stop += distance;
+    return hits.last != NoHit ? Walked::Matched : Walked::Unmatched;
 }
 
 } // namespace wide
