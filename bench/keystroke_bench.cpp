@@ -31,23 +31,47 @@ std::vector<ScanDirectory> benchDirectories()
     return directories;
 }
 
-// Arguments: catalogue size, query length. `pool` null: the machine's.
+// A catalogue with its index made (once per catalogue, not per key), on which the benchmark
+// words are typed in turn. Arguments: catalogue size, query length.
+class Typing {
+public:
+    explicit Typing(benchmark::State& state, WorkerPool* pool = nullptr)
+        : catalogue_(catalogueOfSize(static_cast<std::size_t>(state.range(0)))),
+          directories_(benchDirectories()), length_(static_cast<std::size_t>(state.range(1)))
+    {
+        catalogue_.matchIndex.pool = pool;
+        matchCatalogue(catalogue_, "", directories_);
+    }
+    std::size_t length() const { return length_; }
+    // The next word's first `letters` letters.
+    std::string nextWord(std::size_t letters)
+    {
+        const std::string word(TypedWords[word_], letters);
+        word_ = (word_ + 1) % (sizeof TypedWords / sizeof TypedWords[0]);
+        return word;
+    }
+    // A pass and the selection of a list's worth; the number matched.
+    std::size_t keystroke(const std::string& query)
+    {
+        const std::size_t matched = matchCatalogue(catalogue_, query, directories_);
+        std::vector<ResultSlot> slots = selectResults(catalogue_, ListCapacity);
+        benchmark::DoNotOptimize(slots.data());
+        return matched;
+    }
+
+private:
+    Catalogue catalogue_;
+    std::vector<ScanDirectory> directories_;
+    std::size_t length_;
+    std::size_t word_ = 0;
+};
+
 void runKeystrokes(benchmark::State& state, WorkerPool* pool)
 {
-    Catalogue catalogue = catalogueOfSize(static_cast<std::size_t>(state.range(0)));
-    catalogue.matchIndex.pool = pool;
-    const std::vector<ScanDirectory> directories = benchDirectories();
-    matchCatalogue(catalogue, "", directories); // the index is made once per catalogue, not per key
-    const std::size_t length = static_cast<std::size_t>(state.range(1));
-    std::size_t word = 0;
+    Typing typing(state, pool);
     std::size_t matched = 0;
-    for (auto _ : state) {
-        const std::string query(TypedWords[word], length);
-        word = (word + 1) % (sizeof TypedWords / sizeof TypedWords[0]);
-        matched += matchCatalogue(catalogue, query, directories);
-        std::vector<ResultSlot> slots = selectResults(catalogue, ListCapacity);
-        benchmark::DoNotOptimize(slots.data());
-    }
+    for (auto _ : state)
+        matched += typing.keystroke(typing.nextWord(typing.length()));
     state.counters["matched/keystroke"] =
         static_cast<double>(matched) / static_cast<double>(state.iterations());
 }
@@ -65,48 +89,29 @@ void OneCoreKeystroke(benchmark::State& state)
 }
 
 // As a user types: the pass before the measured one had the query one letter shorter.
-// Arguments: catalogue size, query length.
 void TypedKeystroke(benchmark::State& state)
 {
-    Catalogue catalogue = catalogueOfSize(static_cast<std::size_t>(state.range(0)));
-    const std::vector<ScanDirectory> directories = benchDirectories();
-    matchCatalogue(catalogue, "", directories);
-    const std::size_t length = static_cast<std::size_t>(state.range(1));
-    std::size_t word = 0;
+    Typing typing(state);
     for (auto _ : state) {
         state.PauseTiming();
-        const std::string typed(TypedWords[word], length);
-        word = (word + 1) % (sizeof TypedWords / sizeof TypedWords[0]);
-        matchCatalogue(catalogue, typed.substr(0, length - 1), directories);
-        selectResults(catalogue, ListCapacity);
+        const std::string typed = typing.nextWord(typing.length());
+        typing.keystroke(typed.substr(0, typing.length() - 1));
         state.ResumeTiming();
-        matchCatalogue(catalogue, typed, directories);
-        std::vector<ResultSlot> slots = selectResults(catalogue, ListCapacity);
-        benchmark::DoNotOptimize(slots.data());
+        typing.keystroke(typed);
     }
 }
 
-// Backspace: the passes before were the query and the query with one more letter, typed.
-// Arguments: catalogue size, query length after the Backspace.
+// Backspace: the word was typed letter by letter up to one letter more than the query.
 void BackspaceKeystroke(benchmark::State& state)
 {
-    Catalogue catalogue = catalogueOfSize(static_cast<std::size_t>(state.range(0)));
-    const std::vector<ScanDirectory> directories = benchDirectories();
-    matchCatalogue(catalogue, "", directories);
-    const std::size_t length = static_cast<std::size_t>(state.range(1));
-    std::size_t word = 0;
+    Typing typing(state);
     for (auto _ : state) {
         state.PauseTiming();
-        const std::string typed(TypedWords[word], length + 1);
-        word = (word + 1) % (sizeof TypedWords / sizeof TypedWords[0]);
-        for (std::size_t letters = 1; letters <= typed.size(); ++letters) {
-            matchCatalogue(catalogue, typed.substr(0, letters), directories);
-            selectResults(catalogue, ListCapacity);
-        }
+        const std::string typed = typing.nextWord(typing.length() + 1);
+        for (std::size_t letters = 1; letters <= typed.size(); ++letters)
+            typing.keystroke(typed.substr(0, letters));
         state.ResumeTiming();
-        matchCatalogue(catalogue, typed.substr(0, length), directories);
-        std::vector<ResultSlot> slots = selectResults(catalogue, ListCapacity);
-        benchmark::DoNotOptimize(slots.data());
+        typing.keystroke(typed.substr(0, typing.length()));
     }
 }
 
