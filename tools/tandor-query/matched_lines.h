@@ -29,21 +29,27 @@ inline std::uint64_t bytesEqual(const __m128i (&bytes)[4], __m128i value)
     return bits;
 }
 
-// The place of the highest set bit of a non-zero value (de Bruijn).
-inline unsigned highestPlace(std::uint64_t bits)
+// The place of the top bit of a value whose bits below its top bit are all set (de Bruijn).
+inline unsigned placeOfTop(std::uint64_t filledBelow)
 {
     static constexpr unsigned char Places[64] = {
         0,  47, 1,  56, 48, 27, 2,  60, 57, 49, 41, 37, 28, 16, 3,  61, 54, 58, 35, 52, 50, 42,
         21, 44, 38, 32, 29, 23, 17, 11, 4,  62, 46, 55, 26, 59, 40, 36, 15, 53, 34, 51, 20, 43,
         31, 22, 10, 45, 25, 39, 14, 33, 19, 30, 9,  24, 13, 18, 8,  12, 7,  6,  5,  63};
+    return Places[static_cast<std::uint64_t>(filledBelow * 0x03F79D71B4CB0A89ULL) >> 58];
+}
+
+// The places of the highest and of the lowest set bit of a non-zero value.
+inline unsigned highestPlace(std::uint64_t bits)
+{
     for (int shift = 1; shift < 64; shift *= 2)
         bits |= bits >> shift;
-    return Places[static_cast<std::uint64_t>(bits * 0x03F79D71B4CB0A89ULL) >> 58];
+    return placeOfTop(bits);
 }
 
 inline unsigned lowestPlace(std::uint64_t bits)
 {
-    return highestPlace(bits & (0 - bits));
+    return placeOfTop(bits ^ (bits - 1));
 }
 
 // What one query character's search hands from a block to the next: a search still running
@@ -81,7 +87,10 @@ void forEachMatchedLine(const char* begin, const char* end, const wide::Plan& pl
         return; // an empty query matches nothing
     Carries carries[packed::MostQueryCharacters];
     std::uint64_t lineStartsNext = 1; // the first block starts a line
-    const char* openLine = begin;     // the start of the last line begun before the block
+    // The last block before this one that held a line feed, and its line feeds: where the line
+    // open at the block's start began, found only for a matched line that needs it.
+    const char* fedBlock = nullptr;
+    std::uint64_t fedBlockLineFeeds = 0;
     std::size_t searchingRounds = 0;  // characters whose carries into the block are not all zero
     const __m128i fold = _mm_set1_epi8(0x20);
     const __m128i zeros = _mm_setzero_si128();
@@ -132,11 +141,15 @@ void forEachMatchedLine(const char* begin, const char* end, const wide::Plan& pl
             const std::uint64_t lastHit = matched & (0 - matched);
             const std::uint64_t before = lineFeeds & (lastHit - 1);
             const std::uint64_t after = lineFeeds & (0 - (lastHit << 1));
-            found(before != 0 ? block + highestPlace(before) + 1 : openLine,
-                  after != 0 ? block + lowestPlace(after) : lineFeedFrom(block + BlockBytes, end));
+            const char* lineStart = before != 0 ? block + highestPlace(before) + 1
+                                    : fedBlock != nullptr ? fedBlock + highestPlace(fedBlockLineFeeds) + 1
+                                                          : begin;
+            found(lineStart, after != 0 ? block + lowestPlace(after) : lineFeedFrom(block + BlockBytes, end));
         }
-        if (lineFeeds != 0)
-            openLine = block + highestPlace(lineFeeds) + 1;
+        if (lineFeeds != 0) {
+            fedBlock = block;
+            fedBlockLineFeeds = lineFeeds;
+        }
     }
 }
 
