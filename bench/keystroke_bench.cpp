@@ -86,7 +86,40 @@ void TypedKeystroke(benchmark::State& state)
     }
 }
 
+// Backspace: the passes before were the query and the query with one more letter, typed.
+// Arguments: catalogue size, query length after the Backspace.
+void BackspaceKeystroke(benchmark::State& state)
+{
+    Catalogue catalogue = catalogueOfSize(static_cast<std::size_t>(state.range(0)));
+    const std::vector<ScanDirectory> directories = benchDirectories();
+    matchCatalogue(catalogue, "", directories);
+    const std::size_t length = static_cast<std::size_t>(state.range(1));
+    std::size_t word = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        const std::string typed(TypedWords[word], length + 1);
+        word = (word + 1) % (sizeof TypedWords / sizeof TypedWords[0]);
+        for (std::size_t letters = 1; letters <= typed.size(); ++letters) {
+            matchCatalogue(catalogue, typed.substr(0, letters), directories);
+            selectResults(catalogue, ListCapacity);
+        }
+        state.ResumeTiming();
+        matchCatalogue(catalogue, typed.substr(0, length), directories);
+        std::vector<ResultSlot> slots = selectResults(catalogue, ListCapacity);
+        benchmark::DoNotOptimize(slots.data());
+    }
+}
+
 } // namespace
+
+// The measured part is so short that the library would otherwise repeat the typing before it
+// for minutes.
+BENCHMARK(BackspaceKeystroke)
+    ->ArgsProduct({{100000, 1000000}, {1, 2}})
+    ->Iterations(30)
+    ->Unit(benchmark::kMicrosecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
 
 BENCHMARK(TypedKeystroke)
     ->ArgsProduct({{10000, 100000, 1000000}, {2, 3, 4, 5, 6}})

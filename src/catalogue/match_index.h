@@ -28,16 +28,34 @@ struct RankedEntry {
     std::int32_t score = 0;
 };
 
+// What one pass found in a slice.
+struct SliceMarks {
+    // The entries it matched, in catalogue order, with their scores (TakenScore once selected).
+    // A query typed on from this pass walks only these.
+    std::vector<std::uint32_t> marked;
+    std::vector<std::int32_t> scores;
+    std::vector<RankedEntry> best; // its best as many as the selection before it took
+    // What selections took since: the place in `marked` and the score, to give back when the
+    // query is this pass's again (Backspace).
+    std::vector<RankedEntry> taken;
+};
+
 struct MatchSlice {
     std::uint32_t begin = 0; // entries [begin, end)
     std::uint32_t end = 0;
-    // The entries the last pass matched, in catalogue order, with their scores (TakenScore
-    // once selected). A query typed on from that pass walks only these.
-    std::vector<std::uint32_t> marked;
-    std::vector<std::int32_t> scores;
-    std::vector<std::uint32_t> previous; // scratch of the pass
-    std::vector<RankedEntry> best;       // scratch of the selection: best first
+    // One per kept pass (MatchIndex::passes), the current one last. Those beyond keep their
+    // storage for the next passes.
+    std::vector<SliceMarks> levels;
+    std::vector<RankedEntry> selected; // scratch of the selection: best first
 };
+
+// A pass whose marks are kept: while the user types on, each query begins with the one before.
+struct KeptPass {
+    std::string query;
+    std::size_t capacity = 0; // the slices' best lists are this long
+};
+// Going back more letters than this takes a new pass.
+constexpr std::size_t MostKeptPasses = 8;
 
 struct MatchIndex {
     // The catalogue the index was made from.
@@ -64,9 +82,11 @@ struct MatchIndex {
     bool biasMade = false;
 
     std::vector<MatchSlice> slices;
-    std::string lastQuery; // of the pass that made the marks
+    // Each query a prefix of the next; the last one's marks are the current ones. Empty when
+    // nothing is matched.
+    std::vector<KeptPass> passes;
     std::size_t matchedCount = 0;
-    // The pass keeps each slice's best as many as the last selection took, so that the next
+    // A pass keeps each slice's best as many as the last selection took, so that the next
     // selection of no more, before any other, needs no second walk over the marks.
     std::size_t passCapacity = 0;
     bool bestFromPass = false;

@@ -70,7 +70,7 @@ void rebuildIndex(Catalogue& catalogue)
     index.revision = catalogue.revision;
     index.built = true;
     index.biasMade = false;
-    index.lastQuery.clear();
+    index.passes.clear();
     index.matchedCount = 0;
     index.bestFromPass = false;
     index.usable = nameBytes <= std::numeric_limits<std::uint32_t>::max() &&
@@ -115,11 +115,12 @@ bool weightsUnchanged(const MatchIndex& index, const std::vector<ScanDirectory>&
 
 // The launch and directory terms of every entry, remade only when a launch score or a
 // directory's priority changed: a keystroke then reads two bytes per entry, not the entry.
-void refreshBias(Catalogue& catalogue, const std::vector<ScanDirectory>& directories)
+// True when they were remade.
+bool refreshBias(Catalogue& catalogue, const std::vector<ScanDirectory>& directories)
 {
     MatchIndex& index = catalogue.matchIndex;
     if (index.biasMade && index.biasLaunchRevision == catalogue.launchRevision && weightsUnchanged(index, directories))
-        return;
+        return false;
     index.biasWeights.clear();
     for (const ScanDirectory& directory : directories)
         index.biasWeights.push_back(priorityWeight(directory.priority));
@@ -131,6 +132,7 @@ void refreshBias(Catalogue& catalogue, const std::vector<ScanDirectory>& directo
     });
     index.biasLaunchRevision = catalogue.launchRevision;
     index.biasMade = true;
+    return true;
 }
 
 // What every slice of one pass shares.
@@ -143,7 +145,8 @@ struct Pass {
     const CatalogueEntry* entries;
     const char* query;
     std::uint32_t queryMask;
-    bool typedOn = false;  // only the entries the shorter query matched can match
+    std::size_t level = 0; // of the slices' marks this pass makes
+    bool typedOn = false;  // only the entries the level below matched can match
     bool wordWise = false; // the packed names can be read a machine word at a time
     packed::QueryPlan plan;
 #ifdef TANDOR_WIDE_WALK
@@ -159,10 +162,10 @@ struct MatchedRun {
     std::size_t count = 0;
 };
 
-void keepRun(const MatchedRun& run, MatchSlice& slice, BestOf<RankedEntry>& best)
+void keepRun(const MatchedRun& run, SliceMarks& marks, BestOf<RankedEntry>& best)
 {
-    slice.marked.insert(slice.marked.end(), run.places, run.places + run.count);
-    slice.scores.insert(slice.scores.end(), run.scores, run.scores + run.count);
+    marks.marked.insert(marks.marked.end(), run.places, run.places + run.count);
+    marks.scores.insert(marks.scores.end(), run.scores, run.scores + run.count);
     for (std::size_t k = 0; k < run.count; ++k) {
         if (best.wouldTake(run.scores[k]))
             best.take(RankedEntry{run.places[k], run.scores[k]});
@@ -174,7 +177,7 @@ void forEachCandidate(const Pass& pass, const MatchSlice& slice, Consider&& cons
 {
     if (pass.typedOn) {
         // The greedy walk of the longer query begins with the walk of the shorter one.
-        for (std::uint32_t i : slice.previous)
+        for (std::uint32_t i : slice.levels[pass.level - 1].marked)
             consider(i);
     } else {
         for (std::uint32_t i = slice.begin; i < slice.end; ++i)
@@ -223,8 +226,17 @@ bool walkIndexedName(const Pass& pass, const char* name, std::int32_t& score)
 
 // A one-letter query from the summaries alone, a run at a time and without a branch on
 // whether the letter is there (it is in about half the names, in no order).
-void markOneLetter(const MatchIndex& index, int letterNumber, MatchSlice& slice, BestOf<RankedEntry>& best)
+void markOneLetter(const MatchIndex& index, int letterNumber, const MatchSlice& slice, SliceMarks& marks,
+                   BestOf<RankedEntry>& best)
 {
+    // A summary is read as two 32-bit halves (a 32-bit program shifts 64 bits in several steps):
+    // the letter's two bits lie in one of them, the name's first letter in the high one.
+    const bool inHighHalf = 2 * letterNumber >= 32;
+    const unsigned shift = static_cast<unsigned>(2 * letterNumber) % 32;
+    const std::uint32_t nameStart = static_cast<std::uint32_t>(letterNumber + 1);
+    // By kind, and for a name that begins with the letter.
+    const std::int32_t scoreOf[8] = {FirstHitScores[0], FirstHitScores[1], FirstHitScores[2], FirstHitScores[3],
+                                     NameStartScore, NameStartScore, NameStartScore, NameStartScore};
     const std::uint64_t* firstHits = index.firstHits.data();
     const std::int16_t* bias = index.bias.data();
     MatchedRun run;
@@ -233,31 +245,35 @@ void markOneLetter(const MatchIndex& index, int letterNumber, MatchSlice& slice,
         run.count = 0;
         for (std::uint32_t i = runStart; i < runEnd; ++i) {
             const std::uint64_t summary = firstHits[i];
-            const unsigned kind = static_cast<unsigned>((summary >> (2 * letterNumber)) & 3);
-            const bool atNameStart = static_cast<int>(summary >> NameStartShift) == letterNumber + 1;
+            const auto low = static_cast<std::uint32_t>(summary);
+            const auto high = static_cast<std::uint32_t>(summary >> 32);
+            const std::uint32_t kind = ((inHighHalf ? high : low) >> shift) & 3;
+            const std::uint32_t atNameStart = (high >> (NameStartShift - 32)) == nameStart ? 4 : 0;
             // A one-letter score is small and the terms are bounded: nothing to narrow.
             run.places[run.count] = i;
-            run.scores[run.count] = (atNameStart ? NameStartScore : FirstHitScores[kind]) + bias[i];
+            run.scores[run.count] = scoreOf[kind | atNameStart] + bias[i];
             run.count += kind != FirstHitAbsent ? 1 : 0;
         }
-        keepRun(run, slice, best);
+        keepRun(run, marks, best);
     }
 }
 
 void matchSlice(const Pass& pass, MatchSlice& slice)
 {
-    slice.previous.swap(slice.marked);
-    slice.marked.clear();
-    slice.scores.clear();
-    slice.best.clear();
-    if (*pass.query == 0) // an empty query matches nothing
+    if (slice.levels.size() <= pass.level)
+        slice.levels.resize(pass.level + 1);
+    SliceMarks& marks = slice.levels[pass.level];
+    marks.marked.clear();
+    marks.scores.clear();
+    marks.taken.clear();
+    BestOf<RankedEntry> best(marks.best, pass.index.passCapacity);
+    if (*pass.query == 0) // a query that begins with a NUL matches nothing
         return;
     const MatchIndex& index = pass.index;
     const std::int16_t* bias = index.bias.data();
-    BestOf<RankedEntry> best(slice.best, index.passCapacity);
     const char letter = pass.query[0];
     if (!pass.typedOn && index.usable && isUpperAscii(letter) && pass.query[1] == 0) {
-        markOneLetter(index, letter - 'A', slice, best);
+        markOneLetter(index, letter - 'A', slice, marks, best);
         return;
     }
     if (!index.usable) {
@@ -265,10 +281,10 @@ void matchSlice(const Pass& pass, MatchSlice& slice)
             std::int32_t score = 0;
             const CatalogueEntry& entry = pass.entries[i];
             if ((entry.charMask & pass.queryMask) == pass.queryMask && walkName(entry.name.c_str(), pass.query, score)) {
-                slice.marked.push_back(i);
-                slice.scores.push_back(storedMatchScore(score + bias[i]));
-                if (best.wouldTake(slice.scores.back()))
-                    best.take(RankedEntry{i, slice.scores.back()});
+                marks.marked.push_back(i);
+                marks.scores.push_back(storedMatchScore(score + bias[i]));
+                if (best.wouldTake(marks.scores.back()))
+                    best.take(RankedEntry{i, marks.scores.back()});
             }
         });
         return;
@@ -286,7 +302,7 @@ void matchSlice(const Pass& pass, MatchSlice& slice)
             run.scores[run.count] = storedMatchScore(score + bias[i]);
             run.count += matched ? 1 : 0;
         }
-        keepRun(run, slice, best);
+        keepRun(run, marks, best);
     });
 }
 
@@ -297,23 +313,74 @@ MatchSlice& sliceOf(MatchIndex& index, std::uint32_t place)
     return *(after - 1);
 }
 
+SliceMarks& currentMarks(MatchIndex& index, MatchSlice& slice)
+{
+    return slice.levels[index.passes.size() - 1];
+}
+
 // Takes the entry at `place` out of the matched ones.
 void markTaken(MatchIndex& index, std::uint32_t place)
 {
-    MatchSlice& slice = sliceOf(index, place);
-    auto found = std::lower_bound(slice.marked.begin(), slice.marked.end(), place);
-    slice.scores[static_cast<std::size_t>(found - slice.marked.begin())] = TakenScore;
+    SliceMarks& marks = currentMarks(index, sliceOf(index, place));
+    const auto found = std::lower_bound(marks.marked.begin(), marks.marked.end(), place);
+    const auto position = static_cast<std::size_t>(found - marks.marked.begin());
+    marks.taken.push_back(RankedEntry{static_cast<std::uint32_t>(position), marks.scores[position]});
+    marks.scores[position] = TakenScore;
     --index.matchedCount;
 }
 
-void selectInSlice(MatchSlice& slice, std::size_t capacity)
+void selectInSlice(const SliceMarks& marks, std::size_t capacity, std::vector<RankedEntry>& selected)
 {
-    BestOf<RankedEntry> best(slice.best, capacity);
-    for (std::size_t k = 0; k < slice.marked.size(); ++k) {
-        const std::int32_t score = slice.scores[k];
+    BestOf<RankedEntry> best(selected, capacity);
+    for (std::size_t k = 0; k < marks.marked.size(); ++k) {
+        const std::int32_t score = marks.scores[k];
         if (score != TakenScore && best.wouldTake(score))
-            best.take(RankedEntry{slice.marked[k], score});
+            best.take(RankedEntry{marks.marked[k], score});
     }
+}
+
+// The number of kept passes whose queries begin `query`.
+std::size_t passesBeginning(const std::vector<KeptPass>& passes, const std::string& query)
+{
+    std::size_t count = 0;
+    while (count < passes.size() && query.compare(0, passes[count].query.size(), passes[count].query) == 0)
+        ++count;
+    return count;
+}
+
+// Makes the marks of the last kept pass current again, with what selections took given back.
+void returnToLastPass(MatchIndex& index)
+{
+    for (MatchSlice& slice : index.slices) {
+        SliceMarks& marks = currentMarks(index, slice);
+        for (const RankedEntry& taken : marks.taken)
+            marks.scores[taken.place] = taken.score;
+        marks.taken.clear();
+    }
+}
+
+// Frees a level for one more pass; its storage goes to the new one.
+void dropOldestPass(MatchIndex& index)
+{
+    index.passes.erase(index.passes.begin());
+    for (MatchSlice& slice : index.slices)
+        std::rotate(slice.levels.begin(), slice.levels.begin() + 1, slice.levels.begin() + MostKeptPasses);
+}
+
+void runPass(Catalogue& catalogue, const std::string& upperQuery)
+{
+    MatchIndex& index = catalogue.matchIndex;
+    if (index.passes.size() == MostKeptPasses)
+        dropOldestPass(index);
+    Pass pass(index, catalogue.entries.data(), upperQuery.c_str());
+    pass.level = index.passes.size();
+    pass.typedOn = pass.level > 0; // the greedy walk of the longer query begins with the walk of the shorter one
+    pass.wordWise = packed::littleEndian() && packed::planQuery(pass.query, pass.plan);
+#ifdef TANDOR_WIDE_WALK
+    pass.wordWise = pass.wordWise && wide::planQuery(pass.query, pass.widePlan);
+#endif
+    forEachSlice(index, [&](MatchSlice& slice) { matchSlice(pass, slice); });
+    index.passes.push_back(KeptPass{upperQuery, index.passCapacity});
 }
 
 } // namespace
@@ -324,21 +391,20 @@ std::size_t matchCatalogue(Catalogue& catalogue, const std::string& upperQuery,
     MatchIndex& index = catalogue.matchIndex;
     if (!indexIsCurrent(catalogue))
         rebuildIndex(catalogue);
-    refreshBias(catalogue, directories);
-
-    Pass pass(index, catalogue.entries.data(), upperQuery.c_str());
-    pass.typedOn = !index.lastQuery.empty() && upperQuery.size() > index.lastQuery.size() &&
-                   upperQuery.compare(0, index.lastQuery.size(), index.lastQuery) == 0;
-    pass.wordWise = packed::littleEndian() && packed::planQuery(pass.query, pass.plan);
-#ifdef TANDOR_WIDE_WALK
-    pass.wordWise = pass.wordWise && wide::planQuery(pass.query, pass.widePlan);
-#endif
-    forEachSlice(index, [&](MatchSlice& slice) { matchSlice(pass, slice); });
-    index.bestFromPass = true;
-    index.lastQuery = upperQuery;
+    if (refreshBias(catalogue, directories))
+        index.passes.clear(); // their scores hold the old terms
+    index.passes.resize(passesBeginning(index.passes, upperQuery));
     index.matchedCount = 0;
-    for (const MatchSlice& slice : index.slices)
-        index.matchedCount += slice.marked.size();
+    if (upperQuery.empty()) // an empty query matches nothing, and no query begins with it
+        return 0;
+    if (!index.passes.empty() && index.passes.back().query == upperQuery)
+        returnToLastPass(index);
+    else
+        runPass(catalogue, upperQuery);
+    index.passCapacity = index.passes.back().capacity;
+    index.bestFromPass = true;
+    for (MatchSlice& slice : index.slices)
+        index.matchedCount += currentMarks(index, slice).marked.size();
     return index.matchedCount;
 }
 
@@ -348,18 +414,20 @@ std::vector<ResultSlot> selectResults(Catalogue& catalogue, std::size_t capacity
     MatchIndex& index = catalogue.matchIndex;
     if (capacity == 0 || !indexIsCurrent(catalogue) || index.matchedCount == 0)
         return slots; // marks of an earlier catalogue are no marks
-    if (!index.bestFromPass || capacity > index.passCapacity) {
+    const bool fromPass = index.bestFromPass && capacity <= index.passCapacity;
+    if (!fromPass) {
+        auto select = [&](MatchSlice& slice) { selectInSlice(currentMarks(index, slice), capacity, slice.selected); };
         if (index.matchedCount >= SmallestParallelSelection)
-            forEachSlice(index, [&](MatchSlice& slice) { selectInSlice(slice, capacity); });
+            forEachSlice(index, select);
         else
             for (MatchSlice& slice : index.slices)
-                selectInSlice(slice, capacity);
+                select(slice);
     }
     index.passCapacity = capacity;
     index.bestFromPass = false; // what it takes is no longer matched
     index.bestLists.clear();
-    for (const MatchSlice& slice : index.slices)
-        index.bestLists.push_back(&slice.best);
+    for (MatchSlice& slice : index.slices)
+        index.bestLists.push_back(fromPass ? &currentMarks(index, slice).best : &slice.selected);
     mergeBest(index.bestLists, capacity, index.mergePositions, index.merged);
     slots.reserve(index.merged.size());
     for (const RankedEntry& ranked : index.merged) {
@@ -372,12 +440,14 @@ std::vector<ResultSlot> selectResults(Catalogue& catalogue, std::size_t capacity
 std::vector<RankedEntry> matchedEntries(const Catalogue& catalogue)
 {
     std::vector<RankedEntry> matched;
-    if (!indexIsCurrent(catalogue))
+    const MatchIndex& index = catalogue.matchIndex;
+    if (!indexIsCurrent(catalogue) || index.passes.empty())
         return matched;
-    for (const MatchSlice& slice : catalogue.matchIndex.slices) {
-        for (std::size_t k = 0; k < slice.marked.size(); ++k) {
-            if (slice.scores[k] != TakenScore)
-                matched.push_back(RankedEntry{slice.marked[k], slice.scores[k]});
+    for (const MatchSlice& slice : index.slices) {
+        const SliceMarks& marks = slice.levels[index.passes.size() - 1];
+        for (std::size_t k = 0; k < marks.marked.size(); ++k) {
+            if (marks.scores[k] != TakenScore)
+                matched.push_back(RankedEntry{marks.marked[k], marks.scores[k]});
         }
     }
     return matched;

@@ -314,7 +314,7 @@ TEST(Selection, TypingOnEditingAndChangingTheCatalogueRankLikeFreshPasses)
         Catalogue fast = catalogueOf(names);
         cutIntoSlices(fast, random);
         std::string query;
-        for (int keystroke = 0; keystroke < 8; ++keystroke) {
+        for (int keystroke = 0; keystroke < 14; ++keystroke) {
             const int action = static_cast<int>(random() % 12);
             if (action < 6 || query.empty())
                 query += static_cast<char>(toupper(static_cast<unsigned char>(alphabet[random() % alphabet.size()])));
@@ -332,7 +332,34 @@ TEST(Selection, TypingOnEditingAndChangingTheCatalogueRankLikeFreshPasses)
             literal.match(fast, query, directories);
             ASSERT_EQ(matchCatalogue(fast, query, directories), literal.matched().size()) << query;
             ASSERT_EQ(matchedEntries(fast), literal.matched()) << query;
-            ASSERT_EQ(rankedOf(fast, selectResults(fast, 5)), literal.select(5)) << query;
+            const std::size_t capacity = random() % 8;
+            ASSERT_EQ(rankedOf(fast, selectResults(fast, capacity)), literal.select(capacity)) << query;
         }
+    }
+}
+
+TEST(Selection, BackspacingThroughALongQueryRanksLikeFreshPasses)
+{
+    std::mt19937 random(5);
+    std::vector<std::string> names(300);
+    for (std::string& name : names) {
+        name.resize(10 + random() % 30);
+        for (char& c : name)
+            c = "aAbB -"[random() % 6];
+    }
+    Catalogue fast = catalogueOf(names);
+    cutIntoSlices(fast, random);
+    const std::string typed = "ABABBAABABBA"; // longer than the passes kept
+    std::vector<std::string> queries;
+    for (std::size_t length = 1; length <= typed.size(); ++length)
+        queries.push_back(typed.substr(0, length));
+    for (std::size_t length = typed.size() - 1; length >= 1; --length)
+        queries.push_back(typed.substr(0, length));
+    for (const std::string& query : queries) {
+        Reference literal;
+        literal.match(fast, query, {});
+        ASSERT_EQ(matchCatalogue(fast, query, {}), literal.matched().size()) << query;
+        ASSERT_EQ(rankedOf(fast, selectResults(fast, 3)), literal.select(3)) << query;
+        ASSERT_EQ(matchedEntries(fast), literal.matched()) << query;
     }
 }
