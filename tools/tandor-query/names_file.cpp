@@ -4,6 +4,8 @@
 #include "catalogue/match_rules.h"
 #include "catalogue/matcher.h"
 #include "catalogue/name_walk.h"
+#include "catalogue/wide_walk.h"
+#include "matched_lines.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -83,6 +85,8 @@ bool mapWhole(const std::string& path, void*& mapping, std::size_t& mappingSize,
 
 } // namespace
 
+const char NamesText::NoNames[MatchIndexPadding] = {};
+
 NamesText::~NamesText()
 {
 #ifndef _WIN32
@@ -148,36 +152,67 @@ struct NamesPart {
 };
 
 struct LineRanking {
+    LineRanking(std::size_t limit, const ScoreStore& scores) : limit(limit), scores(scores) {}
     packed::QueryPlan plan;
+#ifdef TANDOR_WIDE_WALK
+    wide::Plan widePlan;
+#endif
     std::size_t limit;
     const ScoreStore& scores;
 };
 
+// A matched line, with the score of its walk, joins the best if it ranks among them.
+void keepLine(const LineRanking& ranking, const char* line, const char* lineEnd, std::int32_t score, NamesPart& part,
+              BestOf<LineCandidate>& best)
+{
+    const std::size_t length = nameLength(line, lineEnd);
+    if (!ranking.scores.records.empty()) {
+        part.path.assign(line, length);
+        score += LaunchScoreFactor * storedLaunchScore(ranking.scores, part.path);
+    }
+    score = storedMatchScore(score);
+    if (best.wouldTake(score))
+        best.take(LineCandidate{line, score, static_cast<std::uint32_t>(length)});
+}
+
+#ifdef TANDOR_WIDE_WALK
+// The matched lines are found a block at a time; only they are walked, for their scores.
 void rankPart(const LineRanking& ranking, NamesPart& part)
 {
     BestOf<LineCandidate> best(part.best, ranking.limit);
-    const bool withScores = !ranking.scores.records.empty();
+    lines::forEachMatchedLine(part.begin, part.end, ranking.widePlan, [&](const char* line, const char* lineEnd) {
+        std::int32_t score = 0;
+        if (wide::walk<true>(line, ranking.widePlan, score) == wide::Walked::TooLong) {
+            bool matched = false;
+            packed::walk<true>(line, ranking.plan, matched, score);
+        }
+        keepLine(ranking, line, lineEnd, score, part, best);
+    });
+}
+#else
+// The line feed at or after `from`, or the part's end.
+const char* lineEndFrom(const char* from, const char* partEnd)
+{
+    if (*from == '\n')
+        return from;
+    const void* found = std::memchr(from, '\n', static_cast<std::size_t>(partEnd - from));
+    return found != nullptr ? static_cast<const char*>(found) : partEnd;
+}
+
+// Every line walked a word at a time.
+void rankPart(const LineRanking& ranking, NamesPart& part)
+{
+    BestOf<LineCandidate> best(part.best, ranking.limit);
     for (const char* line = part.begin; line < part.end;) {
         bool matched = false;
         std::int32_t score = 0;
-        const char* stop = packed::walk<true>(line, ranking.plan, matched, score);
-        const char* lineEnd = *stop == '\n' ? stop
-            : static_cast<const char*>(std::memchr(stop, '\n', static_cast<std::size_t>(part.end - stop)));
-        if (lineEnd == nullptr)
-            lineEnd = part.end;
-        if (matched) {
-            const std::size_t length = nameLength(line, lineEnd);
-            if (withScores) {
-                part.path.assign(line, length);
-                score += LaunchScoreFactor * storedLaunchScore(ranking.scores, part.path);
-            }
-            score = storedMatchScore(score);
-            if (best.wouldTake(score))
-                best.take(LineCandidate{line, score, static_cast<std::uint32_t>(length)});
-        }
+        const char* lineEnd = lineEndFrom(packed::walk<true>(line, ranking.plan, matched, score), part.end);
+        if (matched)
+            keepLine(ranking, line, lineEnd, score, part, best);
         line = lineEnd + 1;
     }
 }
+#endif
 
 // Parts of about equal size, each ending after a line feed (the last at the end of the text).
 std::vector<NamesPart> cutParts(const NamesText& text, std::size_t count)
@@ -240,9 +275,13 @@ std::vector<RankedName> rankNames(const NamesText& text, const std::string& uppe
     std::vector<RankedName> ranked;
     if (upperQuery.empty() || upperQuery[0] == 0 || limit == 0)
         return ranked; // an empty query matches nothing
-    LineRanking ranking{{}, limit, scores};
+    LineRanking ranking(limit, scores);
     const bool breaksLines = upperQuery.find_first_of("\r\n") != std::string::npos;
-    if (!packed::littleEndian() || breaksLines || !packed::planQuery(upperQuery.c_str(), ranking.plan)) {
+    bool planned = packed::littleEndian() && !breaksLines && packed::planQuery(upperQuery.c_str(), ranking.plan);
+#ifdef TANDOR_WIDE_WALK
+    planned = planned && wide::planQuery(upperQuery.c_str(), ranking.widePlan);
+#endif
+    if (!planned) {
         if (breaksLines || upperQuery.size() >= packed::MostQueryCharacters || !packed::littleEndian())
             return rankAsCatalogue(text, upperQuery, limit, scores);
         return ranked; // a lower-case character: no upper-cased name character equals it

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "catalogue/catalogue.h"
+#include "catalogue/match_index.h"
 #include "catalogue/score_store.h"
 #include "catalogue/worker_pool.h"
 
@@ -11,7 +12,7 @@
 #include <vector>
 
 // The whole file, mapped (or read with one call where it cannot be), followed by at least
-// MatchIndexPadding NULs so that the walk may read eight bytes at a time past the last line.
+// MatchIndexPadding NULs so that the walk may read that many bytes from the last line's start.
 class NamesText {
 public:
     NamesText() = default;
@@ -26,7 +27,8 @@ public:
     friend void copyNamesText(const std::string& bytes, NamesText& text);
 
 private:
-    const char* bytes_ = "\0\0\0\0\0\0\0\0";
+    static const char NoNames[MatchIndexPadding]; // all NULs
+    const char* bytes_ = NoNames;
     std::size_t size_ = 0;
     std::unique_ptr<char[]> owned_;
     void* mapping_ = nullptr;

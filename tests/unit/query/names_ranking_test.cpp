@@ -55,7 +55,9 @@ TEST(NamesFile, TheLineWalkRanksExactlyLikeTheWholeFile)
         std::vector<std::pair<std::string, int>> scored;
         const int lines = static_cast<int>(random() % 300);
         for (int i = 0; i < lines; ++i) {
-            std::string line(random() % 12, ' ');
+            // Mostly short lines; some about as long as a wide walk reads, some over many blocks.
+            const std::size_t lengths[] = {random() % 12, 28 + random() % 8, random() % 150};
+            std::string line(lengths[random() % 3], ' ');
             for (char& c : line)
                 c = random() % 200 == 0 ? '\0' : alphabet[random() % alphabet.size()];
             if (random() % 10 == 0 && !line.empty() && line.back() != '\r')
@@ -65,7 +67,7 @@ TEST(NamesFile, TheLineWalkRanksExactlyLikeTheWholeFile)
         if (random() % 2)
             bytes += "tail";
         const ScoreStore scores = scoresFor(scored);
-        std::string query(1 + random() % 3, ' ');
+        std::string query(1 + random() % 5, ' ');
         for (char& c : query)
             c = static_cast<char>(toupper(static_cast<unsigned char>(alphabet[random() % alphabet.size()])));
         const std::size_t limit = random() % 25;
