@@ -310,8 +310,6 @@ void matchSlice(const Pass& pass, MatchSlice& slice)
     marks.stops.clear();
     marks.resumable = false;
     BestOf<RankedEntry> best(marks.best, pass.index.passCapacity);
-    if (*pass.query == 0) // a query that begins with a NUL matches nothing
-        return;
     const MatchIndex& index = pass.index;
     const std::int16_t* bias = index.bias.data();
     const char letter = pass.query[0];
@@ -453,14 +451,15 @@ std::size_t matchCatalogue(Catalogue& catalogue, const std::string& upperQuery,
         rebuildIndex(catalogue);
     if (refreshBias(catalogue, directories))
         index.passes.clear(); // their scores hold the old terms
-    index.passes.resize(passesBeginning(index.passes, upperQuery));
+    const std::string query(upperQuery.c_str()); // a name holds no NUL, so a query ends at one
+    index.passes.resize(passesBeginning(index.passes, query));
     index.matchedCount = 0;
-    if (upperQuery.empty()) // an empty query matches nothing, and no query begins with it
+    if (query.empty()) // an empty query matches nothing, and no query begins with it
         return 0;
-    if (!index.passes.empty() && index.passes.back().query == upperQuery)
+    if (!index.passes.empty() && index.passes.back().query == query)
         returnToLastPass(index);
     else
-        runPass(catalogue, upperQuery);
+        runPass(catalogue, query);
     index.passCapacity = index.passes.back().capacity;
     index.bestFromPass = true;
     for (MatchSlice& slice : index.slices)
