@@ -148,7 +148,7 @@ struct Pass {
     std::size_t level = 0; // of the slices' marks this pass makes
     std::size_t resumeFrom = 0; // the length of the query the level below was made for
     bool typedOn = false;  // only the entries the level below matched can match
-    bool wordWise = false; // the packed names can be read a machine word at a time
+    bool wordWise = false; // the query has a plan: names can be read many bytes at a time
     packed::QueryPlan plan;
 #ifdef TANDOR_WIDE_WALK
     wide::Plan widePlan;
@@ -222,9 +222,9 @@ void forSignatureRuns(const Pass& pass, const MatchSlice& slice, ConsiderRun&& c
     considerRun(passed, count);
 }
 
-// The walk of one indexed name: sixteen bytes at a time where the machine can and the name
-// is short, else a word at a time, else a character at a time.
-// `stop` is where the last hit is, NoStop where it is not known.
+// The walk of one indexed name: 32 bytes at once where the machine has SSE2 and the name is
+// short, else a word at a time, else (a query without a plan) a character at a time. `stop` is
+// where the last hit is, NoStop where it is not known.
 bool walkIndexedName(const Pass& pass, const char* name, std::int32_t& score, std::uint16_t& stop)
 {
     stop = NoStop;
@@ -298,58 +298,13 @@ void markOneLetter(const MatchIndex& index, int letterNumber, const MatchSlice& 
     }
 }
 
-void matchSlice(const Pass& pass, MatchSlice& slice)
+// Walks the names of the candidates whose signature holds the query's.
+void walkCandidates(const Pass& pass, const MatchSlice& slice, SliceMarks& marks, BestOf<RankedEntry>& best)
 {
-    if (slice.levels.size() <= pass.level)
-        slice.levels.resize(pass.level + 1);
-    SliceMarks& marks = slice.levels[pass.level];
-    marks.marked.clear();
-    marks.scores.clear();
-    marks.taken.clear();
-    marks.walkScores.clear();
-    marks.stops.clear();
-    marks.resumable = false;
-    BestOf<RankedEntry> best(marks.best, pass.index.passCapacity);
-    const MatchIndex& index = pass.index;
-    const std::int16_t* bias = index.bias.data();
-    const char letter = pass.query[0];
-    if (!pass.typedOn && index.usable && isUpperAscii(letter) && pass.query[1] == 0) {
-        markOneLetter(index, letter - 'A', slice, marks, best);
-        return;
-    }
-    if (!index.usable) {
-        forEachCandidate(pass, slice, [&](std::uint32_t i) {
-            std::int32_t score = 0;
-            const CatalogueEntry& entry = pass.entries[i];
-            if ((entry.charMask & pass.queryMask) == pass.queryMask && walkName(entry.name.c_str(), pass.query, score)) {
-                marks.marked.push_back(i);
-                marks.scores.push_back(storedMatchScore(score + bias[i]));
-                if (best.wouldTake(marks.scores.back()))
-                    best.take(RankedEntry{i, marks.scores.back()});
-            }
-        });
-        return;
-    }
-    const MatchIndex::Item* items = index.items.data();
-    const char* names = index.names.data();
-    marks.resumable = pass.wordWise;
+    const MatchIndex::Item* items = pass.index.items.data();
+    const char* names = pass.index.names.data();
+    const std::int16_t* bias = pass.index.bias.data();
     MatchedRun run;
-    if (pass.typedOn && slice.levels[pass.level - 1].resumable) {
-        const SliceMarks& before = slice.levels[pass.level - 1];
-        for (std::size_t runStart = 0; runStart < before.marked.size(); runStart += SignatureRun) {
-            const std::size_t runEnd = std::min(before.marked.size(), runStart + SignatureRun);
-            run.count = 0;
-            for (std::size_t k = runStart; k < runEnd; ++k) {
-                const std::uint32_t i = before.marked[k];
-                std::int32_t score = before.walkScores[k];
-                std::uint16_t stop = before.stops[k];
-                const bool matched = resumeIndexedName(pass, names + items[i].nameOffset, score, stop);
-                run.add(i, score, stop, bias[i], matched);
-            }
-            keepRun(run, marks, best);
-        }
-        return;
-    }
     forSignatureRuns(pass, slice, [&](const std::uint32_t* candidates, std::size_t count) {
         run.count = 0;
         for (std::size_t k = 0; k < count; ++k) {
@@ -361,6 +316,75 @@ void matchSlice(const Pass& pass, MatchSlice& slice)
         }
         keepRun(run, marks, best);
     });
+}
+
+// Goes on with the walks of the pass typed on from, for the letters added since.
+void resumeWalks(const Pass& pass, const SliceMarks& before, SliceMarks& marks, BestOf<RankedEntry>& best)
+{
+    const MatchIndex::Item* items = pass.index.items.data();
+    const char* names = pass.index.names.data();
+    const std::int16_t* bias = pass.index.bias.data();
+    MatchedRun run;
+    for (std::size_t runStart = 0; runStart < before.marked.size(); runStart += SignatureRun) {
+        const std::size_t runEnd = std::min(before.marked.size(), runStart + SignatureRun);
+        run.count = 0;
+        for (std::size_t k = runStart; k < runEnd; ++k) {
+            const std::uint32_t i = before.marked[k];
+            std::int32_t score = before.walkScores[k];
+            std::uint16_t stop = before.stops[k];
+            const bool matched = resumeIndexedName(pass, names + items[i].nameOffset, score, stop);
+            run.add(i, score, stop, bias[i], matched);
+        }
+        keepRun(run, marks, best);
+    }
+}
+
+// Walks the names in the entries themselves, for an index whose names outgrew its offsets.
+void walkEntries(const Pass& pass, const MatchSlice& slice, SliceMarks& marks, BestOf<RankedEntry>& best)
+{
+    const std::int16_t* bias = pass.index.bias.data();
+    forEachCandidate(pass, slice, [&](std::uint32_t i) {
+        std::int32_t score = 0;
+        const CatalogueEntry& entry = pass.entries[i];
+        if ((entry.charMask & pass.queryMask) == pass.queryMask && walkName(entry.name.c_str(), pass.query, score)) {
+            marks.marked.push_back(i);
+            marks.scores.push_back(storedMatchScore(score + bias[i]));
+            if (best.wouldTake(marks.scores.back()))
+                best.take(RankedEntry{i, marks.scores.back()});
+        }
+    });
+}
+
+void clearMarks(SliceMarks& marks)
+{
+    marks.marked.clear();
+    marks.scores.clear();
+    marks.taken.clear();
+    marks.walkScores.clear();
+    marks.stops.clear();
+    marks.resumable = false;
+}
+
+void matchSlice(const Pass& pass, MatchSlice& slice)
+{
+    if (slice.levels.size() <= pass.level)
+        slice.levels.resize(pass.level + 1);
+    SliceMarks& marks = slice.levels[pass.level];
+    clearMarks(marks);
+    BestOf<RankedEntry> best(marks.best, pass.index.passCapacity);
+    const MatchIndex& index = pass.index;
+    const char letter = pass.query[0];
+    const bool oneLetter = !pass.typedOn && isUpperAscii(letter) && pass.query[1] == 0;
+    // Only the walks of indexed names leave what a query typed on can resume.
+    marks.resumable = index.usable && !oneLetter && pass.wordWise;
+    if (!index.usable)
+        walkEntries(pass, slice, marks, best);
+    else if (oneLetter)
+        markOneLetter(index, letter - 'A', slice, marks, best);
+    else if (pass.typedOn && slice.levels[pass.level - 1].resumable)
+        resumeWalks(pass, slice.levels[pass.level - 1], marks, best);
+    else
+        walkCandidates(pass, slice, marks, best);
 }
 
 MatchSlice& sliceOf(MatchIndex& index, std::uint32_t place)
