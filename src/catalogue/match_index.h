@@ -1,5 +1,5 @@
 // What the match pass reads of every entry, packed tightly so that a keystroke streams a few
-// bytes per entry instead of whole entries, and what the last pass found, kept beside it. The
+// bytes per entry instead of whole entries, and what the passes kept found, beside it. The
 // catalogue is cut into slices that are matched at once on the cores of the machine. Rebuilt by
 // the matcher whenever the catalogue changed since it was made; nothing else uses it.
 #pragma once
