@@ -26,6 +26,17 @@ HWND findControl(const std::string& title, int controlId)
     return page ? GetDlgItem(page, controlId) : nullptr;
 }
 
+// Runs act(control) on the control named by the first two arguments (dialog title, control id),
+// when there are at least `count` arguments.
+template <typename Act>
+int onControl(const Arguments& a, std::size_t count, Act act)
+{
+    if (a.size() < count)
+        return UsageError;
+    HWND control = findControl(a[0], toInt(a[1]));
+    return control != nullptr ? act(control) : Failure;
+}
+
 void notifyParent(HWND control, UINT notification)
 {
     PostMessageA(GetParent(control), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(control), notification),
@@ -45,96 +56,75 @@ int sheetSelect(const Arguments& a)
 
 int controlText(const Arguments& a)
 {
-    if (a.size() < 2)
-        return UsageError;
-    HWND control = findControl(a[0], toInt(a[1]));
-    if (control == nullptr)
-        return Failure;
-    char text[1024] = "";
-    SendMessageTimeoutA(control, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG, 5000,
-                        nullptr);
-    std::printf("%s\n", text);
-    return Success;
+    return onControl(a, 2, [](HWND control) {
+        char text[1024] = "";
+        SendMessageTimeoutA(control, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG, 5000,
+                            nullptr);
+        std::printf("%s\n", text);
+        return Success;
+    });
 }
 
 // Sets an edit box's text; the box reports EN_CHANGE as if typed.
 int setControlText(const Arguments& a)
 {
-    if (a.size() < 3)
-        return UsageError;
-    HWND control = findControl(a[0], toInt(a[1]));
-    if (control == nullptr)
-        return Failure;
-    SendMessageTimeoutA(control, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(a[2].c_str()), SMTO_ABORTIFHUNG, 5000,
-                        nullptr);
-    return Success;
+    return onControl(a, 3, [&](HWND control) {
+        SendMessageTimeoutA(control, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(a[2].c_str()), SMTO_ABORTIFHUNG, 5000,
+                            nullptr);
+        return Success;
+    });
 }
 
 // Clicks a button by its notification, posted so that a modal dialog it opens does not block the driver.
 int clickControl(const Arguments& a)
 {
-    if (a.size() < 2)
-        return UsageError;
-    HWND control = findControl(a[0], toInt(a[1]));
-    if (control == nullptr)
-        return Failure;
-    notifyParent(control, BN_CLICKED);
-    return Success;
+    return onControl(a, 2, [](HWND control) {
+        notifyParent(control, BN_CLICKED);
+        return Success;
+    });
 }
 
 int checkControl(const Arguments& a)
 {
-    if (a.size() < 3)
-        return UsageError;
-    HWND control = findControl(a[0], toInt(a[1]));
-    if (control == nullptr)
-        return Failure;
-    SendMessageA(control, BM_SETCHECK, toInt(a[2]) ? BST_CHECKED : BST_UNCHECKED, 0);
-    notifyParent(control, BN_CLICKED);
-    return Success;
+    return onControl(a, 3, [&](HWND control) {
+        SendMessageA(control, BM_SETCHECK, toInt(a[2]) ? BST_CHECKED : BST_UNCHECKED, 0);
+        notifyParent(control, BN_CLICKED);
+        return Success;
+    });
 }
 
 // Selects a drop-down list item as the user would, with the notification that follows.
 int comboSelect(const Arguments& a)
 {
-    if (a.size() < 3)
-        return UsageError;
-    HWND control = findControl(a[0], toInt(a[1]));
-    if (control == nullptr)
-        return Failure;
-    SendMessageA(control, CB_SETCURSEL, static_cast<WPARAM>(toInt(a[2])), 0);
-    notifyParent(control, CBN_SELENDOK);
-    return Success;
+    return onControl(a, 3, [&](HWND control) {
+        SendMessageA(control, CB_SETCURSEL, static_cast<WPARAM>(toInt(a[2])), 0);
+        notifyParent(control, CBN_SELENDOK);
+        return Success;
+    });
 }
 
 // One line per item; " *" marks the selected one.
 int comboItems(const Arguments& a)
 {
-    if (a.size() < 2)
-        return UsageError;
-    HWND control = findControl(a[0], toInt(a[1]));
-    if (control == nullptr)
-        return Failure;
-    const int count = static_cast<int>(SendMessageA(control, CB_GETCOUNT, 0, 0));
-    const int selected = static_cast<int>(SendMessageA(control, CB_GETCURSEL, 0, 0));
-    for (int item = 0; item < count; ++item) {
-        // Asked in UTF-16: Wine hands an ANSI request across processes as a wide string.
-        wchar_t wide[1024] = L"";
-        char text[1024] = "";
-        if (SendMessageW(control, CB_GETLBTEXTLEN, item, 0) < 1024)
-            SendMessageW(control, CB_GETLBTEXT, item, reinterpret_cast<LPARAM>(wide));
-        WideCharToMultiByte(CP_ACP, 0, wide, -1, text, sizeof text, nullptr, nullptr);
-        std::printf("%s%s\n", text, item == selected ? " *" : "");
-    }
-    return Success;
+    return onControl(a, 2, [](HWND control) {
+        const int count = static_cast<int>(SendMessageA(control, CB_GETCOUNT, 0, 0));
+        const int selected = static_cast<int>(SendMessageA(control, CB_GETCURSEL, 0, 0));
+        for (int item = 0; item < count; ++item) {
+            // Asked in UTF-16: Wine hands an ANSI request across processes as a wide string.
+            wchar_t wide[1024] = L"";
+            char text[1024] = "";
+            if (SendMessageW(control, CB_GETLBTEXTLEN, item, 0) < 1024)
+                SendMessageW(control, CB_GETLBTEXT, item, reinterpret_cast<LPARAM>(wide));
+            WideCharToMultiByte(CP_ACP, 0, wide, -1, text, sizeof text, nullptr, nullptr);
+            std::printf("%s%s\n", text, item == selected ? " *" : "");
+        }
+        return Success;
+    });
 }
 
 int controlEnabled(const Arguments& a)
 {
-    if (a.size() < 2)
-        return UsageError;
-    HWND control = findControl(a[0], toInt(a[1]));
-    return control && IsWindowEnabled(control) ? Success : Failure;
+    return onControl(a, 2, [](HWND control) { return IsWindowEnabled(control) ? Success : Failure; });
 }
 
 // A list view of another process, read and changed through memory in that process.
@@ -197,39 +187,33 @@ private:
 // One line per row, the cells separated by '|'; " *" marks selected rows.
 int listRows(const Arguments& a)
 {
-    if (a.size() < 3)
-        return UsageError;
-    HWND list = findControl(a[0], toInt(a[1]));
-    if (list == nullptr)
-        return Failure;
-    RemoteListView view(list);
-    if (!view.ready())
-        return Failure;
-    const int columns = toInt(a[2]);
-    for (int row = 0; row < view.count(); ++row) {
-        std::string line;
-        for (int column = 0; column < columns; ++column)
-            line += (column ? "|" : "") + view.cell(row, column);
-        std::printf("%s%s\n", line.c_str(), view.isSelected(row) ? " *" : "");
-    }
-    return Success;
+    return onControl(a, 3, [&](HWND list) {
+        RemoteListView view(list);
+        if (!view.ready())
+            return Failure;
+        const int columns = toInt(a[2]);
+        for (int row = 0; row < view.count(); ++row) {
+            std::string line;
+            for (int column = 0; column < columns; ++column)
+                line += (column ? "|" : "") + view.cell(row, column);
+            std::printf("%s%s\n", line.c_str(), view.isSelected(row) ? " *" : "");
+        }
+        return Success;
+    });
 }
 
 // Selects exactly the given rows (none when no row is given).
 int listSelect(const Arguments& a)
 {
-    if (a.size() < 2)
-        return UsageError;
-    HWND list = findControl(a[0], toInt(a[1]));
-    if (list == nullptr)
-        return Failure;
-    RemoteListView view(list);
-    if (!view.ready())
-        return Failure;
-    bool ok = view.select(-1, false);
-    for (std::size_t i = 2; i < a.size(); ++i)
-        ok = view.select(toInt(a[i]), true) && ok;
-    return ok ? Success : Failure;
+    return onControl(a, 2, [&](HWND list) {
+        RemoteListView view(list);
+        if (!view.ready())
+            return Failure;
+        bool ok = view.select(-1, false);
+        for (std::size_t i = 2; i < a.size(); ++i)
+            ok = view.select(toInt(a[i]), true) && ok;
+        return ok ? Success : Failure;
+    });
 }
 
 const Registration registrations[] = {
