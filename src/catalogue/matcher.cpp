@@ -4,7 +4,7 @@
 #include "catalogue/first_hits.h"
 #include "catalogue/match_rules.h"
 #include "catalogue/name_walk.h"
-#include "catalogue/wide_walk.h"
+#include "catalogue/planned_walk.h"
 
 #include <algorithm>
 #include <limits>
@@ -145,14 +145,13 @@ struct Pass {
     const CatalogueEntry* entries;
     const char* query;
     std::uint32_t queryMask;
+    // Only the entries the level below matched can match: the greedy walk of the longer query
+    // begins with the walk of the shorter one.
+    bool typedOn() const { return level > 0; }
     std::size_t level = 0; // of the slices' marks this pass makes
     std::size_t resumeFrom = 0; // the length of the query the level below was made for
-    bool typedOn = false;  // only the entries the level below matched can match
     bool wordWise = false; // the query has a plan: names can be read many bytes at a time
-    packed::QueryPlan plan;
-#ifdef TANDOR_WIDE_WALK
-    wide::Plan widePlan;
-#endif
+    WalkPlan plan;
 };
 
 // A run of matched entries with their scores, gathered before they join the marks so that
@@ -191,7 +190,7 @@ void keepRun(const MatchedRun& run, SliceMarks& marks, BestOf<RankedEntry>& best
 template <typename Consider>
 void forEachCandidate(const Pass& pass, const MatchSlice& slice, Consider&& consider)
 {
-    if (pass.typedOn) {
+    if (pass.typedOn()) {
         // The greedy walk of the longer query begins with the walk of the shorter one.
         for (std::uint32_t i : slice.levels[pass.level - 1].marked)
             consider(i);
@@ -222,27 +221,17 @@ void forSignatureRuns(const Pass& pass, const MatchSlice& slice, ConsiderRun&& c
     considerRun(passed, count);
 }
 
-// The walk of one indexed name: 32 bytes at once where the machine has SSE2 and the name is
-// short, else a word at a time, else (a query without a plan) a character at a time. `stop` is
-// where the last hit is, NoStop where it is not known.
+// The walk of one indexed name, planned, or (a query without a plan) a character at a time.
+// `stop` is where the last hit is, NoStop where it is not known.
 bool walkIndexedName(const Pass& pass, const char* name, std::int32_t& score, std::uint16_t& stop)
 {
     stop = NoStop;
-#ifdef TANDOR_WIDE_WALK
-    if (pass.wordWise) {
-        unsigned at = 0;
-        const wide::Walked walked = wide::walk<false>(name, pass.widePlan, score, at);
-        if (walked != wide::Walked::TooLong) {
-            stop = static_cast<std::uint16_t>(at);
-            return walked == wide::Walked::Matched;
-        }
-    }
-#endif
     if (!pass.wordWise)
         return walkName(name, pass.query, score);
-    bool matched = false;
-    const auto at = static_cast<std::size_t>(packed::walk<false>(name, pass.plan, matched, score) - name);
-    stop = at < NoStop ? static_cast<std::uint16_t>(at) : NoStop;
+    std::size_t at = 0;
+    const bool matched = walkPlanned<false>(name, pass.plan, score, at);
+    if (at < NoStop)
+        stop = static_cast<std::uint16_t>(at);
     return matched;
 }
 
@@ -253,7 +242,7 @@ bool resumeIndexedName(const Pass& pass, const char* name, std::int32_t& score, 
     if (pass.wordWise && stop != NoStop) {
         std::int32_t resumed = score;
         unsigned at = stop;
-        const wide::Walked walked = wide::resume<false>(name, pass.widePlan, pass.resumeFrom, resumed, at);
+        const wide::Walked walked = wide::resume<false>(name, pass.plan.wide, pass.resumeFrom, resumed, at);
         if (walked != wide::Walked::TooLong) {
             score = resumed;
             stop = at < NoStop ? static_cast<std::uint16_t>(at) : NoStop;
@@ -374,14 +363,14 @@ void matchSlice(const Pass& pass, MatchSlice& slice)
     BestOf<RankedEntry> best(marks.best, pass.index.passCapacity);
     const MatchIndex& index = pass.index;
     const char letter = pass.query[0];
-    const bool oneLetter = !pass.typedOn && isUpperAscii(letter) && pass.query[1] == 0;
+    const bool oneLetter = !pass.typedOn() && isUpperAscii(letter) && pass.query[1] == 0;
     // Only the walks of indexed names leave what a query typed on can resume.
     marks.resumable = index.usable && !oneLetter && pass.wordWise;
     if (!index.usable)
         walkEntries(pass, slice, marks, best);
     else if (oneLetter)
         markOneLetter(index, letter - 'A', slice, marks, best);
-    else if (pass.typedOn && slice.levels[pass.level - 1].resumable)
+    else if (pass.typedOn() && slice.levels[pass.level - 1].resumable)
         resumeWalks(pass, slice.levels[pass.level - 1], marks, best);
     else
         walkCandidates(pass, slice, marks, best);
@@ -455,12 +444,8 @@ void runPass(Catalogue& catalogue, const std::string& upperQuery)
         dropOldestPass(index);
     Pass pass(index, catalogue.entries.data(), upperQuery.c_str());
     pass.level = index.passes.size();
-    pass.typedOn = pass.level > 0; // the greedy walk of the longer query begins with the walk of the shorter one
-    pass.resumeFrom = pass.typedOn ? index.passes.back().query.size() : 0;
-    pass.wordWise = packed::littleEndian() && packed::planQuery(pass.query, pass.plan);
-#ifdef TANDOR_WIDE_WALK
-    pass.wordWise = pass.wordWise && wide::planQuery(pass.query, pass.widePlan);
-#endif
+    pass.resumeFrom = pass.typedOn() ? index.passes.back().query.size() : 0;
+    pass.wordWise = planWalk(pass.query, pass.plan);
     forEachSlice(index, [&](MatchSlice& slice) { matchSlice(pass, slice); });
     index.passes.push_back(KeptPass{upperQuery, index.passCapacity});
 }

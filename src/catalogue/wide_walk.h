@@ -150,13 +150,6 @@ inline Walked walk(const char* name, const Plan& plan, std::int32_t& score, unsi
     return hits.last != NoHit ? Walked::Matched : Walked::Unmatched;
 }
 
-template <bool LinesEnd>
-inline Walked walk(const char* name, const Plan& plan, std::int32_t& score)
-{
-    unsigned stop = 0;
-    return walk<LinesEnd>(name, plan, score, stop);
-}
-
 // Goes on with the walk of the plan's first `from` characters, which scored `score` and whose
 // last hit is at `stop`, for the characters after them: typing on needs no second walk of the
 // name's beginning. Updates both.

@@ -4,7 +4,7 @@
 #include "catalogue/match_rules.h"
 #include "catalogue/matcher.h"
 #include "catalogue/name_walk.h"
-#include "catalogue/wide_walk.h"
+#include "catalogue/planned_walk.h"
 #include "matched_lines.h"
 
 #include <algorithm>
@@ -153,10 +153,7 @@ struct NamesPart {
 
 struct LineRanking {
     LineRanking(std::size_t limit, const ScoreStore& scores) : limit(limit), scores(scores) {}
-    packed::QueryPlan plan;
-#ifdef TANDOR_WIDE_WALK
-    wide::Plan widePlan;
-#endif
+    WalkPlan plan;
     std::size_t limit;
     const ScoreStore& scores;
 };
@@ -180,12 +177,10 @@ void keepLine(const LineRanking& ranking, const char* line, const char* lineEnd,
 void rankPart(const LineRanking& ranking, NamesPart& part)
 {
     BestOf<LineCandidate> best(part.best, ranking.limit);
-    lines::forEachMatchedLine(part.begin, part.end, ranking.widePlan, [&](const char* line, const char* lineEnd) {
+    lines::forEachMatchedLine(part.begin, part.end, ranking.plan.wide, [&](const char* line, const char* lineEnd) {
         std::int32_t score = 0;
-        if (wide::walk<true>(line, ranking.widePlan, score) == wide::Walked::TooLong) {
-            bool matched = false;
-            packed::walk<true>(line, ranking.plan, matched, score);
-        }
+        std::size_t stop = 0;
+        walkPlanned<true>(line, ranking.plan, score, stop);
         keepLine(ranking, line, lineEnd, score, part, best);
     });
 }
@@ -206,7 +201,7 @@ void rankPart(const LineRanking& ranking, NamesPart& part)
     for (const char* line = part.begin; line < part.end;) {
         bool matched = false;
         std::int32_t score = 0;
-        const char* lineEnd = lineEndFrom(packed::walk<true>(line, ranking.plan, matched, score), part.end);
+        const char* lineEnd = lineEndFrom(packed::walk<true>(line, ranking.plan.words, matched, score), part.end);
         if (matched)
             keepLine(ranking, line, lineEnd, score, part, best);
         line = lineEnd + 1;
@@ -277,11 +272,7 @@ std::vector<RankedName> rankNames(const NamesText& text, const std::string& uppe
         return ranked; // an empty query matches nothing
     LineRanking ranking(limit, scores);
     const bool breaksLines = upperQuery.find_first_of("\r\n") != std::string::npos;
-    bool planned = packed::littleEndian() && !breaksLines && packed::planQuery(upperQuery.c_str(), ranking.plan);
-#ifdef TANDOR_WIDE_WALK
-    planned = planned && wide::planQuery(upperQuery.c_str(), ranking.widePlan);
-#endif
-    if (!planned) {
+    if (breaksLines || !planWalk(upperQuery.c_str(), ranking.plan)) {
         if (breaksLines || upperQuery.size() >= packed::MostQueryCharacters || !packed::littleEndian())
             return rankAsCatalogue(text, upperQuery, limit, scores);
         return ranked; // a lower-case character: no upper-cased name character equals it
