@@ -3,6 +3,7 @@
 // each pass from an unrelated query (the worst case: pasting, or editing inside the text);
 // TypedKeystroke from the same query one letter shorter, as typing does.
 #include "catalogue_generator.h"
+#include "keystroke_words.h"
 #include "catalogue/matcher.h"
 
 #include <benchmark/benchmark.h>
@@ -11,8 +12,6 @@
 
 namespace {
 
-constexpr std::size_t ListCapacity = 20;
-const char* const TypedWords[] = {"PHOTOV", "MSWORD", "NOTEPA", "IEXPLO", "TBEDIT", "SETUP1"};
 
 const Catalogue& catalogueOfSize(std::size_t count)
 {
@@ -47,7 +46,7 @@ public:
     std::string nextWord(std::size_t letters)
     {
         const std::string word(TypedWords[word_], letters);
-        word_ = (word_ + 1) % (sizeof TypedWords / sizeof TypedWords[0]);
+        word_ = (word_ + 1) % TypedWordCount;
         return word;
     }
     // A pass and the selection of a list's worth; the number matched.

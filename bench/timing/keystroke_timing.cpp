@@ -3,6 +3,7 @@
 // `TypedKeystroke`, timed with the standard clock; medians in milliseconds.
 // Usage: tandor-keystrokes [ENTRIES] [ROUNDS]
 #include "catalogue_generator.h"
+#include "keystroke_words.h"
 #include "catalogue/matcher.h"
 
 #include <algorithm>
@@ -14,9 +15,6 @@
 
 namespace {
 
-constexpr std::size_t ListCapacity = 20;
-const char* const TypedWords[] = {"PHOTOV", "MSWORD", "NOTEPA", "IEXPLO", "TBEDIT", "SETUP1"};
-constexpr std::size_t WordCount = sizeof TypedWords / sizeof TypedWords[0];
 
 double milliseconds(std::chrono::steady_clock::duration span)
 {
@@ -33,12 +31,12 @@ double median(std::vector<double> values)
 double timeKeystroke(Catalogue& catalogue, const std::vector<ScanDirectory>& directories, std::size_t word,
                      std::size_t length, bool typed)
 {
-    const std::string query(TypedWords[word % WordCount], length);
+    const std::string query(TypedWords[word % TypedWordCount], length);
     if (typed) {
         matchCatalogue(catalogue, query.substr(0, length - 1), directories);
         selectResults(catalogue, ListCapacity);
     } else {
-        matchCatalogue(catalogue, std::string(TypedWords[(word + 1) % WordCount], length), directories);
+        matchCatalogue(catalogue, std::string(TypedWords[(word + 1) % TypedWordCount], length), directories);
     }
     const auto start = std::chrono::steady_clock::now();
     matchCatalogue(catalogue, query, directories);
