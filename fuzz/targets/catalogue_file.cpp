@@ -3,10 +3,10 @@
 // and what is saved from them loads back to the same entries.
 #include "fuzz_target.h"
 
+#include "base/ascii.h"
 #include "catalogue/match_explanation.h"
 #include "catalogue/matcher.h"
 #include "scanning/catalogue_file.h"
-#include "shell/ascii.h"
 
 namespace {
 

@@ -2,9 +2,9 @@
 // placer writes only beside the one target it names, and asks only that target to close.
 #include "fuzz_target.h"
 
+#include "app/command_line.h"
 #include "installhelpers/program_placer.h"
 #include "installhelpers/user_data_remover.h"
-#include "shell/command_line.h"
 
 namespace {
 

@@ -2,10 +2,10 @@
 // the lines where they stand gives the results of making every line an entry and matching those.
 #include "fuzz_target.h"
 
+#include "base/ascii.h"
 #include "catalogue/matcher.h"
 #include "names_file.h"
 #include "query_options.h"
-#include "shell/ascii.h"
 
 #include <algorithm>
 

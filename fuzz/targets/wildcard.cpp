@@ -1,8 +1,8 @@
 // Wildcards: the matcher answers as a plain recursive reading of the rules does.
 #include "fuzz_target.h"
 
+#include "base/ascii.h"
 #include "scanning/wildcard.h"
-#include "shell/ascii.h"
 
 #include <algorithm>
 #include <string_view>

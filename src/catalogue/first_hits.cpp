@@ -1,6 +1,6 @@
 #include "catalogue/first_hits.h"
 
-#include "shell/ascii.h"
+#include "base/ascii.h"
 
 std::uint64_t summariseFirstHits(const char* name)
 {

@@ -1,7 +1,7 @@
 #include "catalogue/match_explanation.h"
 
+#include "base/ascii.h"
 #include "catalogue/match_rules.h"
-#include "shell/ascii.h"
 
 namespace {
 

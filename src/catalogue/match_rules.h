@@ -1,7 +1,7 @@
 // The scoring rules of the abbreviation matcher, shared by the match pass and its explanation.
 #pragma once
 
-#include "shell/ascii.h"
+#include "base/ascii.h"
 
 #include <cstdint>
 #include <limits>

@@ -4,8 +4,8 @@
 // first hit and so only shift it.
 #pragma once
 
+#include "base/ascii.h"
 #include "catalogue/match_rules.h"
-#include "shell/ascii.h"
 
 #include <cstdint>
 #include <cstring>

@@ -1,7 +1,7 @@
 #include "catalogue/score_store.h"
 
-#include "shell/ascii.h"
-#include "shell/system_files.h"
+#include "base/ascii.h"
+#include "base/system_files.h"
 
 #include <algorithm>
 #include <cstring>

@@ -2,8 +2,8 @@
 // outside the lock, and post it to the window when the row still shows the same entry.
 #pragma once
 
+#include "base/lock.h"
 #include "launcher/result_list.h"
-#include "shell/lock.h"
 
 #include <cstdint>
 #include <string>

@@ -2,12 +2,12 @@
 // as the list can show, rewrite only the rows whose entry changed, keep only rows that fit.
 #pragma once
 
+#include "base/dpi_scale.h"
+#include "base/lock.h"
 #include "catalogue/catalogue.h"
 #include "catalogue/matcher.h"
 #include "launcher/launcher_limits.h"
 #include "settings/settings_model.h"
-#include "shell/dpi_scale.h"
-#include "shell/lock.h"
 
 #include <atomic>
 #include <cstdint>

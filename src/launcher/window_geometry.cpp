@@ -1,7 +1,7 @@
 #include "launcher/window_geometry.h"
 
+#include "base/dpi_scale.h"
 #include "launcher/launcher_limits.h"
-#include "shell/dpi_scale.h"
 
 namespace {
 

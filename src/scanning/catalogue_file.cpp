@@ -1,6 +1,6 @@
 #include "scanning/catalogue_file.h"
 
-#include "shell/system_files.h"
+#include "base/system_files.h"
 
 #include <algorithm>
 #include <cstring>

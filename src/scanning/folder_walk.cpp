@@ -5,7 +5,7 @@
 
 #include <algorithm>
 
-#include "shell/ascii.h"
+#include "base/ascii.h"
 
 const char* const ShortcutExtensions[2] = {".lnk", ".pif"};
 

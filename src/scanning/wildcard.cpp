@@ -1,6 +1,6 @@
 #include "scanning/wildcard.h"
 
-#include "shell/ascii.h"
+#include "base/ascii.h"
 
 #include <cstddef>
 #include <vector>

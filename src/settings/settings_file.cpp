@@ -4,7 +4,7 @@
 #include <cstdio>
 #include <cstring>
 
-#include "shell/ascii.h"
+#include "base/ascii.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #include "settings/settings_model.h"
 
+#include "base/ascii.h"
 #include "resources/resource.h"
-#include "shell/ascii.h"
 
 const PriorityLevel PriorityLevels[5] = {
     {-2, -20, IDS_PRIORITY_VERY_UNIMPORTANT},

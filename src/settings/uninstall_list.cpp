@@ -1,6 +1,6 @@
 #include "settings/uninstall_list.h"
 
-#include "shell/ascii.h"
+#include "base/ascii.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #include "tour/tour_text.h"
 
-#include "shell/hotkey.h"
+#include "settings/hotkey.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 // found a fault (fuzz/regressions), so that no fault comes back unseen.
 #include "fuzz_target.h"
 
-#include "shell/system_files.h"
+#include "base/system_files.h"
 
 #include <gtest/gtest.h>
 

@@ -3,6 +3,8 @@
 #include "names_file.h"
 #include "query_options.h"
 
+#include "base/ascii.h"
+#include "base/system_files.h"
 #include "catalogue/match_explanation.h"
 #include "catalogue/matcher.h"
 #include "catalogue/score_store.h"
@@ -10,8 +12,6 @@
 #include "scanning/catalogue_file.h"
 #include "settings/data_files.h"
 #include "settings/settings_file.h"
-#include "shell/ascii.h"
-#include "shell/system_files.h"
 
 #include <cstdio>
 #include <string>

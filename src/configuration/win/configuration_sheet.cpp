@@ -5,15 +5,15 @@
 #include <commctrl.h>
 #include <prsht.h>
 
+#include "app/win/app_state.h"
+#include "app/win/tray.h"
+#include "base/win/help.h"
 #include "configuration/win/configuration_session.h"
 #include "configuration/win/sheet_page.h"
 #include "resources/resource.h"
 #include "scanning/win/change_monitor.h"
 #include "scanning/win/scans.h"
 #include "settings/win/settings_store.h"
-#include "shell/win/app_state.h"
-#include "shell/win/help.h"
-#include "shell/win/tray.h"
 
 namespace {
 

@@ -4,6 +4,8 @@
 
 #include <vector>
 
+#include "app/win/app_state.h"
+#include "base/win/help.h"
 #include "catalogue/directory_moves.h"
 #include "configuration/definition_edits.h"
 #include "configuration/directory_edits.h"
@@ -13,8 +15,6 @@
 #include "resources/resource.h"
 #include "scanning/win/change_monitor.h"
 #include "settings/win/settings_store.h"
-#include "shell/win/app_state.h"
-#include "shell/win/help.h"
 
 namespace {
 

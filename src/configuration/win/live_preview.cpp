@@ -4,14 +4,14 @@
 #include <mmsystem.h>
 #include <shellapi.h>
 
+#include "app/win/app_state.h"
+#include "base/win/dpi.h"
+#include "base/win/fonts.h"
+#include "base/win/help.h"
+#include "base/win/window_alpha.h"
 #include "configuration/user_interface_choices.h"
 #include "launcher/win/result_list_view.h"
 #include "resources/resource.h"
-#include "shell/win/app_state.h"
-#include "shell/win/dpi.h"
-#include "shell/win/fonts.h"
-#include "shell/win/help.h"
-#include "shell/win/window_alpha.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 
 #include <windows.h>
 
-#include "shell/private_messages.h" // the messages it understands: WM_PREVIEW_SHOW_ALPHA, WM_PREVIEW_FADE_LATER
+#include "base/private_messages.h" // the messages it understands: WM_PREVIEW_SHOW_ALPHA, WM_PREVIEW_FADE_LATER
 
 // Shows the preview below the scroll bar, unless it is already there; returns it.
 HWND showLivePreview(HWND page, HWND scrollBar);

@@ -5,14 +5,14 @@
 
 #include <string>
 
+#include "app/win/app_state.h"
+#include "base/win/help.h"
 #include "configuration/definition_edits.h"
 #include "configuration/directory_edits.h"
 #include "configuration/win/configuration_session.h"
 #include "configuration/win/sheet_page.h"
 #include "resources/resource.h"
 #include "settings/win/settings_store.h"
-#include "shell/win/app_state.h"
-#include "shell/win/help.h"
 
 namespace {
 

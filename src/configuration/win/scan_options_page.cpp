@@ -3,14 +3,14 @@
 #include <commctrl.h>
 #include <prsht.h>
 
+#include "app/win/app_state.h"
+#include "base/win/help.h"
 #include "configuration/scan_options.h"
 #include "configuration/win/configuration_session.h"
 #include "configuration/win/sheet_page.h"
 #include "resources/resource.h"
 #include "scanning/win/change_monitor.h"
 #include "settings/win/settings_store.h"
-#include "shell/win/app_state.h"
-#include "shell/win/help.h"
 
 namespace {
 

@@ -2,9 +2,9 @@
 
 #include <windowsx.h>
 
+#include "base/win/help.h"
+#include "base/win/window_alpha.h"
 #include "configuration/directory_edits.h"
-#include "shell/win/help.h"
-#include "shell/win/window_alpha.h"
 
 namespace {
 

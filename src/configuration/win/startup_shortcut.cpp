@@ -6,9 +6,9 @@
 
 #include <string>
 
+#include "app/win/app_state.h"
+#include "base/win/help.h"
 #include "resources/resource.h"
-#include "shell/win/app_state.h"
-#include "shell/win/help.h"
 
 namespace {
 

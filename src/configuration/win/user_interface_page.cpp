@@ -6,6 +6,9 @@
 
 #include <cstdio>
 
+#include "app/win/app_state.h"
+#include "base/win/help.h"
+#include "base/win/window_alpha.h"
 #include "configuration/user_interface_choices.h"
 #include "configuration/win/configuration_session.h"
 #include "configuration/win/live_preview.h"
@@ -13,9 +16,6 @@
 #include "configuration/win/startup_shortcut.h"
 #include "resources/resource.h"
 #include "settings/win/settings_store.h"
-#include "shell/win/app_state.h"
-#include "shell/win/help.h"
-#include "shell/win/window_alpha.h"
 
 namespace {
 

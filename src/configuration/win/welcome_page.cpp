@@ -1,11 +1,11 @@
 // The Welcome page: a bold greeting and three help buttons.
 #include <windows.h>
 
+#include "base/win/fonts.h"
+#include "base/win/help.h"
 #include "configuration/win/configuration_session.h"
 #include "configuration/win/sheet_page.h"
 #include "resources/resource.h"
-#include "shell/win/fonts.h"
-#include "shell/win/help.h"
 
 namespace {
 

@@ -4,9 +4,9 @@
 
 #include <windows.h>
 
+#include "base/private_messages.h"
+#include "base/win/critical_section.h"
 #include "launcher/result_list.h"
-#include "shell/private_messages.h"
-#include "shell/win/critical_section.h"
 
 #include <atomic>
 

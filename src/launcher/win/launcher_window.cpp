@@ -1,5 +1,11 @@
 #include "launcher/win/launcher_window.h"
 
+#include "app/win/app_state.h"
+#include "base/ascii.h"
+#include "base/win/dpi.h"
+#include "base/win/fonts.h"
+#include "base/win/help.h"
+#include "base/win/window_alpha.h"
 #include "catalogue/catalogue.h"
 #include "catalogue/score_store.h"
 #include "launcher/icon_loader.h"
@@ -13,12 +19,6 @@
 #include "launcher/window_geometry.h"
 #include "resources/resource.h"
 #include "settings/win/settings_store.h"
-#include "shell/ascii.h"
-#include "shell/win/app_state.h"
-#include "shell/win/dpi.h"
-#include "shell/win/fonts.h"
-#include "shell/win/help.h"
-#include "shell/win/window_alpha.h"
 
 #include <commctrl.h>
 #include <shellapi.h>

@@ -1,9 +1,9 @@
 #include "launcher/win/result_list_view.h"
 
+#include "base/win/dpi.h"
+#include "base/win/fonts.h"
 #include "launcher/launcher_limits.h"
 #include "launcher/row_text.h"
-#include "shell/win/dpi.h"
-#include "shell/win/fonts.h"
 
 #include <commctrl.h>
 #include <shellapi.h>

@@ -6,7 +6,7 @@
 #include <cstddef>
 #include <vector>
 
-#include "shell/lock.h"
+#include "base/lock.h"
 
 // What a pause is for: a scan of every directory makes the changes seen so far superfluous.
 enum class PauseScope { SomeDirectories, EveryDirectory };

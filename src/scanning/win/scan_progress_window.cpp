@@ -1,9 +1,9 @@
 #include "scanning/win/scan_progress_window.h"
 
+#include "app/win/app_state.h"
+#include "base/win/fonts.h"
+#include "base/win/help.h"
 #include "resources/resource.h"
-#include "shell/win/app_state.h"
-#include "shell/win/fonts.h"
-#include "shell/win/help.h"
 
 #include <windowsx.h>
 

@@ -4,6 +4,9 @@
 #include <utility>
 #include <vector>
 
+#include "app/win/app_state.h"
+#include "app/win/tray.h"
+#include "base/win/help.h"
 #include "resources/resource.h"
 #include "scanning/catalogue_file.h"
 #include "scanning/folder_walk.h"
@@ -11,9 +14,6 @@
 #include "scanning/win/scan_progress_window.h"
 #include "scanning/win/windows_file_system.h"
 #include "settings/win/settings_store.h"
-#include "shell/win/app_state.h"
-#include "shell/win/help.h"
-#include "shell/win/tray.h"
 
 namespace {
 

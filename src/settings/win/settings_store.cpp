@@ -3,13 +3,13 @@
 #include <windows.h>
 #include <shlobj.h>
 
+#include "app/win/app_state.h"
+#include "base/system_files.h"
+#include "base/win/help.h"
 #include "resources/resource.h"
 #include "settings/first_run.h"
 #include "settings/settings_file.h"
 #include "settings/uninstall_list.h"
-#include "shell/system_files.h"
-#include "shell/win/app_state.h"
-#include "shell/win/help.h"
 
 #include <cstdio>
 #include <vector>

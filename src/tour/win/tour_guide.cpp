@@ -1,10 +1,10 @@
 // The tour window and the interpreter's window side: the script runs in tour/tour_interpreter.
 #include "tour/win/tour_guide.h"
 
+#include "app/win/app_state.h"
+#include "base/win/dpi.h"
+#include "base/win/help.h"
 #include "resources/resource.h"
-#include "shell/win/app_state.h"
-#include "shell/win/dpi.h"
-#include "shell/win/help.h"
 #include "tour/tour_interpreter.h"
 #include "tour/tour_slide.h"
 #include "tour/tour_text.h"

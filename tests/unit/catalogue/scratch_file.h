@@ -1,7 +1,7 @@
 // A file name of its own under the test temporary folder, removed when the test ends.
 #pragma once
 
-#include "shell/system_files.h"
+#include "base/system_files.h"
 
 #include <gtest/gtest.h>
 

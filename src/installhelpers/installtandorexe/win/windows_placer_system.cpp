@@ -1,7 +1,7 @@
 #include "windows_placer_system.h"
 
+#include "base/system_files.h"
 #include "resources/resource.h"
-#include "shell/system_files.h"
 
 #include <vector>
 

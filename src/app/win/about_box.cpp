@@ -1,9 +1,8 @@
-#include "shell/win/about_box.h"
+#include "app/win/about_box.h"
 
-
+#include "app/win/app_state.h"
+#include "base/win/help.h"
 #include "resources/resource.h"
-#include "shell/win/app_state.h"
-#include "shell/win/help.h"
 
 namespace {
 

@@ -1,11 +1,11 @@
-#include "shell/win/help.h"
+#include "base/win/help.h"
 
 #include <shellapi.h>
 #include <urlmon.h>
 
+#include "app/win/app_state.h"
+#include "base/system_files.h"
 #include "resources/resource.h"
-#include "shell/system_files.h"
-#include "shell/win/app_state.h"
 
 const char* const OnlineDocsBase = "http://www.tandor-launcher.net/docs/";
 const char* const SupportMailAddress = "mailto:support@tandor-launcher.net?Subject=Question about Tandor";

@@ -6,7 +6,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
-#include "shell/dpi_scale.h"
+#include "base/dpi_scale.h"
 
 // WM_DPICHANGED (Windows 8.1 on): wParam's high word the new DPI, lParam the suggested RECT.
 constexpr UINT DpiChangedMessage = 0x02E0;

@@ -1,4 +1,4 @@
-#include "shell/hotkey.h"
+#include "settings/hotkey.h"
 
 #include <gtest/gtest.h>
 

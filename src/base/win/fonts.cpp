@@ -1,4 +1,4 @@
-#include "shell/win/fonts.h"
+#include "base/win/fonts.h"
 
 #include <utility>
 

@@ -1,5 +1,5 @@
+#include "base/system_files.h"
 #include "catalogue/scratch_file.h"
-#include "shell/system_files.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "shell/win/dpi.h"
+#include "base/win/dpi.h"
 
 #include <shellapi.h>
 #include <unknwn.h>

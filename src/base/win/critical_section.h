@@ -4,7 +4,7 @@
 
 #include <windows.h>
 
-#include "shell/lock.h"
+#include "base/lock.h"
 
 class CriticalSectionLock : public Lock {
 public:

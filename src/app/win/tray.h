@@ -3,7 +3,7 @@
 
 #include <windows.h>
 
-#include "shell/win/app_state.h"
+#include "app/win/app_state.h"
 
 // Changes the gate, the picture and the tooltip; `detailText` (may be null) follows ": ".
 void setTrayState(TrayState state, const char* detailText);

@@ -3,14 +3,14 @@
 #include <windows.h>
 #include <objbase.h>
 
+#include "app/command_line.h"
+#include "app/win/app_state.h"
+#include "app/win/main_window.h"
+#include "app/win/tray.h"
 #include "resources/resource.h"
 #include "scanning/win/change_monitor.h"
 #include "scanning/win/scans.h"
 #include "settings/win/settings_store.h"
-#include "shell/command_line.h"
-#include "shell/win/app_state.h"
-#include "shell/win/main_window.h"
-#include "shell/win/tray.h"
 #include "tour/win/tour_guide.h"
 
 namespace {

@@ -1,6 +1,6 @@
-#include "shell/command_line.h"
+#include "app/command_line.h"
 
-#include "shell/ascii.h"
+#include "base/ascii.h"
 
 #include <string>
 

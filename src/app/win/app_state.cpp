@@ -1,8 +1,8 @@
-#include "shell/win/app_state.h"
+#include "app/win/app_state.h"
 
+#include "base/private_messages.h"
 #include "configuration/win/configuration_session.h"
 #include "launcher/win/launcher_state.h"
-#include "shell/private_messages.h"
 
 static_assert(FirstPrivateMessage == WM_USER, "private messages start at WM_USER");
 

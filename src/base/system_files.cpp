@@ -1,4 +1,4 @@
-#include "shell/system_files.h"
+#include "base/system_files.h"
 
 #include <cstdio>
 

@@ -1,14 +1,14 @@
-#include "shell/win/tray.h"
+#include "app/win/tray.h"
 
 #include <shellapi.h>
 
 #include <string>
 
+#include "app/win/app_state.h"
+#include "base/bounded_text.h"
+#include "base/win/help.h"
 #include "resources/resource.h"
-#include "shell/bounded_text.h"
-#include "shell/hotkey.h"
-#include "shell/win/app_state.h"
-#include "shell/win/help.h"
+#include "settings/hotkey.h"
 
 namespace {
 

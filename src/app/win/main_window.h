@@ -3,7 +3,7 @@
 
 #include <windows.h>
 
-#include "shell/private_messages.h"
+#include "base/private_messages.h"
 
 LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 void openLauncherOnHotkey();

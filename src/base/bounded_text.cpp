@@ -1,4 +1,4 @@
-#include "shell/bounded_text.h"
+#include "base/bounded_text.h"
 
 BoundedText::BoundedText(char* buffer, std::size_t size)
     : start_(buffer), write_(buffer), free_(size > 0 ? size - 1 : 0)

@@ -1,4 +1,4 @@
-#include "shell/win/window_alpha.h"
+#include "base/win/window_alpha.h"
 
 namespace {
 

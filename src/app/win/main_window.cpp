@@ -1,19 +1,19 @@
-#include "shell/win/main_window.h"
+#include "app/win/main_window.h"
 
 #include <string>
 #include <utility>
 #include <vector>
 
+#include "app/win/about_box.h"
+#include "app/win/app_state.h"
+#include "app/win/tray.h"
+#include "base/win/help.h"
 #include "configuration/win/configuration_sheet.h"
 #include "launcher/win/icon_loader_thread.h"
 #include "launcher/win/launcher_window.h"
 #include "resources/resource.h"
 #include "scanning/win/change_monitor.h"
 #include "scanning/win/scans.h"
-#include "shell/win/about_box.h"
-#include "shell/win/app_state.h"
-#include "shell/win/help.h"
-#include "shell/win/tray.h"
 #include "tour/win/tour_guide.h"
 
 namespace {
