@@ -1,7 +1,7 @@
 // The keys the launcher's keyboard filter takes out of the dialog's loop, and what each becomes.
 #pragma once
 
-#include "base/private_messages.h"
+#include "launcher/launcher_messages.h"
 
 // Virtual-key codes, spelt out so that the decisions below stay free of system headers.
 constexpr int KeyUp = 0x26;

@@ -1,7 +1,7 @@
 #include "app/win/about_box.h"
 
-#include "app/win/app_state.h"
 #include "base/win/help.h"
+#include "base/win/program_handles.h"
 #include "resources/resource.h"
 
 namespace {

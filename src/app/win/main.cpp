@@ -4,12 +4,14 @@
 #include <objbase.h>
 
 #include "app/command_line.h"
-#include "app/win/app_state.h"
 #include "app/win/main_window.h"
 #include "app/win/tray.h"
+#include "base/tray_state.h"
+#include "base/win/program_handles.h"
 #include "resources/resource.h"
 #include "scanning/win/change_monitor.h"
 #include "scanning/win/scans.h"
+#include "settings/win/hotkey_registration.h"
 #include "settings/win/settings_store.h"
 #include "tour/win/tour_guide.h"
 
@@ -17,15 +19,14 @@ namespace {
 
 const char* const MainWindowClass = "TANDOR";
 const char* const MainWindowTitle = "Tandor";
-const char* const HotkeyAtomName = "Tandor HotKey";
 
 // A second start hands its request to the running launcher and ends.
-bool forwardedToRunningInstance()
+bool forwardedToRunningInstance(const CommandLineOptions& options)
 {
     app.mainWindow = FindWindowA(MainWindowClass, MainWindowTitle);
     if (app.mainWindow == nullptr)
         return false;
-    PostMessageA(app.mainWindow, app.closeRequested ? WM_QUIT : WM_SECOND_START, 0, 0);
+    PostMessageA(app.mainWindow, options.closeRequested ? WM_QUIT : WM_SECOND_START, 0, 0);
     return true;
 }
 
@@ -69,7 +70,7 @@ void shutDown()
     saveSettings();
     CoUninitialize();
     deleteTrayIcon();
-    GlobalDeleteAtom(app.hotkeyAtom);
+    deleteHotkeyAtom();
 }
 
 } // namespace
@@ -77,25 +78,24 @@ void shutDown()
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int)
 {
     app.appInstance = instance;
+    showTrayStateWith(showTrayState);
     const CommandLineOptions options = parseCommandLine(commandLine);
-    app.closeRequested = options.closeRequested;
-    app.tourRequested = options.tourRequested;
-    if (forwardedToRunningInstance() || app.closeRequested)
+    if (forwardedToRunningInstance(options) || options.closeRequested)
         return 0;
 
     settings.global.Hotkey = DefaultHotkey;
-    app.hotkeyAtom = GlobalAddAtomA(HotkeyAtomName);
+    addHotkeyAtom();
     CoInitialize(nullptr);
     if (!createMainWindow())
         return 0;
     startChangeMonitor(app.mainWindow, WM_DIRECTORY_CHANGED);
     waitForMonitorReady(); // its pause and resume signals must exist before the first scan
-    initialiseSettings();
+    initialiseSettings(options.tourRequested);
     loadOrBuildCatalogue();
     resumeChangeMonitor();
     enterTourState(0);
     ShowWindow(app.mainWindow, SW_HIDE);
-    app.taskbarCreatedMessage = RegisterWindowMessageA("TaskbarCreated");
+    registerTaskbarCreatedMessage();
     addTrayIcon();
     registerHotkey();
 

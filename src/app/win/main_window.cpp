@@ -5,16 +5,20 @@
 #include <vector>
 
 #include "app/win/about_box.h"
-#include "app/win/app_state.h"
 #include "app/win/tray.h"
+#include "base/tray_state.h"
 #include "base/win/help.h"
+#include "base/win/program_handles.h"
 #include "configuration/win/configuration_sheet.h"
 #include "launcher/win/icon_loader_thread.h"
 #include "launcher/win/launcher_window.h"
 #include "resources/resource.h"
 #include "scanning/win/change_monitor.h"
 #include "scanning/win/scans.h"
+#include "settings/win/settings_store.h"
 #include "tour/win/tour_guide.h"
+
+static_assert(FirstPrivateMessage == WM_USER, "private messages start at WM_USER");
 
 namespace {
 
@@ -79,7 +83,7 @@ void runDeferredRescan(const DeferredRescan& rescan)
 
 bool deferredWorkMustWait()
 {
-    return launcherHoldsCatalogue() || ui.trayState != Idle;
+    return launcherHoldsCatalogue() || trayState() != Idle;
 }
 
 void runDeferredScans()
@@ -109,7 +113,7 @@ void runDeferredWork()
 bool hotkeyMustWait()
 {
     const bool windowClosing = launcherWindowHandle() == nullptr ? iconLoaderRunning() : launcherWindowLaunching();
-    return ui.trayState == Scanning || windowClosing;
+    return trayState() == Scanning || windowClosing;
 }
 
 void holdPress()
@@ -143,9 +147,9 @@ void askToRescanAfterAbort()
 // asked for during a scan runs once that scan has ended.
 void rescanAllFromMenu()
 {
-    if (ui.trayState == Configuring)
+    if (trayState() == Configuring)
         return;
-    if (ui.trayState == Scanning || launcherHoldsCatalogue()) {
+    if (trayState() == Scanning || launcherHoldsCatalogue()) {
         deferred.fullRescan = true;
         waitForLauncherToLetGo();
         return;
@@ -213,7 +217,7 @@ void onDirectoryChanged(WPARAM directoryIndex)
 {
     if (directoryIndex >= settings.directories.size())
         return;
-    if (ui.trayState != Idle || launcherHoldsCatalogue()) {
+    if (trayState() != Idle || launcherHoldsCatalogue()) {
         deferRescan(directoryIndex);
         return;
     }
@@ -248,7 +252,7 @@ void connectWindows(HWND window)
 
 void openLauncherOnHotkey()
 {
-    if (ui.trayState == Configuring) {
+    if (trayState() == Configuring) {
         requestConfiguration();
         return;
     }
@@ -283,7 +287,7 @@ void rescanChangesLeftAtExit()
 void requestConfiguration()
 {
     // Applying the sheet changes the catalogue, which a launcher window may still show.
-    if (!configurationSheetOpen() && ui.trayState == Idle && launcherHoldsCatalogue()) {
+    if (!configurationSheetOpen() && trayState() == Idle && launcherHoldsCatalogue()) {
         deferred.configuration = true;
         waitForLauncherToLetGo();
         return;
@@ -295,7 +299,7 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
 {
     // The icon's callbacks come with the number registered for "TaskbarCreated", which also
     // announces a new task bar that needs the icon again.
-    if (app.taskbarCreatedMessage != 0 && message == app.taskbarCreatedMessage) {
+    if (taskbarCreatedMessage() != 0 && message == taskbarCreatedMessage()) {
         onTrayIconCallback(lParam);
         addTrayIcon();
     }

@@ -5,6 +5,11 @@
 
 #include "base/private_messages.h"
 
+// Its private messages; the change monitor and the icon loader are handed theirs at start.
+constexpr unsigned WM_DIRECTORY_CHANGED = FirstPrivateMessage + 7; // from the change monitor; wParam: directory index
+constexpr unsigned WM_SECOND_START = FirstPrivateMessage + 12;     // from a second start: open the configuration
+constexpr unsigned WM_ICON_LOADER_ENDED = FirstPrivateMessage + 13; // from an icon loader thread as it ends
+
 LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 void openLauncherOnHotkey();
 // At program end, after the change monitor has stopped: rescans the folders whose changes were

@@ -4,17 +4,18 @@
 
 #include <string>
 
-#include "app/win/app_state.h"
 #include "base/bounded_text.h"
 #include "base/win/help.h"
+#include "base/win/program_handles.h"
 #include "resources/resource.h"
-#include "settings/hotkey.h"
 
 namespace {
 
 // The first-version notify-icon record, understood by every shell.
 constexpr DWORD NotifyIconRecordSize = NOTIFYICONDATAA_V1_SIZE;
 constexpr UINT TrayIconId = 0;
+// Sent by the shell to every top-level window when a new task bar starts.
+const char* const TaskbarCreatedName = "TaskbarCreated";
 
 struct TrayLook {
     int iconId;
@@ -28,6 +29,7 @@ const TrayLook TrayLooks[] = {
 };
 
 HICON heldTrayIcon = nullptr;
+UINT registeredTaskbarCreated = 0;
 
 HICON loadSmallIcon(int iconId)
 {
@@ -69,21 +71,28 @@ void modifyTrayIcon(int iconId, UINT tooltipStringId, const char* detailText)
 
 } // namespace
 
-void setTrayState(TrayState state, const char* detailText)
+void showTrayState(TrayState state, const char* detailText)
 {
-    if (state == ui.trayState && detailText == nullptr)
-        return;
-    ui.trayState = state;
     if (state >= Idle && state <= Scanning) {
         const TrayLook& look = TrayLooks[state];
         modifyTrayIcon(look.iconId, look.tooltipStringId, detailText);
     }
 }
 
+void registerTaskbarCreatedMessage()
+{
+    registeredTaskbarCreated = RegisterWindowMessageA(TaskbarCreatedName);
+}
+
+UINT taskbarCreatedMessage()
+{
+    return registeredTaskbarCreated;
+}
+
 void addTrayIcon()
 {
     NOTIFYICONDATAA record = trayRecord(NIF_MESSAGE | NIF_ICON | NIF_TIP);
-    record.uCallbackMessage = app.taskbarCreatedMessage;
+    record.uCallbackMessage = registeredTaskbarCreated;
     record.hIcon = loadSmallIcon(IDI_TANDOR_IDLE);
     BoundedText(record.szTip, sizeof record.szTip).append(loadText(IDS_TRAY_ACTIVE));
     Shell_NotifyIconA(NIM_ADD, &record);
@@ -95,15 +104,4 @@ void deleteTrayIcon()
     NOTIFYICONDATAA record = trayRecord(0);
     Shell_NotifyIconA(NIM_DELETE, &record);
     holdIcon(nullptr);
-}
-
-BOOL registerHotkey()
-{
-    const std::int32_t hotkey = settings.global.Hotkey;
-    return RegisterHotKey(app.mainWindow, app.hotkeyAtom, hotkeyModifiers(hotkey), hotkeyVirtualKey(hotkey));
-}
-
-void unregisterHotkey()
-{
-    UnregisterHotKey(app.mainWindow, app.hotkeyAtom);
 }

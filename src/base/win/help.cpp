@@ -3,8 +3,8 @@
 #include <shellapi.h>
 #include <urlmon.h>
 
-#include "app/win/app_state.h"
 #include "base/system_files.h"
+#include "base/win/program_handles.h"
 #include "resources/resource.h"
 
 const char* const OnlineDocsBase = "http://www.tandor-launcher.net/docs/";

@@ -5,14 +5,15 @@
 #include <commctrl.h>
 #include <prsht.h>
 
-#include "app/win/app_state.h"
-#include "app/win/tray.h"
+#include "base/tray_state.h"
 #include "base/win/help.h"
+#include "base/win/program_handles.h"
 #include "configuration/win/configuration_session.h"
 #include "configuration/win/sheet_page.h"
 #include "resources/resource.h"
 #include "scanning/win/change_monitor.h"
 #include "scanning/win/scans.h"
+#include "settings/win/hotkey_registration.h"
 #include "settings/win/settings_store.h"
 
 namespace {
@@ -148,7 +149,7 @@ void openConfiguration()
         bringSheetForward();
         return;
     }
-    if (ui.trayState != Idle)
+    if (trayState() != Idle)
         return; // a scan runs, or the sheet is just closing
     startSession();
     runSheet();

@@ -4,9 +4,9 @@
 
 #include <vector>
 
-#include "app/win/app_state.h"
 #include "base/win/help.h"
 #include "catalogue/directory_moves.h"
+#include "catalogue/win/program_catalogue.h"
 #include "configuration/definition_edits.h"
 #include "configuration/directory_edits.h"
 #include "configuration/win/configuration_session.h"

@@ -5,12 +5,13 @@
 
 #include <string>
 
-#include "app/win/app_state.h"
 #include "base/win/help.h"
+#include "base/win/program_handles.h"
 #include "configuration/directory_edits.h"
 #include "configuration/win/configuration_session.h"
 #include "configuration/win/sheet_page.h"
 #include "resources/resource.h"
+#include "settings/win/settings_store.h"
 
 namespace {
 

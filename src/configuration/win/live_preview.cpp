@@ -4,14 +4,15 @@
 #include <mmsystem.h>
 #include <shellapi.h>
 
-#include "app/win/app_state.h"
 #include "base/win/dpi.h"
 #include "base/win/fonts.h"
 #include "base/win/help.h"
+#include "base/win/program_handles.h"
 #include "base/win/window_alpha.h"
 #include "configuration/user_interface_choices.h"
 #include "launcher/win/result_list_view.h"
 #include "resources/resource.h"
+#include "settings/win/settings_store.h"
 
 namespace {
 

@@ -4,7 +4,11 @@
 
 #include <windows.h>
 
-#include "base/private_messages.h" // the messages it understands: WM_PREVIEW_SHOW_ALPHA, WM_PREVIEW_FADE_LATER
+#include "base/private_messages.h"
+
+// The messages it understands.
+constexpr unsigned WM_PREVIEW_SHOW_ALPHA = FirstPrivateMessage + 5; // wParam: opacity to show
+constexpr unsigned WM_PREVIEW_FADE_LATER = FirstPrivateMessage + 6; // wParam: milliseconds before fading
 
 // Shows the preview below the scroll bar, unless it is already there; returns it.
 HWND showLivePreview(HWND page, HWND scrollBar);

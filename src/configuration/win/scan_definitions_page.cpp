@@ -5,7 +5,6 @@
 
 #include <string>
 
-#include "app/win/app_state.h"
 #include "base/win/help.h"
 #include "configuration/definition_edits.h"
 #include "configuration/directory_edits.h"

@@ -3,7 +3,6 @@
 #include <commctrl.h>
 #include <prsht.h>
 
-#include "app/win/app_state.h"
 #include "base/win/help.h"
 #include "configuration/scan_options.h"
 #include "configuration/win/configuration_session.h"

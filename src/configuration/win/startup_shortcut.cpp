@@ -6,8 +6,8 @@
 
 #include <string>
 
-#include "app/win/app_state.h"
 #include "base/win/help.h"
+#include "base/win/program_handles.h"
 #include "resources/resource.h"
 
 namespace {

@@ -4,8 +4,8 @@
 
 #include <windows.h>
 
-#include "base/private_messages.h"
 #include "base/win/critical_section.h"
+#include "launcher/launcher_messages.h"
 #include "launcher/result_list.h"
 
 #include <atomic>

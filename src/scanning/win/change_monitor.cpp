@@ -7,9 +7,9 @@
 #include <chrono>
 #include <vector>
 
-#include "app/win/app_state.h"
 #include "base/win/critical_section.h"
 #include "scanning/change_monitor_loop.h"
+#include "settings/win/settings_store.h"
 
 namespace {
 

@@ -1,13 +1,15 @@
 #include "scanning/win/scan_progress_window.h"
 
-#include "app/win/app_state.h"
 #include "base/win/fonts.h"
 #include "base/win/help.h"
+#include "base/win/program_handles.h"
 #include "resources/resource.h"
 
 #include <windowsx.h>
 
 namespace {
+
+bool cancelRequested = false;
 
 // The heading in bold and the directory line in italics, lent to the controls while the window lives.
 struct ProgressFonts {
@@ -37,7 +39,7 @@ void onCommand(HWND, int, HWND, UINT notificationCode)
 {
     // The scan's caller closes the window once the walk has noticed.
     if (notificationCode == BN_CLICKED)
-        ui.scanCancelled = true;
+        cancelRequested = true;
 }
 
 void onDestroy(HWND window)
@@ -67,4 +69,14 @@ INT_PTR CALLBACK ScanProgressProc(HWND window, UINT message, WPARAM wParam, LPAR
     default:
         return FALSE;
     }
+}
+
+bool scanCancelRequested()
+{
+    return cancelRequested;
+}
+
+void forgetScanCancelRequest()
+{
+    cancelRequested = false;
 }

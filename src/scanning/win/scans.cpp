@@ -4,9 +4,9 @@
 #include <utility>
 #include <vector>
 
-#include "app/win/app_state.h"
-#include "app/win/tray.h"
+#include "base/tray_state.h"
 #include "base/win/help.h"
+#include "catalogue/win/program_catalogue.h"
 #include "resources/resource.h"
 #include "scanning/catalogue_file.h"
 #include "scanning/folder_walk.h"
@@ -21,6 +21,7 @@ namespace {
 // so that only the outermost scan hands a kept quit back to the main loop.
 int runningScans = 0;
 unsigned fullScanCount = 0;
+bool quitPending = false; // a quit request that arrived while a scan ran
 
 // Connects the walk to the user-interface thread: tray tooltip, progress window, message
 // dispatch and the cancel flag that the progress window's button sets.
@@ -46,7 +47,7 @@ public:
             // A quit taken out of the queue here would be lost to the main loop: keep it
             // until the scan is over.
             if (message.message == WM_QUIT) {
-                ui.quitPending = true;
+                quitPending = true;
                 continue;
             }
             TranslateMessage(&message);
@@ -54,7 +55,7 @@ public:
         }
     }
 
-    bool cancelRequested() override { return ui.scanCancelled; }
+    bool cancelRequested() override { return scanCancelRequested(); }
 
 private:
     HWND progressWindow_;
@@ -67,7 +68,7 @@ public:
     RunningScan() { ++runningScans; }
     ~RunningScan()
     {
-        if (--runningScans == 0 && ui.quitPending)
+        if (--runningScans == 0 && quitPending)
             PostQuitMessage(0);
     }
     RunningScan(const RunningScan&) = delete;
@@ -114,17 +115,17 @@ void walkDirectory(std::size_t directoryIndex, HWND progressWindow)
 void scanAllDirectories(bool duringStartup)
 {
     // A scan inside a scan would append the rest of the outer walk to the rebuilt catalogue.
-    if (ui.trayState == Scanning)
+    if (trayState() == Scanning)
         return;
     RunningScan running;
     ++fullScanCount;
-    const TrayState previousState = ui.trayState;
+    const TrayState previousState = trayState();
     setTrayState(Scanning, nullptr);
     pauseChangeMonitor(PauseScope::EveryDirectory);
     loadScores();
     settings.global.GlobalScanFlags &= ~LastScanAborted;
     HWND progressWindow = wantsProgressWindow(duringStartup) ? createScanProgressWindow() : nullptr;
-    ui.scanCancelled = false;
+    forgetScanCancelRequest();
     clearCatalogue(catalogue);
     for (std::size_t i = 0; i < settings.directories.size(); ++i) {
         setTrayState(Scanning, settings.directories[i].name.c_str());
@@ -140,16 +141,16 @@ void scanAllDirectories(bool duringStartup)
 
 void rescanDirectory(std::size_t directoryIndex)
 {
-    if (ui.trayState == Scanning || directoryIndex >= settings.directories.size())
+    if (trayState() == Scanning || directoryIndex >= settings.directories.size())
         return;
     RunningScan running;
-    const TrayState previousState = ui.trayState;
+    const TrayState previousState = trayState();
     setTrayState(Scanning, loadText(IDS_SCAN_DETAIL_SCORES));
     pauseChangeMonitor();
     loadScores();
     const auto before = savedFormOf(directoryIndex);
     removeDirectoryEntries(catalogue, static_cast<int>(directoryIndex));
-    ui.scanCancelled = false;
+    forgetScanCancelRequest();
     walkDirectory(directoryIndex, nullptr);
     // The monitor keeps watching during the rescan, so the save is itself a change when the
     // data folder lies in a watched one: saving only what differs ends that echo.

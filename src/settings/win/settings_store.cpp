@@ -3,9 +3,9 @@
 #include <windows.h>
 #include <shlobj.h>
 
-#include "app/win/app_state.h"
 #include "base/system_files.h"
 #include "base/win/help.h"
+#include "base/win/program_handles.h"
 #include "resources/resource.h"
 #include "settings/first_run.h"
 #include "settings/settings_file.h"
@@ -13,6 +13,8 @@
 
 #include <cstdio>
 #include <vector>
+
+Settings settings;
 
 namespace {
 
@@ -64,13 +66,13 @@ std::string dataFolderPath(const char* fileName)
     return folder + '\\' + fileName;
 }
 
-void initialiseSettings()
+void initialiseSettings(bool tourRequested)
 {
     // The first thing that touches the data files in this run, after the single-instance test.
     discardUnfinishedSaves();
     if (!loadSettings())
         addFirstRunDefaults(settings, ShellSpecialFolders(), loadFirstRunNames());
-    if (app.tourRequested)
+    if (tourRequested)
         settings.global.FirstTimer = 1;
 }
 

@@ -1,10 +1,12 @@
 // The tour window and the interpreter's window side: the script runs in tour/tour_interpreter.
 #include "tour/win/tour_guide.h"
 
-#include "app/win/app_state.h"
+#include "base/tray_state.h"
 #include "base/win/dpi.h"
 #include "base/win/help.h"
+#include "base/win/program_handles.h"
 #include "resources/resource.h"
+#include "settings/win/settings_store.h"
 #include "tour/tour_interpreter.h"
 #include "tour/tour_slide.h"
 #include "tour/tour_text.h"
@@ -128,7 +130,7 @@ TourInterpreter& interpreter()
     return tour;
 }
 
-bool scanRunning() { return ui.trayState == Scanning; }
+bool scanRunning() { return trayState() == Scanning; }
 
 // Every way into the script goes through here, so that the variables it reads are current and the
 // launcher window sees the marking choice of whatever state the script ends up in.

@@ -1,0 +1,3 @@
+#include "base/win/program_handles.h"
+
+ProgramHandles app;

@@ -1,0 +1,4 @@
+#include "catalogue/win/program_catalogue.h"
+
+Catalogue catalogue;
+ScoreStore scoreStore;

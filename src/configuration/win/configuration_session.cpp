@@ -1,0 +1,3 @@
+#include "configuration/win/configuration_session.h"
+
+ConfigurationSession configuration;

@@ -1,0 +1,3 @@
+#include "launcher/win/launcher_state.h"
+
+LauncherShared launcherShared;
