@@ -1,9 +1,13 @@
 #!/usr/bin/env python3
-"""Prints every dependency cycle between the modules under src/ and fails when there is one.
+"""Prints every dependency cycle between the modules under src/, and between their folders, and
+fails when there is one; without one, prints the level of every folder.
 
 A module is a header together with its source file (foo.h + foo.cpp is the module foo); a file
 without a partner is a module by itself. Module A depends on module B when A's header or source
 includes B's header with a quoted include, resolved from src/ (the include root of the build).
+A folder is the folder a module lies in, so each win/ and posix/ folder is a folder of its own;
+folder A depends on folder B when a module of A depends on one of B. A folder that depends on
+none is on level 0, any other one level above the highest it depends on.
 
 Usage: tools/module_cycles.py [SOURCE_ROOT]   (SOURCE_ROOT defaults to src/ beside tools/)
 Exit status: 0 without cycles, 1 with cycles, 2 on a usage error.
@@ -36,6 +40,36 @@ def read_graph(root):
                 if included in headers and module_of(included) != source:
                     graph[source].add(module_of(included))
     return graph
+
+
+def folder_of(module):
+    return module.rsplit("/", 1)[0] if "/" in module else "."
+
+
+def folder_graph(modules):
+    """Maps every folder to the set of other folders its modules depend on."""
+    graph = {folder_of(m): set() for m in modules}
+    for source, targets in modules.items():
+        for target in targets:
+            if folder_of(target) != folder_of(source):
+                graph[folder_of(source)].add(folder_of(target))
+    return graph
+
+
+def levels(graph):
+    """The level of every node of a graph without cycles."""
+    level = {}
+    for start in sorted(graph):
+        work = [start]
+        while work:
+            node = work[-1]
+            waiting = [t for t in graph[node] if t not in level]
+            if waiting:
+                work.extend(waiting)
+                continue
+            work.pop()
+            level[node] = 1 + max((level[t] for t in graph[node]), default=-1)
+    return level
 
 
 def strongly_connected_components(graph):
@@ -106,6 +140,33 @@ def elementary_cycles(graph, component, limit):
     return cycles
 
 
+def report_circles(graph, kind):
+    """Prints the circles of a graph with their cycles; returns how many circles there are."""
+    components = strongly_connected_components(graph)
+    shown = 0
+    for component in components:
+        cycles = elementary_cycles(graph, component, MAX_CYCLES_SHOWN - shown)
+        print(f"circle of {len(component)} {kind}: {', '.join(component)}")
+        for cycle in cycles:
+            print("  " + " -> ".join(cycle))
+        shown += len(cycles)
+        if shown >= MAX_CYCLES_SHOWN:
+            print(f"  (only the first {MAX_CYCLES_SHOWN} cycles are shown)")
+            break
+    edges = sum(len(targets) for targets in graph.values())
+    if components:
+        print(f"{len(components)} circles among {len(graph)} {kind} and {edges} dependencies")
+    else:
+        print(f"no cycles among {len(graph)} {kind} and {edges} dependencies")
+    return len(components)
+
+
+def print_levels(graph):
+    level = levels(graph)
+    for number in range(max(level.values(), default=-1) + 1):
+        print(f"  level {number}: {', '.join(sorted(f for f in level if level[f] == number))}")
+
+
 def main(arguments):
     if len(arguments) > 1:
         print(__doc__.strip(), file=sys.stderr)
@@ -115,23 +176,13 @@ def main(arguments):
     if not os.path.isdir(root):
         print(f"module_cycles: no folder {root}", file=sys.stderr)
         return 2
-    graph = read_graph(root)
-    components = strongly_connected_components(graph)
-    shown = 0
-    for component in components:
-        cycles = elementary_cycles(graph, component, MAX_CYCLES_SHOWN - shown)
-        print(f"circle of {len(component)} modules: {', '.join(component)}")
-        for cycle in cycles:
-            print("  " + " -> ".join(cycle))
-        shown += len(cycles)
-        if shown >= MAX_CYCLES_SHOWN:
-            print(f"  (only the first {MAX_CYCLES_SHOWN} cycles are shown)")
-            break
-    edges = sum(len(targets) for targets in graph.values())
-    if components:
-        print(f"{len(components)} circles among {len(graph)} modules and {edges} dependencies")
+    modules = read_graph(root)
+    folders = folder_graph(modules)
+    circles = report_circles(modules, "modules") + report_circles(folders, "folders")
+    if circles:
         return 1
-    print(f"no cycles among {len(graph)} modules and {edges} dependencies")
+    print("folder levels (each depends only on lower ones):")
+    print_levels(folders)
     return 0
 
 
