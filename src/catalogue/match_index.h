@@ -77,7 +77,12 @@ struct MatchIndex {
         std::uint32_t nameOffset; // into `names`
     };
     std::vector<Item> items;
-    std::string names; // every name, each followed by a NUL; then MatchIndexPadding NULs
+    // Every name, each followed by a NUL and, when it is not plain ASCII, by its search keys;
+    // then MatchIndexPadding NULs.
+    std::string names;
+    // A bit per entry: set when its name has search keys (and is matched on them alone).
+    std::vector<std::uint32_t> keyed;
+    bool isKeyed(std::uint32_t place) const { return (keyed[place / 32] >> (place % 32)) & 1u; }
     // Per entry, what a one-letter query scores at the first hit (see the matcher): the
     // first keystroke matches most of the catalogue and would otherwise walk every name.
     std::vector<std::uint64_t> firstHits;

@@ -2,6 +2,7 @@
 
 #include "catalogue/best_candidates.h"
 #include "catalogue/first_hits.h"
+#include "catalogue/key_walk.h"
 #include "catalogue/match_rules.h"
 #include "catalogue/match_slices.h"
 #include "catalogue/name_walk.h"
@@ -17,13 +18,17 @@ constexpr std::size_t SignatureRun = 1024;
 // What every slice of one pass shares.
 struct Pass {
     Pass(const MatchIndex& index, const CatalogueEntry* entries, const char* query)
-        : index(index), entries(entries), query(query), queryMask(computeCharMask(query))
+        : index(index), entries(entries), query(query), queryMask(computeCharMask(query)),
+          bytewiseQuery(!hasMultiByteCharacter(query))
     {
     }
     const MatchIndex& index;
     const CatalogueEntry* entries;
     const char* query;
     std::uint32_t queryMask;
+    // A query of single bytes walks the names byte by byte; one with a character of several bytes
+    // can match only search keys.
+    bool bytewiseQuery;
     // Only the entries the level below matched can match: the greedy walk of the longer query
     // begins with the walk of the shorter one.
     bool typedOn() const { return level > 0; }
@@ -114,6 +119,14 @@ bool walkIndexedName(const Pass& pass, const char* name, std::int32_t& score, st
     return matched;
 }
 
+// The walk of the search keys of a name that has them: its name is not walked. It leaves no
+// stop, so a query typed on walks the keys again.
+bool walkEntryKeys(const Pass& pass, const char* name, std::int32_t& score)
+{
+    int matchedKey = 0;
+    return walkKeys(name, pass.query, score, matchedKey);
+}
+
 // The walk of a name that matched the shorter query, from that walk's last hit on.
 bool resumeIndexedName(const Pass& pass, const char* name, std::int32_t& score, std::uint16_t& stop)
 {
@@ -134,7 +147,7 @@ bool resumeIndexedName(const Pass& pass, const char* name, std::int32_t& score, 
 
 // A one-letter query from the summaries alone, a run at a time and without a branch on
 // whether the letter is there (it is in about half the names, in no order).
-void markOneLetter(const MatchIndex& index, int letterNumber, const MatchSlice& slice, SliceMarks& marks,
+void markOneLetter(const Pass& pass, int letterNumber, const MatchSlice& slice, SliceMarks& marks,
                    BestOf<RankedEntry>& best)
 {
     // A summary is read as two 32-bit halves (a 32-bit program shifts 64 bits in several steps):
@@ -145,6 +158,7 @@ void markOneLetter(const MatchIndex& index, int letterNumber, const MatchSlice& 
     // By kind, and for a name that begins with the letter.
     const std::int32_t scoreOf[8] = {FirstHitScores[0], FirstHitScores[1], FirstHitScores[2], FirstHitScores[3],
                                      NameStartScore, NameStartScore, NameStartScore, NameStartScore};
+    const MatchIndex& index = pass.index;
     const std::uint64_t* firstHits = index.firstHits.data();
     const std::int16_t* bias = index.bias.data();
     MatchedRun run;
@@ -160,6 +174,13 @@ void markOneLetter(const MatchIndex& index, int letterNumber, const MatchSlice& 
             // A one-letter score is small and the terms are bounded: nothing to narrow.
             run.places[run.count] = i;
             run.scores[run.count] = scoreOf[kind | atNameStart] + bias[i];
+            if (index.isKeyed(i)) {
+                std::int32_t score = 0;
+                const bool matched = walkEntryKeys(pass, index.names.data() + index.items[i].nameOffset, score);
+                run.scores[run.count] = storedMatchScore(score + bias[i]);
+                run.count += matched ? 1 : 0;
+                continue;
+            }
             run.count += kind != FirstHitAbsent ? 1 : 0;
         }
         keepRun(run, marks, best);
@@ -179,7 +200,8 @@ void walkCandidates(const Pass& pass, const MatchSlice& slice, SliceMarks& marks
             const std::uint32_t i = candidates[k];
             std::int32_t score = 0;
             std::uint16_t stop = NoStop;
-            const bool matched = walkIndexedName(pass, names + items[i].nameOffset, score, stop);
+            const bool matched = pass.index.isKeyed(i) ? walkEntryKeys(pass, names + items[i].nameOffset, score)
+                               : pass.bytewiseQuery && walkIndexedName(pass, names + items[i].nameOffset, score, stop);
             run.add(i, score, stop, bias[i], matched);
         }
         keepRun(run, marks, best);
@@ -200,7 +222,8 @@ void resumeWalks(const Pass& pass, const SliceMarks& before, SliceMarks& marks, 
             const std::uint32_t i = before.marked[k];
             std::int32_t score = before.walkScores[k];
             std::uint16_t stop = before.stops[k];
-            const bool matched = resumeIndexedName(pass, names + items[i].nameOffset, score, stop);
+            const bool matched = pass.index.isKeyed(i) ? walkEntryKeys(pass, names + items[i].nameOffset, score)
+                               : pass.bytewiseQuery && resumeIndexedName(pass, names + items[i].nameOffset, score, stop);
             run.add(i, score, stop, bias[i], matched);
         }
         keepRun(run, marks, best);
@@ -211,6 +234,8 @@ void resumeWalks(const Pass& pass, const SliceMarks& before, SliceMarks& marks, 
 void walkEntries(const Pass& pass, const MatchSlice& slice, SliceMarks& marks, BestOf<RankedEntry>& best)
 {
     const std::int16_t* bias = pass.index.bias.data();
+    if (!pass.bytewiseQuery)
+        return; // such an index has no search keys
     forEachCandidate(pass, slice, [&](std::uint32_t i) {
         std::int32_t score = 0;
         const CatalogueEntry& entry = pass.entries[i];
@@ -248,7 +273,7 @@ void matchSlice(const Pass& pass, MatchSlice& slice)
     if (!index.usable)
         walkEntries(pass, slice, marks, best);
     else if (oneLetter)
-        markOneLetter(index, letter - 'A', slice, marks, best);
+        markOneLetter(pass, letter - 'A', slice, marks, best);
     else if (pass.typedOn() && slice.levels[pass.level - 1].resumable)
         resumeWalks(pass, slice.levels[pass.level - 1], marks, best);
     else

@@ -4,6 +4,7 @@
 #include "catalogue/match_index_build.h"
 #include "catalogue/match_selection.h"
 #include "catalogue/match_slices.h"
+#include "catalogue/search_keys.h"
 
 std::size_t matchCatalogue(Catalogue& catalogue, const std::string& upperQuery,
                            const std::vector<ScanDirectory>& directories)
@@ -13,7 +14,8 @@ std::size_t matchCatalogue(Catalogue& catalogue, const std::string& upperQuery,
         rebuildIndex(catalogue);
     if (refreshBias(catalogue, directories))
         index.passes.clear(); // their scores hold the old terms
-    const std::string query(upperQuery.c_str()); // a name holds no NUL, so a query ends at one
+    // A name holds no NUL, so a query ends at one; it is folded as the names' search keys are.
+    const std::string query = foldedQuery(upperQuery.c_str());
     index.passes.resize(passesBeginning(index.passes, query));
     index.matchedCount = 0;
     if (query.empty()) // an empty query matches nothing, and no query begins with it

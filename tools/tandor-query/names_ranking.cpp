@@ -1,5 +1,6 @@
 #include "names_ranking.h"
 
+#include "base/utf8.h"
 #include "catalogue/best_candidates.h"
 #include "catalogue/match_rules.h"
 #include "catalogue/matcher.h"
@@ -164,6 +165,9 @@ std::vector<RankedName> rankNames(const NamesText& text, const std::string& uppe
         return ranked; // an empty query matches nothing
     LineRanking ranking(limit, scores);
     const bool breaksLines = upperQuery.find_first_of("\r\n") != std::string::npos;
+    // Names or a query beyond ASCII are matched on search keys, which only a catalogue has.
+    if (!isAscii(upperQuery) || !isAscii(std::string_view(text.bytes(), text.size())))
+        return rankAsCatalogue(text, upperQuery, limit, scores);
     if (breaksLines || !planWalk(upperQuery.c_str(), ranking.plan)) {
         if (breaksLines || upperQuery.size() >= packed::MostQueryCharacters || !packed::littleEndian())
             return rankAsCatalogue(text, upperQuery, limit, scores);

@@ -1,0 +1,115 @@
+// The walk of one search key, by characters rather than bytes: a query character of several
+// bytes hits only a key character of the same bytes, and every move to the next key character
+// costs one step, however many bytes it has. The rules are the name walk's: on an ASCII key it
+// scores exactly as walkName.
+#pragma once
+
+#include "base/ascii.h"
+#include "catalogue/match_rules.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <cstring>
+
+// The bytes of the character at `p` (a NUL-terminated text): a well-formed sequence's length,
+// else 1, so that a stray byte is a character of its own.
+inline std::size_t keyCharacterLength(const char* p)
+{
+    const auto lead = static_cast<unsigned char>(*p);
+    const std::size_t length = lead < 0xC2 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : lead < 0xF5 ? 4 : 1;
+    for (std::size_t k = 1; k < length; ++k) {
+        if ((static_cast<unsigned char>(p[k]) & 0xC0) != 0x80)
+            return 1;
+    }
+    return length;
+}
+
+// True when `text` holds a character of more than one byte: only search keys can match it.
+inline bool hasMultiByteCharacter(const char* text)
+{
+    for (; *text != 0; ++text) {
+        if (keyCharacterLength(text) > 1)
+            return true;
+    }
+    return false;
+}
+
+// Bonus of a hit at `position` of `key`: a word begins after anything but a letter, and every
+// character other than ASCII counts as a letter.
+inline int keyHitBonus(const char* key, const char* position)
+{
+    if (position == key)
+        return WordStartBonus;
+    const char* previous = position - 1;
+    while (previous > key && (static_cast<unsigned char>(*previous) & 0xC0) == 0x80)
+        --previous;
+    const auto before = static_cast<unsigned char>(*previous);
+    if (before < 0x80 && !isAsciiLetter(static_cast<char>(before)))
+        return WordStartBonus;
+    if (isUpperAscii(position[0]) && isLowerAscii(static_cast<char>(before)))
+        return CamelCaseBonus;
+    return 0;
+}
+
+inline bool keyCharacterHits(const char* p, std::size_t length, const char* wanted, std::size_t wantedLength)
+{
+    if (length != wantedLength)
+        return false;
+    return length == 1 ? toUpperAscii(*p) == *wanted : std::memcmp(p, wanted, length) == 0;
+}
+
+// Greedy, as the name walk: each query character takes the first equal key character from the
+// current one on. `upperQuery` is folded, its ASCII letters upper-cased.
+inline bool walkKey(const char* key, const char* upperQuery, std::int32_t& score)
+{
+    const char* p = key;
+    std::int32_t s = 0;
+    for (const char* q = upperQuery; *q != 0;) {
+        const std::size_t wantedLength = keyCharacterLength(q);
+        for (;;) {
+            if (*p == 0)
+                return false;
+            const std::size_t length = keyCharacterLength(p);
+            if (keyCharacterHits(p, length, q, wantedLength))
+                break;
+            p += length;
+            if (q != upperQuery)
+                s -= StepCost;
+        }
+        // Whatever was subtracted before the first hit is discarded.
+        s += (p == key ? NameStartBonus : 0) + HitScore + keyHitBonus(key, p);
+        q += wantedLength;
+        if (*q != 0) {
+            p += keyCharacterLength(p);
+            s -= StepCost;
+        }
+    }
+    score = s;
+    return true;
+}
+
+// A match on a phonetic key (pinyin, Hangul initials) costs this much, so that a match on the
+// name's own letters ranks above an equal one on a way of typing them.
+constexpr std::int32_t PhoneticKeyCost = 1;
+
+// The best walk over the search keys that follow a name in the match index (each its kind byte,
+// its text and a NUL; a NUL after the last). `matchedKey` is the number of the key that gave it.
+inline bool walkKeys(const char* name, const char* upperQuery, std::int32_t& score, int& matchedKey)
+{
+    bool matched = false;
+    const char* key = name + std::strlen(name) + 1;
+    for (int number = 0; *key != 0; ++number) {
+        const bool phonetic = *key != 'f';
+        std::int32_t keyScore = 0;
+        if (walkKey(key + 1, upperQuery, keyScore)) {
+            keyScore -= phonetic ? PhoneticKeyCost : 0;
+            if (!matched || keyScore > score) {
+                score = keyScore;
+                matchedKey = number;
+            }
+            matched = true;
+        }
+        key += std::strlen(key) + 1;
+    }
+    return matched;
+}

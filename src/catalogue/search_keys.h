@@ -1,0 +1,40 @@
+// The search keys of a name that is not plain ASCII, made once when the match index is built:
+// the name folded, and for Han characters and Hangul syllables the ways people type them on a
+// Latin keyboard. An ASCII name has none: it is its own key.
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <vector>
+
+enum class SearchKeyKind : char {
+    Folded = 'f',    // the name's own letters, folded
+    Syllables = 's', // every Han character as one of its pinyin readings
+    Initials = 'i',  // every Han character as the first letter of one of its readings
+    Hangul = 'h',    // every Hangul syllable as its initial consonant
+};
+
+struct SearchKey {
+    SearchKeyKind kind = SearchKeyKind::Folded;
+    std::string text;
+};
+
+// Goes before and after each reading in a key, so that every reading begins a word; no typed
+// query holds it.
+constexpr char ReadingBreak = '\x01';
+// The bounds that keep a long name of characters with many readings small: at most this many
+// combinations of readings (the first character's readings varying fastest), and a key stops
+// before it grows past this many bytes.
+constexpr std::size_t MostReadingCombinations = 8;
+constexpr std::size_t MostKeyBytes = 255;
+
+bool isPhoneticKey(SearchKeyKind kind);
+const char* searchKeyKindName(SearchKeyKind kind);
+
+// Empty for an ASCII name, and for one that is not well-formed UTF-8.
+std::vector<SearchKey> searchKeysOf(std::string_view name);
+
+// A query folded as the keys are, its ASCII letters upper-cased as the matcher wants them; an
+// ASCII query is returned as it is.
+std::string foldedQuery(std::string_view upperQuery);
