@@ -67,3 +67,25 @@ TEST(MatchExplanation, AddsUpToTheMatchScore)
         }
     }
 }
+
+TEST(MatchExplanation, NamesTheSearchKeyThatMatchedAndAddsUpToItsScore)
+{
+    struct Case { const char* name; const char* query; const char* keyLine; } cases[] = {
+        {"微信 Setup", "WXS", "on the pinyin initials key \"w x Setup\""},
+        {"微信 Setup", "WEIXIN", "on the pinyin key \"wei xin Setup\""},
+        {"Café Racer", "CAFE", "on the folded name key \"Cafe Racer\""},
+        {"카카오톡", "ㅋㅋㅇ", "on the Hangul initials key \"ㅋㅋㅇㅌ\""},
+    };
+    for (const Case& c : cases) {
+        Catalogue catalogue;
+        CatalogueEntry entry;
+        setName(entry, c.name);
+        entry.launchScore = 2;
+        appendEntry(catalogue, entry);
+        ASSERT_EQ(matchCatalogue(catalogue, c.query, {}), 1u) << c.query;
+        const MatchExplanation explanation = explainMatch(entry, c.query, {});
+        ASSERT_TRUE(explanation.matched) << c.query;
+        EXPECT_EQ(explanation.total, matchedEntries(catalogue)[0].score) << c.query;
+        EXPECT_EQ(explanation.lines[2], c.keyLine);
+    }
+}
