@@ -15,6 +15,14 @@ const char* const Words[] = {
     "Real", "Audio", "Recorder", "Sound", "Volume", "Disk", "Cleanup", "Defrag", "Scan", "Antivirus",
     "Firewall", "Print", "Fax", "Scanner", "Camera", "Wizard", "Tour", "Tutorial", "Sample", "Demo",
 };
+// Words of names in other scripts: Latin-1, Cyrillic, Greek, Chinese, Korean.
+const char* const ScriptWords[] = {
+    "Café", "Résumé", "Über", "Straße", "Niño", "Señal", "Größe", "Français", "Déjà", "Øre",
+    "Москва", "Карта", "Почта", "Фото", "Редактор", "Музыка", "Сеть", "Игры",
+    "Εικόνα", "Αρχείο", "Σημειώσεις", "Μουσική", "Ρυθμίσεις",
+    "微信", "重启", "设置", "浏览器", "音乐", "照片", "文档", "计算器", "记事本", "银行",
+    "카카오톡", "설정", "사진", "음악", "메모장", "계산기", "게임",
+};
 const char* const Extensions[] = {".lnk", ".exe", ".doc", ".txt", ".pdf", ".xls", ".url", ".htm", ".mp3", ".jpg", ""};
 const char* const Roots[] = {
     "C:\\Documents and Settings\\User\\Start Menu\\Programs\\",
@@ -54,17 +62,32 @@ std::string makeName(std::mt19937& random)
     return name;
 }
 
+// A name of one to three words of another script, now and then with an English one; its own
+// random stream leaves the other names as they were.
+std::string makeScriptName(std::mt19937& random)
+{
+    std::string name = pick(random, ScriptWords);
+    for (int w = static_cast<int>(random() % 3); w > 0; --w) {
+        name += ' ';
+        name += random() % 3 == 0 ? pick(random, Words) : pick(random, ScriptWords);
+    }
+    return name;
+}
+
 } // namespace
 
-Catalogue makeRealisticCatalogue(std::size_t entryCount, std::size_t directoryCount)
+Catalogue makeRealisticCatalogue(std::size_t entryCount, std::size_t directoryCount, unsigned scriptPercent)
 {
     std::mt19937 random(12345);
+    std::mt19937 scripts(54321);
     Catalogue catalogue;
     catalogue.entries.reserve(entryCount);
     for (std::size_t i = 0; i < entryCount; ++i) {
         CatalogueEntry entry;
         const bool folder = random() % 8 == 0;
-        const std::string name = makeName(random);
+        std::string name = makeName(random);
+        if (scripts() % 100 < scriptPercent)
+            name = makeScriptName(scripts);
         const std::string extension = folder ? "" : pick(random, Extensions);
         std::string path = pick(random, Roots);
         if (random() % 2)

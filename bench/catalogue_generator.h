@@ -5,4 +5,9 @@
 
 #include <cstddef>
 
-Catalogue makeRealisticCatalogue(std::size_t entryCount, std::size_t directoryCount = 8);
+// The share of names written in another script (Latin-1, Cyrillic, Greek, Chinese, Korean), in
+// part or whole: by default one in ten.
+constexpr unsigned DefaultScriptPercent = 10;
+
+Catalogue makeRealisticCatalogue(std::size_t entryCount, std::size_t directoryCount = 8,
+                                 unsigned scriptPercent = DefaultScriptPercent);

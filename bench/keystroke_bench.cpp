@@ -114,7 +114,34 @@ void BackspaceKeystroke(benchmark::State& state)
     }
 }
 
+// Queries that only search keys match (accents left out, Cyrillic, pinyin, Hangul initials), on
+// the calling thread alone, each after an unrelated query. Arguments: catalogue size, query.
+const char* const ScriptQueries[] = {"CAFE", "RESUME", "москва", "ZQ", "WEIXIN", "ㅋㅋㅇ", "微信"};
+
+void OneCoreScriptKeystroke(benchmark::State& state)
+{
+    InlineWorkerPool oneCore;
+    Typing typing(state, &oneCore);
+    const std::string query = ScriptQueries[state.range(1)];
+    state.SetLabel(query);
+    std::size_t matched = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        typing.keystroke(typing.nextWord(typing.length()));
+        state.ResumeTiming();
+        matched += typing.keystroke(query);
+    }
+    state.counters["matched/keystroke"] = static_cast<double>(matched) / static_cast<double>(state.iterations());
+}
+
 } // namespace
+
+BENCHMARK(OneCoreScriptKeystroke)
+    ->ArgsProduct({{1000000}, {0, 1, 2, 3, 4, 5, 6}})
+    ->Iterations(20)
+    ->Unit(benchmark::kMicrosecond)
+    ->Repetitions(3)
+    ->ReportAggregatesOnly(true);
 
 // The measured part is so short that the library would otherwise repeat the typing before it
 // for minutes.

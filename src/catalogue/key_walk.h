@@ -24,6 +24,23 @@ inline std::size_t keyCharacterLength(const char* p)
     return length;
 }
 
+// The signature of a search key or of a query: a bit per character, ASCII and stray bytes as
+// computeCharMask sets them, every other character by its code point, so that a key's several
+// bytes per character do not set most of the bits. On single bytes it equals computeCharMask.
+inline std::uint32_t searchMask(const char* text)
+{
+    std::uint32_t mask = 0;
+    while (*text != 0) {
+        const std::size_t length = keyCharacterLength(text);
+        std::uint32_t value = static_cast<unsigned char>(text[0]);
+        for (std::size_t k = 1; k < length; ++k)
+            value = (value << 6) | (static_cast<unsigned char>(text[k]) & 0x3Fu);
+        mask |= 1u << ((length == 1 ? value : value ^ (value >> 5)) & 31u);
+        text += length;
+    }
+    return mask;
+}
+
 // True when `text` holds a character of more than one byte: only search keys can match it.
 inline bool hasMultiByteCharacter(const char* text)
 {
@@ -59,24 +76,29 @@ inline bool keyCharacterHits(const char* p, std::size_t length, const char* want
 }
 
 // Greedy, as the name walk: each query character takes the first equal key character from the
-// current one on. `upperQuery` is folded, its ASCII letters upper-cased.
+// current one on. `upperQuery` is folded, its ASCII letters upper-cased; `key` is well-formed
+// UTF-8, so a query character's first byte never equals a byte inside a key character, and the
+// key is read byte by byte, a step counted at each character's first byte.
 inline bool walkKey(const char* key, const char* upperQuery, std::int32_t& score)
 {
     const char* p = key;
     std::int32_t s = 0;
     for (const char* q = upperQuery; *q != 0;) {
         const std::size_t wantedLength = keyCharacterLength(q);
-        for (;;) {
+        const char wanted = *q;
+        if (wantedLength == 1 && static_cast<unsigned char>(wanted) >= 0x80)
+            return false; // a stray byte: no key holds one
+        std::int32_t skipped = 0;
+        while (wantedLength == 1 ? toUpperAscii(*p) != wanted
+                                 : *p != wanted || std::memcmp(p, q, wantedLength) != 0) {
             if (*p == 0)
                 return false;
-            const std::size_t length = keyCharacterLength(p);
-            if (keyCharacterHits(p, length, q, wantedLength))
-                break;
-            p += length;
-            if (q != upperQuery)
-                s -= StepCost;
+            skipped += (static_cast<unsigned char>(*p) & 0xC0) != 0x80 ? 1 : 0;
+            ++p;
         }
         // Whatever was subtracted before the first hit is discarded.
+        if (q != upperQuery)
+            s -= StepCost * skipped;
         s += (p == key ? NameStartBonus : 0) + HitScore + keyHitBonus(key, p);
         q += wantedLength;
         if (*q != 0) {
@@ -92,16 +114,23 @@ inline bool walkKey(const char* key, const char* upperQuery, std::int32_t& score
 // name's own letters ranks above an equal one on a way of typing them.
 constexpr std::int32_t PhoneticKeyCost = 1;
 
-// The best walk over the search keys that follow a name in the match index (each its kind byte,
-// its text and a NUL; a NUL after the last). `matchedKey` is the number of the key that gave it.
-inline bool walkKeys(const char* name, const char* upperQuery, std::int32_t& score, int& matchedKey)
+// The search keys of a name as the match index holds them: per key its kind, its length, its
+// signature (searchMask) and its text with a NUL; a zero byte after the last.
+constexpr std::size_t PackedKeyHeader = 6;
+
+// The best walk over packed keys; `matchedKey` is the number of the key that gave it.
+inline bool walkKeys(const char* keys, const char* upperQuery, std::uint32_t queryMask, std::int32_t& score,
+                     int& matchedKey)
 {
     bool matched = false;
-    const char* key = name + std::strlen(name) + 1;
-    for (int number = 0; *key != 0; ++number) {
-        const bool phonetic = *key != 'f';
+    for (int number = 0; *keys != 0; ++number) {
+        const bool phonetic = *keys != 'f';
+        const auto length = static_cast<unsigned char>(keys[1]);
+        std::uint32_t mask = 0;
+        std::memcpy(&mask, keys + 2, sizeof mask);
+        const char* text = keys + PackedKeyHeader;
         std::int32_t keyScore = 0;
-        if (walkKey(key + 1, upperQuery, keyScore)) {
+        if ((mask & queryMask) == queryMask && walkKey(text, upperQuery, keyScore)) {
             keyScore -= phonetic ? PhoneticKeyCost : 0;
             if (!matched || keyScore > score) {
                 score = keyScore;
@@ -109,7 +138,7 @@ inline bool walkKeys(const char* name, const char* upperQuery, std::int32_t& sco
             }
             matched = true;
         }
-        key += std::strlen(key) + 1;
+        keys = text + length + 1;
     }
     return matched;
 }

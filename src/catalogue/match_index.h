@@ -29,6 +29,8 @@ struct RankedEntry {
 };
 
 constexpr std::uint16_t NoStop = 0xFFFF;
+constexpr std::int8_t NoFirstScore = std::numeric_limits<std::int8_t>::min();
+constexpr std::size_t KeyedLetters = 26;
 
 // What one pass found in a slice.
 struct SliceMarks {
@@ -82,6 +84,10 @@ struct MatchIndex {
     std::string names;
     // A bit per entry: set when its name has search keys (and is matched on them alone).
     std::vector<std::uint32_t> keyed;
+    // The entries with search keys, in catalogue order, and for each the score of every letter
+    // A to Z as a one-letter query (NoFirstScore: none of its keys holds it).
+    std::vector<std::uint32_t> keyedPlaces;
+    std::vector<std::int8_t> keyedFirstScores;
     bool isKeyed(std::uint32_t place) const { return (keyed[place / 32] >> (place % 32)) & 1u; }
     // Per entry, what a one-letter query scores at the first hit (see the matcher): the
     // first keystroke matches most of the catalogue and would otherwise walk every name.

@@ -1,11 +1,13 @@
 #include "catalogue/match_index_build.h"
 
 #include "catalogue/first_hits.h"
+#include "catalogue/key_walk.h"
 #include "catalogue/match_rules.h"
 #include "catalogue/match_slices.h"
 #include "catalogue/search_keys.h"
 
 #include <algorithm>
+#include <cstring>
 #include <limits>
 
 namespace {
@@ -28,12 +30,12 @@ bool weightsUnchanged(const MatchIndex& index, const std::vector<ScanDirectory>&
     return true;
 }
 
-// The search keys of a name that is not plain ASCII, packed as the index holds them after the
-// name's NUL: each key its kind, its text and a NUL, and a NUL after the last.
+// The search keys of a name that is not plain ASCII, packed as walkKeys reads them; the index
+// holds them instead of the name.
 struct KeyedName {
     std::uint32_t place;
     std::string keys;
-    std::uint32_t mask; // of every key's characters
+    std::uint32_t mask; // of every key
 };
 
 std::string packedKeys(const std::vector<SearchKey>& keys, std::uint32_t& mask)
@@ -41,18 +43,16 @@ std::string packedKeys(const std::vector<SearchKey>& keys, std::uint32_t& mask)
     std::string packed;
     mask = 0;
     for (const SearchKey& key : keys) {
-        packed += static_cast<char>(key.kind);
+        const std::uint32_t keyMask = searchMask(key.text.c_str());
+        char header[PackedKeyHeader] = {static_cast<char>(key.kind), static_cast<char>(key.text.size())};
+        std::memcpy(header + 2, &keyMask, sizeof keyMask);
+        packed.append(header, PackedKeyHeader);
         packed += key.text;
         packed += '\0';
-        mask |= computeCharMask(key.text.c_str());
+        mask |= keyMask;
     }
     packed += '\0';
     return packed;
-}
-
-std::size_t sliceNumber(const MatchIndex& index, const MatchSlice& slice)
-{
-    return static_cast<std::size_t>(&slice - index.slices.data());
 }
 
 void findKeys(const CatalogueEntry* entries, const MatchSlice& slice, std::vector<KeyedName>& found)
@@ -67,8 +67,8 @@ void findKeys(const CatalogueEntry* entries, const MatchSlice& slice, std::vecto
     }
 }
 
-// Each name's place in the index, its keys after it; the keys' letters join the signature, so
-// that a query the keys hold is not turned away before they are walked.
+// Each name's place in the index, or its keys' for a name that has them; their signature is
+// the keys', so that a query the keys hold is not turned away before they are walked.
 void placeNames(Catalogue& catalogue, const std::vector<std::vector<KeyedName>>& keyedNames)
 {
     MatchIndex& index = catalogue.matchIndex;
@@ -77,19 +77,39 @@ void placeNames(Catalogue& catalogue, const std::vector<std::vector<KeyedName>>&
     auto placeUpTo = [&](std::uint32_t end) {
         for (; i < end; ++i) {
             index.items[i].nameOffset = offset;
-            index.items[i].mask = 0;
+            index.items[i].mask = catalogue.entries[i].charMask;
             offset += static_cast<std::uint32_t>(catalogue.entries[i].name.size() + 1);
         }
     };
     for (const std::vector<KeyedName>& inSlice : keyedNames) {
         for (const KeyedName& keyed : inSlice) {
-            placeUpTo(keyed.place + 1);
+            placeUpTo(keyed.place);
+            index.items[i].nameOffset = offset;
+            index.items[i].mask = keyed.mask;
             offset += static_cast<std::uint32_t>(keyed.keys.size());
-            index.items[keyed.place].mask = keyed.mask;
+            ++i;
             index.keyed[keyed.place / 32] |= 1u << (keyed.place % 32);
+            index.keyedPlaces.push_back(keyed.place);
         }
     }
     placeUpTo(static_cast<std::uint32_t>(catalogue.entries.size()));
+}
+
+// What each one-letter query scores on the keys: a one-letter pass reads it instead of walking.
+void scoreEveryLetter(const char* keys, std::int8_t* scores)
+{
+    for (std::size_t letter = 0; letter < KeyedLetters; ++letter) {
+        const char query[2] = {static_cast<char>('A' + letter), 0};
+        std::int32_t score = 0;
+        int matchedKey = 0;
+        const bool matched = walkKeys(keys, query, searchMask(query), score, matchedKey);
+        scores[letter] = matched ? static_cast<std::int8_t>(score) : NoFirstScore;
+    }
+}
+
+std::size_t sliceNumber(const MatchIndex& index, const MatchSlice& slice)
+{
+    return static_cast<std::size_t>(&slice - index.slices.data());
 }
 
 } // namespace
@@ -117,6 +137,8 @@ void rebuildIndex(Catalogue& catalogue)
     index.firstHits.clear();
     index.names.clear();
     index.keyed.assign((count + 31) / 32, 0);
+    index.keyedPlaces.clear();
+    index.keyedFirstScores.clear();
     index.items.resize(count);
     index.bias.assign(count, 0);
     cutSlices(index, count);
@@ -126,30 +148,39 @@ void rebuildIndex(Catalogue& catalogue)
     std::size_t nameBytes = 0;
     for (const CatalogueEntry& entry : catalogue.entries)
         nameBytes += entry.name.size() + 1;
+    std::size_t keyedNameBytes = 0;
     for (const std::vector<KeyedName>& inSlice : keyedNames) {
-        for (const KeyedName& keyed : inSlice)
+        for (const KeyedName& keyed : inSlice) {
+            keyedNameBytes += entries[keyed.place].name.size() + 1;
             nameBytes += keyed.keys.size();
+        }
     }
+    nameBytes -= keyedNameBytes; // a name with keys is not copied
     index.usable = nameBytes <= std::numeric_limits<std::uint32_t>::max() &&
                    count <= std::numeric_limits<std::uint32_t>::max();
     if (!index.usable) {
         index.keyed.clear();
+        index.keyedPlaces.clear();
         return;
     }
     index.firstHits.resize(count);
     index.names.resize(nameBytes + MatchIndexPadding, '\0');
     placeNames(catalogue, keyedNames);
+    index.keyedFirstScores.resize(index.keyedPlaces.size() * KeyedLetters);
     // Copying the names and summarising them is the long part: each slice does its own.
     forEachSlice(index, [&](MatchSlice& slice) {
         for (std::uint32_t i = slice.begin; i < slice.end; ++i) {
             const std::string& name = entries[i].name;
-            index.items[i].mask |= entries[i].charMask;
-            std::copy(name.begin(), name.end(), &index.names[index.items[i].nameOffset]);
+            if (!index.isKeyed(i))
+                std::copy(name.begin(), name.end(), &index.names[index.items[i].nameOffset]);
             index.firstHits[i] = summariseFirstHits(name.c_str());
         }
+        std::size_t rank = static_cast<std::size_t>(
+            std::lower_bound(index.keyedPlaces.begin(), index.keyedPlaces.end(), slice.begin) - index.keyedPlaces.begin());
         for (const KeyedName& keyed : keyedNames[sliceNumber(index, slice)]) {
-            const std::size_t at = index.items[keyed.place].nameOffset + entries[keyed.place].name.size() + 1;
-            std::copy(keyed.keys.begin(), keyed.keys.end(), &index.names[at]);
+            char* at = &index.names[index.items[keyed.place].nameOffset];
+            std::copy(keyed.keys.begin(), keyed.keys.end(), at);
+            scoreEveryLetter(at, &index.keyedFirstScores[rank++ * KeyedLetters]);
         }
     });
 }

@@ -12,13 +12,14 @@
 
 namespace {
 
+constexpr std::uint32_t NoKeyedPlace = 0xFFFFFFFF;
 // Entries whose signature test is gathered before their names are walked.
 constexpr std::size_t SignatureRun = 1024;
 
 // What every slice of one pass shares.
 struct Pass {
     Pass(const MatchIndex& index, const CatalogueEntry* entries, const char* query)
-        : index(index), entries(entries), query(query), queryMask(computeCharMask(query)),
+        : index(index), entries(entries), query(query), queryMask(searchMask(query)),
           bytewiseQuery(!hasMultiByteCharacter(query))
     {
     }
@@ -78,6 +79,11 @@ void forEachCandidate(const Pass& pass, const MatchSlice& slice, Consider&& cons
         // The greedy walk of the longer query begins with the walk of the shorter one.
         for (std::uint32_t i : slice.levels[pass.level - 1].marked)
             consider(i);
+    } else if (!pass.bytewiseQuery) {
+        // Only names with search keys can match: the others are not even looked at.
+        const std::vector<std::uint32_t>& keyed = pass.index.keyedPlaces;
+        for (auto k = std::lower_bound(keyed.begin(), keyed.end(), slice.begin); k != keyed.end() && *k < slice.end; ++k)
+            consider(*k);
     } else {
         for (std::uint32_t i = slice.begin; i < slice.end; ++i)
             consider(i);
@@ -119,12 +125,13 @@ bool walkIndexedName(const Pass& pass, const char* name, std::int32_t& score, st
     return matched;
 }
 
-// The walk of the search keys of a name that has them: its name is not walked. It leaves no
+// The walk of the search keys of a name that has them (the index holds them in its name's place):
+// its name is not walked. It leaves no
 // stop, so a query typed on walks the keys again.
-bool walkEntryKeys(const Pass& pass, const char* name, std::int32_t& score)
+bool walkEntryKeys(const Pass& pass, const char* keys, std::int32_t& score)
 {
     int matchedKey = 0;
-    return walkKeys(name, pass.query, score, matchedKey);
+    return walkKeys(keys, pass.query, pass.queryMask, score, matchedKey);
 }
 
 // The walk of a name that matched the shorter query, from that walk's last hit on.
@@ -160,6 +167,10 @@ void markOneLetter(const Pass& pass, int letterNumber, const MatchSlice& slice, 
                                      NameStartScore, NameStartScore, NameStartScore, NameStartScore};
     const MatchIndex& index = pass.index;
     const std::uint64_t* firstHits = index.firstHits.data();
+    const auto letter = static_cast<std::size_t>(letterNumber);
+    std::size_t keyedRank = static_cast<std::size_t>(
+        std::lower_bound(index.keyedPlaces.begin(), index.keyedPlaces.end(), slice.begin) - index.keyedPlaces.begin());
+    std::uint32_t nextKeyed = keyedRank < index.keyedPlaces.size() ? index.keyedPlaces[keyedRank] : NoKeyedPlace;
     const std::int16_t* bias = index.bias.data();
     MatchedRun run;
     for (std::uint32_t runStart = slice.begin; runStart < slice.end; runStart += SignatureRun) {
@@ -173,14 +184,14 @@ void markOneLetter(const Pass& pass, int letterNumber, const MatchSlice& slice, 
             const std::uint32_t atNameStart = (high >> (NameStartShift - 32)) == nameStart ? 4 : 0;
             // A one-letter score is small and the terms are bounded: nothing to narrow.
             run.places[run.count] = i;
-            run.scores[run.count] = scoreOf[kind | atNameStart] + bias[i];
-            if (index.isKeyed(i)) {
-                std::int32_t score = 0;
-                const bool matched = walkEntryKeys(pass, index.names.data() + index.items[i].nameOffset, score);
-                run.scores[run.count] = storedMatchScore(score + bias[i]);
-                run.count += matched ? 1 : 0;
+            if (i == nextKeyed) { // its keys' scores, made with the index
+                const std::int8_t score = index.keyedFirstScores[keyedRank++ * KeyedLetters + letter];
+                run.scores[run.count] = score + bias[i];
+                run.count += score != NoFirstScore ? 1 : 0;
+                nextKeyed = keyedRank < index.keyedPlaces.size() ? index.keyedPlaces[keyedRank] : NoKeyedPlace;
                 continue;
             }
+            run.scores[run.count] = scoreOf[kind | atNameStart] + bias[i];
             run.count += kind != FirstHitAbsent ? 1 : 0;
         }
         keepRun(run, marks, best);
