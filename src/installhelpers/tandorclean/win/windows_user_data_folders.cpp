@@ -2,11 +2,11 @@
 
 namespace {
 
-// Reading data (listing, for a folder) makes the handle count in the sharing checks, so that
-// leaving out FILE_SHARE_DELETE keeps others from deleting or renaming the part.
+// Listing or deleting makes a handle count in the sharing checks (reading attributes alone does
+// not), so that leaving out FILE_SHARE_DELETE keeps others from deleting or renaming the file.
 constexpr DWORD PathPartAccess = FILE_LIST_DIRECTORY | FILE_READ_ATTRIBUTES | SYNCHRONIZE;
 constexpr DWORD DataFolderAccess = PathPartAccess | FILE_WRITE_ATTRIBUTES | DELETE;
-constexpr DWORD EntryAccess = FILE_READ_DATA | FILE_READ_ATTRIBUTES | FILE_WRITE_ATTRIBUTES | DELETE | SYNCHRONIZE;
+constexpr DWORD EntryAccess = FILE_READ_ATTRIBUTES | FILE_WRITE_ATTRIBUTES | DELETE | SYNCHRONIZE;
 constexpr DWORD HeldSharing = FILE_SHARE_READ | FILE_SHARE_WRITE;
 constexpr DWORD ListingBufferBytes = 64 * 1024;
 constexpr DWORD SettableAttributes = FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM |
@@ -34,10 +34,8 @@ bool isFolder(DWORD attributes)
     return (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
 }
 
-// The handle's own attributes are what count on Windows. Wine opens a Linux symbolic link as
-// the folder it leads to and shows the link only to a look-up by path, which the held parent
-// keeps from changing (an attribute that cannot be read counts as a link). A drive's root is
-// never a link on Windows, while under Wine the drive letter itself is a symbolic link.
+// A drive's root is never a link on Windows; under Wine the drive letter itself is a symbolic
+// link, which a look-up by path shows.
 bool isDriveRoot(const std::string& path)
 {
     return !path.empty() && path.back() == '\\';
@@ -100,42 +98,40 @@ FolderEntry entryOf(const FILE_ID_BOTH_DIR_INFO& record)
 
 FolderKind WindowsUserDataFolders::holdPathPart(const std::string& path)
 {
-    return hold(path, PathPartAccess);
+    DWORD attributes = 0;
+    return hold(path, PathPartAccess, attributes);
 }
 
 FolderKind WindowsUserDataFolders::holdDataFolder(const std::string& path)
 {
-    const FolderKind kind = hold(path, DataFolderAccess);
-    if (kind == FolderKind::Folder) {
-        BY_HANDLE_FILE_INFORMATION information;
-        dataFolderAttributes_ = GetFileInformationByHandle(heldParts_.back().get(), &information)
-                                    ? information.dwFileAttributes
-                                    : 0;
-    }
-    return kind;
+    return hold(path, DataFolderAccess, dataFolderAttributes_);
 }
 
-FolderKind WindowsUserDataFolders::hold(const std::string& path, DWORD access)
+FolderKind WindowsUserDataFolders::hold(const std::string& path, DWORD access, DWORD& attributes)
 {
     ScopedHandle part(CreateFileA(path.c_str(), access, HeldSharing, nullptr, OPEN_EXISTING,
                                   FILE_FLAG_BACKUP_SEMANTICS | FILE_FLAG_OPEN_REPARSE_POINT, nullptr));
     BY_HANDLE_FILE_INFORMATION information;
     if (!part.valid() || !GetFileInformationByHandle(part.get(), &information))
         return FolderKind::Missing;
+    // The handle's own attributes are what count on Windows. The look-up by path is for Wine,
+    // which opens a Linux symbolic link as the folder it leads to and shows the link only there;
+    // attributes that cannot be read count as a link.
     if (isLink(information.dwFileAttributes) || (!isDriveRoot(path) && isLink(GetFileAttributesA(path.c_str()))))
         return FolderKind::Link;
     if (!isFolder(information.dwFileAttributes))
         return FolderKind::Missing;
     heldParts_.push_back(std::move(part));
+    attributes = information.dwFileAttributes;
     return FolderKind::Folder;
 }
 
 bool WindowsUserDataFolders::listDataFolder(const std::function<void(const FolderEntry&)>& visit)
 {
     std::vector<LONGLONG> buffer(ListingBufferBytes / sizeof(LONGLONG));
-    FILE_INFO_BY_HANDLE_CLASS part = FileIdBothDirectoryRestartInfo;
-    while (GetFileInformationByHandleEx(heldParts_.back().get(), part, buffer.data(), ListingBufferBytes)) {
-        part = FileIdBothDirectoryInfo;
+    FILE_INFO_BY_HANDLE_CLASS request = FileIdBothDirectoryRestartInfo;
+    while (GetFileInformationByHandleEx(heldParts_.back().get(), request, buffer.data(), ListingBufferBytes)) {
+        request = FileIdBothDirectoryInfo;
         const char* at = reinterpret_cast<const char*>(buffer.data());
         for (;;) {
             const auto& record = *reinterpret_cast<const FILE_ID_BOTH_DIR_INFO*>(at);

@@ -20,7 +20,7 @@ public:
     void letGo() override;
 
 private:
-    FolderKind hold(const std::string& path, DWORD access);
+    FolderKind hold(const std::string& path, DWORD access, DWORD& attributes);
 
     // From the drive's root down to the data folder; shared for reading and writing but not for
     // deleting, so that nobody can move a part away and put a link in its place meanwhile.
