@@ -1,7 +1,7 @@
 #include "installhelpers/data_folder_path.h"
 
 #include "settings/data_files.h"
-#include "shell/ascii.h"
+#include "base/ascii.h"
 
 #include <algorithm>
 #include <cstring>

@@ -3,7 +3,7 @@
 #include "installhelpers/data_folder_path.h"
 #include "installhelpers/helper_exit_codes.h"
 #include "settings/data_files.h"
-#include "shell/ascii.h"
+#include "base/ascii.h"
 
 #include <vector>
 
