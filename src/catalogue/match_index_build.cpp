@@ -31,7 +31,7 @@ bool weightsUnchanged(const MatchIndex& index, const std::vector<ScanDirectory>&
 }
 
 // The search keys of a name that is not plain ASCII, packed as walkKeys reads them; the index
-// holds them instead of the name.
+// holds them after an empty name instead of the name.
 struct KeyedName {
     std::uint32_t place;
     std::string keys;
@@ -40,7 +40,7 @@ struct KeyedName {
 
 std::string packedKeys(const std::vector<SearchKey>& keys, std::uint32_t& mask)
 {
-    std::string packed;
+    std::string packed(1, '\0'); // the name stands empty: the name walk passes it over
     mask = 0;
     for (const SearchKey& key : keys) {
         const std::uint32_t keyMask = searchMask(key.text.c_str());
@@ -180,7 +180,7 @@ void rebuildIndex(Catalogue& catalogue)
         for (const KeyedName& keyed : keyedNames[sliceNumber(index, slice)]) {
             char* at = &index.names[index.items[keyed.place].nameOffset];
             std::copy(keyed.keys.begin(), keyed.keys.end(), at);
-            scoreEveryLetter(at, &index.keyedFirstScores[rank++ * KeyedLetters]);
+            scoreEveryLetter(at + 1, &index.keyedFirstScores[rank++ * KeyedLetters]);
         }
     });
 }

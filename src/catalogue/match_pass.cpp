@@ -125,8 +125,7 @@ bool walkIndexedName(const Pass& pass, const char* name, std::int32_t& score, st
     return matched;
 }
 
-// The walk of the search keys of a name that has them (the index holds them in its name's place):
-// its name is not walked. It leaves no
+// The walk of the search keys of a name that has them: its name is not walked. It leaves no
 // stop, so a query typed on walks the keys again.
 bool walkEntryKeys(const Pass& pass, const char* keys, std::int32_t& score)
 {
@@ -198,23 +197,86 @@ void markOneLetter(const Pass& pass, int letterNumber, const MatchSlice& slice, 
     }
 }
 
-// Walks the names of the candidates whose signature holds the query's.
-void walkCandidates(const Pass& pass, const MatchSlice& slice, SliceMarks& marks, BestOf<RankedEntry>& best)
+// The keys of an entry that has them: its name stands empty in the index, and they follow it.
+const char* keysOf(const Pass& pass, std::uint32_t place)
 {
-    const MatchIndex::Item* items = pass.index.items.data();
-    const char* names = pass.index.names.data();
+    return pass.index.names.data() + pass.index.items[place].nameOffset + 1;
+}
+
+// Settles the entries of a run that have search keys: their empty names made the name walk pass
+// them over, and their keys decide. `slots` are their places in the run, in order.
+void settleKeyed(const Pass& pass, MatchedRun& run, const std::uint16_t* slots, std::size_t keyedCount)
+{
+    const std::int16_t* bias = pass.index.bias.data();
+    std::size_t write = slots[0];
+    std::size_t next = 0;
+    for (std::size_t read = slots[0]; read < run.count; ++read) {
+        bool keep = true;
+        if (next < keyedCount && slots[next] == read) {
+            ++next;
+            const std::uint32_t i = run.places[read];
+            std::int32_t score = 0;
+            keep = walkEntryKeys(pass, keysOf(pass, i), score);
+            run.scores[read] = storedMatchScore(score + bias[i]);
+            run.walkScores[read] = score;
+            run.stops[read] = NoStop;
+        }
+        if (!keep)
+            continue;
+        run.places[write] = run.places[read];
+        run.scores[write] = run.scores[read];
+        run.walkScores[write] = run.walkScores[read];
+        run.stops[write] = run.stops[read];
+        ++write;
+    }
+    run.count = write;
+}
+
+// A query with characters of several bytes: only the candidates with search keys can match.
+template <typename ForEachRun>
+void walkKeysOnly(const Pass& pass, SliceMarks& marks, BestOf<RankedEntry>& best, ForEachRun&& forEachRun)
+{
     const std::int16_t* bias = pass.index.bias.data();
     MatchedRun run;
-    forSignatureRuns(pass, slice, [&](const std::uint32_t* candidates, std::size_t count) {
+    forEachRun([&](const std::uint32_t* candidates, std::size_t count) {
         run.count = 0;
         for (std::size_t k = 0; k < count; ++k) {
             const std::uint32_t i = candidates[k];
             std::int32_t score = 0;
-            std::uint16_t stop = NoStop;
-            const bool matched = pass.index.isKeyed(i) ? walkEntryKeys(pass, names + items[i].nameOffset, score)
-                               : pass.bytewiseQuery && walkIndexedName(pass, names + items[i].nameOffset, score, stop);
-            run.add(i, score, stop, bias[i], matched);
+            const bool matched = pass.index.isKeyed(i) && walkEntryKeys(pass, keysOf(pass, i), score);
+            run.add(i, score, NoStop, bias[i], matched);
         }
+        keepRun(run, marks, best);
+    });
+}
+
+// Walks the names of the candidates whose signature holds the query's.
+void walkCandidates(const Pass& pass, const MatchSlice& slice, SliceMarks& marks, BestOf<RankedEntry>& best)
+{
+    if (!pass.bytewiseQuery) {
+        walkKeysOnly(pass, marks, best, [&](auto&& considerRun) { forSignatureRuns(pass, slice, considerRun); });
+        return;
+    }
+    const MatchIndex::Item* items = pass.index.items.data();
+    const char* names = pass.index.names.data();
+    const std::int16_t* bias = pass.index.bias.data();
+    MatchedRun run;
+    std::uint16_t keyedSlots[SignatureRun];
+    forSignatureRuns(pass, slice, [&](const std::uint32_t* candidates, std::size_t count) {
+        run.count = 0;
+        std::size_t keyedCount = 0;
+        for (std::size_t k = 0; k < count; ++k) {
+            const std::uint32_t i = candidates[k];
+            std::int32_t score = 0;
+            std::uint16_t stop = NoStop;
+            const bool keyed = pass.index.isKeyed(i);
+            const bool matched = walkIndexedName(pass, names + items[i].nameOffset, score, stop);
+            keyedSlots[keyedCount] = static_cast<std::uint16_t>(run.count);
+            keyedCount += keyed ? 1 : 0;
+            run.add(i, score, stop, bias[i], matched || keyed);
+        }
+        if (keyedCount > 0)
+            settleKeyed(pass, run, keyedSlots, keyedCount);
         keepRun(run, marks, best);
     });
 }
@@ -222,21 +284,35 @@ void walkCandidates(const Pass& pass, const MatchSlice& slice, SliceMarks& marks
 // Goes on with the walks of the pass typed on from, for the letters added since.
 void resumeWalks(const Pass& pass, const SliceMarks& before, SliceMarks& marks, BestOf<RankedEntry>& best)
 {
+    auto forEachMarkRun = [&](auto&& considerRun) {
+        for (std::size_t runStart = 0; runStart < before.marked.size(); runStart += SignatureRun)
+            considerRun(&before.marked[runStart], std::min<std::size_t>(SignatureRun, before.marked.size() - runStart));
+    };
+    if (!pass.bytewiseQuery) {
+        walkKeysOnly(pass, marks, best, forEachMarkRun);
+        return;
+    }
     const MatchIndex::Item* items = pass.index.items.data();
     const char* names = pass.index.names.data();
     const std::int16_t* bias = pass.index.bias.data();
     MatchedRun run;
+    std::uint16_t keyedSlots[SignatureRun];
     for (std::size_t runStart = 0; runStart < before.marked.size(); runStart += SignatureRun) {
         const std::size_t runEnd = std::min(before.marked.size(), runStart + SignatureRun);
         run.count = 0;
+        std::size_t keyedCount = 0;
         for (std::size_t k = runStart; k < runEnd; ++k) {
             const std::uint32_t i = before.marked[k];
             std::int32_t score = before.walkScores[k];
             std::uint16_t stop = before.stops[k];
-            const bool matched = pass.index.isKeyed(i) ? walkEntryKeys(pass, names + items[i].nameOffset, score)
-                               : pass.bytewiseQuery && resumeIndexedName(pass, names + items[i].nameOffset, score, stop);
-            run.add(i, score, stop, bias[i], matched);
+            const bool keyed = pass.index.isKeyed(i);
+            const bool matched = resumeIndexedName(pass, names + items[i].nameOffset, score, stop);
+            keyedSlots[keyedCount] = static_cast<std::uint16_t>(run.count);
+            keyedCount += keyed ? 1 : 0;
+            run.add(i, score, stop, bias[i], matched || keyed);
         }
+        if (keyedCount > 0)
+            settleKeyed(pass, run, keyedSlots, keyedCount);
         keepRun(run, marks, best);
     }
 }
