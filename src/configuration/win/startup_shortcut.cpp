@@ -7,6 +7,7 @@
 #include <string>
 
 #include "base/win/help.h"
+#include "base/win/owners.h"
 #include "base/win/program_handles.h"
 #include "resources/resource.h"
 
@@ -45,11 +46,9 @@ bool startupShortcutExists()
     const std::string path = shortcutPath();
     if (path.empty())
         return false;
-    HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
-    if (file == INVALID_HANDLE_VALUE)
-        return false;
-    CloseHandle(file);
-    return true;
+    const OwnedHandle file(
+        CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr));
+    return file.valid();
 }
 
 void createStartupShortcut()

@@ -1,5 +1,6 @@
 #include "launcher/win/icon_loader_thread.h"
 
+#include "base/win/owners.h"
 #include "launcher/icon_loader.h"
 #include "launcher/launcher_limits.h"
 #include "launcher/win/launcher_state.h"
@@ -55,7 +56,7 @@ DWORD WINAPI iconLoaderMain(void* parameter)
     if (SUCCEEDED(com))
         CoUninitialize();
     launcherShared.lock.destroy();
-    CloseHandle(launcherShared.loaderThread.load());
+    OwnedHandle(launcherShared.loaderThread.load()).close();
     launcherShared.loaderThread = nullptr;
     if (HWND waiting = endNoticeWindow.load())
         PostMessageA(waiting, endNoticeMessage.load(), 0, 0);

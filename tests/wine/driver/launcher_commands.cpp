@@ -3,6 +3,8 @@
 // and the scores file it writes.
 #include "driver.h"
 
+#include "base/win/owners.h"
+
 #include <commctrl.h>
 
 #include <cstdio>
@@ -47,7 +49,8 @@ bool readRows(HWND list, std::vector<Row>& rows)
 {
     DWORD processId = 0;
     GetWindowThreadProcessId(list, &processId);
-    HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, processId);
+    const OwnedHandle opened(OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, processId));
+    HANDLE process = opened.get();
     if (!process)
         return false;
     const SIZE_T blockSize = sizeof(LVITEMA) + RowTextSize;
@@ -73,7 +76,6 @@ bool readRows(HWND list, std::vector<Row>& rows)
     }
     if (remote)
         VirtualFreeEx(process, remote, 0, MEM_RELEASE);
-    CloseHandle(process);
     return ok;
 }
 
@@ -244,7 +246,8 @@ int firstRowHeight(HWND list)
 {
     DWORD processId = 0;
     GetWindowThreadProcessId(list, &processId);
-    HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, processId);
+    const OwnedHandle opened(OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, processId));
+    HANDLE process = opened.get();
     if (!process)
         return -1;
     RECT rect{LVIR_BOUNDS, 0, 0, 0};
@@ -254,7 +257,6 @@ int firstRowHeight(HWND list)
                     ReadProcessMemory(process, remote, &rect, sizeof rect, nullptr);
     if (remote)
         VirtualFreeEx(process, remote, 0, MEM_RELEASE);
-    CloseHandle(process);
     return ok ? rect.bottom - rect.top : -1;
 }
 
@@ -284,7 +286,8 @@ int launcherDpiChanged(const Arguments& a)
     const RECT suggested{toInt(a[1]), toInt(a[2]), toInt(a[1]) + toInt(a[3]), toInt(a[2]) + toInt(a[4])};
     DWORD processId = 0;
     GetWindowThreadProcessId(launcher, &processId);
-    HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_WRITE, FALSE, processId);
+    const OwnedHandle opened(OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_WRITE, FALSE, processId));
+    HANDLE process = opened.get();
     if (!process)
         return Failure;
     void* remote = VirtualAllocEx(process, nullptr, sizeof suggested, MEM_COMMIT, PAGE_READWRITE);
@@ -293,7 +296,6 @@ int launcherDpiChanged(const Arguments& a)
         SendMessageA(launcher, 0x02E0 /* WM_DPICHANGED */, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(remote));
     if (remote)
         VirtualFreeEx(process, remote, 0, MEM_RELEASE);
-    CloseHandle(process);
     return ok ? Success : Failure;
 }
 

@@ -16,9 +16,7 @@ WindowsUserDataFolders::~WindowsUserDataFolders()
 
 void WindowsUserDataFolders::letGo()
 {
-    if (held_ != INVALID_HANDLE_VALUE)
-        CloseHandle(held_);
-    held_ = INVALID_HANDLE_VALUE;
+    held_.close();
 }
 
 FolderKind WindowsUserDataFolders::openFolder(const std::string& folder)
@@ -32,12 +30,12 @@ FolderKind WindowsUserDataFolders::openFolder(const std::string& folder)
         return FolderKind::Link;
     // Backup semantics open a folder; opening the reparse point itself never follows a link
     // that was put there after the test above.
-    held_ = CreateFileA(folder.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
-                        FILE_FLAG_BACKUP_SEMANTICS | FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
-    if (held_ == INVALID_HANDLE_VALUE)
+    held_ = OwnedHandle(CreateFileA(folder.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                    OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS | FILE_FLAG_OPEN_REPARSE_POINT, nullptr));
+    if (!held_.valid())
         return FolderKind::Missing;
     BY_HANDLE_FILE_INFORMATION information;
-    if (!GetFileInformationByHandle(held_, &information) || isLink(information.dwFileAttributes) ||
+    if (!GetFileInformationByHandle(held_.get(), &information) || isLink(information.dwFileAttributes) ||
         !(information.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) {
         letGo();
         return FolderKind::Link;

@@ -5,6 +5,8 @@
 
 #include <windows.h>
 
+#include "base/win/owners.h"
+
 class WindowsUserDataFolders : public UserDataFolders {
 public:
     WindowsUserDataFolders() = default;
@@ -22,5 +24,5 @@ private:
 
     // The open data folder, shared for reading and writing but not for deleting, so that
     // nobody can move it away and put a link in its place while its files are deleted.
-    HANDLE held_ = INVALID_HANDLE_VALUE;
+    OwnedHandle held_;
 };
