@@ -3,6 +3,8 @@
 #include <shellapi.h>
 #include <unknwn.h>
 
+#include "base/win/owners.h"
+
 namespace {
 
 using GetDpiForWindowFunction = UINT(WINAPI*)(HWND);
@@ -167,7 +169,7 @@ HIMAGELIST systemIconListForDpi(int dpi)
         if (FAILED(getImageList(kind, ImageListInterface, &found)) || !found)
             continue;
         // The shell keeps its lists for the life of the process; this reference is not needed.
-        static_cast<IUnknown*>(found)->Release();
+        ComPointer<IUnknown>(static_cast<IUnknown*>(found)).reset();
         HIMAGELIST images = static_cast<HIMAGELIST>(found);
         const int size = iconListSize(images);
         if (size == wanted)

@@ -32,11 +32,10 @@ std::wstring widened(const std::string& text)
 
 void saveLink(IShellLinkA* link, const std::string& path)
 {
-    IPersistFile* file = nullptr;
-    if (FAILED(link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file))))
+    ComPointer<IPersistFile> file;
+    if (FAILED(link->QueryInterface(IID_IPersistFile, file.out())))
         return;
     file->Save(widened(path).c_str(), TRUE);
-    file->Release();
 }
 
 } // namespace
@@ -56,16 +55,14 @@ void createStartupShortcut()
     const std::string path = shortcutPath();
     if (path.empty())
         return;
-    IShellLinkA* link = nullptr;
-    if (FAILED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
-                                reinterpret_cast<void**>(&link))))
+    ComPointer<IShellLinkA> link;
+    if (FAILED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA, link.out())))
         return;
     char program[MAX_PATH] = "";
     GetModuleFileNameA(nullptr, program, MAX_PATH);
     link->SetPath(program);
     link->SetDescription(loadText(IDS_STARTUP_DESCRIPTION));
-    saveLink(link, path);
-    link->Release();
+    saveLink(link.get(), path);
 }
 
 void deleteStartupShortcut()

@@ -40,12 +40,12 @@ private:
     HWND window_;
 };
 
-DWORD WINAPI iconLoaderMain(void* parameter)
+void loadIconsUntilStopped(HWND window)
 {
     // Some shell icon handlers are COM objects.
-    const HRESULT com = CoInitialize(nullptr);
+    const ComApartment apartment;
     ShellIconSource source;
-    WindowIconPoster poster(static_cast<HWND>(parameter));
+    WindowIconPoster poster(window);
     SharedResultList& results = launcherShared.results;
     while (!results.loaderStopRequested) {
         if (results.iconLoaderPaused)
@@ -53,8 +53,11 @@ DWORD WINAPI iconLoaderMain(void* parameter)
         else
             loadNextIcon(results, launcherShared.lock, source, poster);
     }
-    if (SUCCEEDED(com))
-        CoUninitialize();
+}
+
+DWORD WINAPI iconLoaderMain(void* parameter)
+{
+    loadIconsUntilStopped(static_cast<HWND>(parameter));
     launcherShared.lock.destroy();
     OwnedHandle(launcherShared.loaderThread.load()).close();
     launcherShared.loaderThread = nullptr;
