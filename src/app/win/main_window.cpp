@@ -8,6 +8,7 @@
 #include "app/win/tray.h"
 #include "base/tray_state.h"
 #include "base/win/help.h"
+#include "base/win/owners.h"
 #include "base/win/program_handles.h"
 #include "configuration/win/configuration_sheet.h"
 #include "launcher/win/icon_loader_thread.h"
@@ -185,15 +186,14 @@ void onTrayCommand(UINT command)
 
 void showTrayMenu(POINT cursor)
 {
-    HMENU menu = LoadMenuA(app.appInstance, MAKEINTRESOURCEA(IDM_TRAY));
-    if (menu == nullptr)
+    const OwnedMenu menu(LoadMenuA(app.appInstance, MAKEINTRESOURCEA(IDM_TRAY)));
+    if (menu.get() == nullptr)
         return;
-    HMENU popup = GetSubMenu(menu, 0);
+    HMENU popup = GetSubMenu(menu.get(), 0);
     SetMenuDefaultItem(popup, IDC_TRAY_CONFIGURE, FALSE);
     SetForegroundWindow(app.mainWindow);
     UINT command = static_cast<UINT>(TrackPopupMenu(popup, TPM_LEFTALIGN | TPM_RETURNCMD, cursor.x, cursor.y, 0,
                                                     app.mainWindow, nullptr));
-    DestroyMenu(menu);
     onTrayCommand(command);
 }
 

@@ -4,6 +4,7 @@
 #include "base/win/dpi.h"
 #include "base/win/fonts.h"
 #include "base/win/help.h"
+#include "base/win/owners.h"
 #include "base/win/program_handles.h"
 #include "base/win/window_alpha.h"
 #include "catalogue/catalogue.h"
@@ -280,8 +281,8 @@ void showRowMenu(HWND window, int row)
 {
     KillTimer(window, RetryTimerId);
     const CatalogueEntry* entry = rowEntry(resultList(window), row);
-    HMENU menu = LoadMenuA(app.appInstance, MAKEINTRESOURCEA(IDM_LAUNCHER_ROW));
-    HMENU popup = GetSubMenu(menu, 0);
+    const OwnedMenu menu(LoadMenuA(app.appInstance, MAKEINTRESOURCEA(IDM_LAUNCHER_ROW)));
+    HMENU popup = GetSubMenu(menu.get(), 0);
     if (entry) {
         const std::string pathText = menuTextOfPath(entry->path);
         ModifyMenuA(popup, IDC_ROW_PATH, MF_BYCOMMAND | MF_STRING | MF_DISABLED, IDC_ROW_PATH, pathText.c_str());
@@ -290,7 +291,6 @@ void showRowMenu(HWND window, int row)
     GetCursorPos(&cursor);
     const int chosen = TrackPopupMenu(popup, TPM_RETURNCMD | TPM_RIGHTBUTTON, cursor.x, cursor.y, 0,
                                       app.mainWindow ? app.mainWindow : window, nullptr);
-    DestroyMenu(menu);
     startRetryTimer(window);
 
     if (chosen == IDC_ROW_OPEN) {
