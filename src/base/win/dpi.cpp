@@ -3,6 +3,7 @@
 #include <shellapi.h>
 #include <unknwn.h>
 
+#include "base/win/fonts.h"
 #include "base/win/owners.h"
 
 namespace {
@@ -33,10 +34,8 @@ Function laterSystemFunction(const char* module, const char* name)
 
 int systemDpi()
 {
-    HDC screen = GetDC(nullptr);
-    const int dpi = screen ? GetDeviceCaps(screen, LOGPIXELSY) : DefaultDpi;
-    if (screen)
-        ReleaseDC(nullptr, screen);
+    const WindowDC screen(nullptr);
+    const int dpi = screen.get() ? GetDeviceCaps(screen.get(), LOGPIXELSY) : DefaultDpi;
     return dpi > 0 ? dpi : DefaultDpi;
 }
 
@@ -62,16 +61,14 @@ SIZE baseUnitsOf(HFONT font)
     static const char alphabet[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz";
     constexpr int letters = sizeof alphabet - 1;
     SIZE units{0, 0};
-    HDC screen = GetDC(nullptr);
-    if (!screen)
+    const WindowDC screen(nullptr);
+    if (!screen.get())
         return units;
-    HGDIOBJ old = SelectObject(screen, font);
+    SelectedObject selected(screen.get(), font);
     SIZE extent{};
     TEXTMETRICA metrics{};
-    if (GetTextExtentPoint32A(screen, alphabet, letters, &extent) && GetTextMetricsA(screen, &metrics))
+    if (GetTextExtentPoint32A(screen.get(), alphabet, letters, &extent) && GetTextMetricsA(screen.get(), &metrics))
         units = SIZE{(extent.cx / (letters / 2) + 1) / 2, metrics.tmHeight};
-    SelectObject(screen, old);
-    ReleaseDC(nullptr, screen);
     return units;
 }
 

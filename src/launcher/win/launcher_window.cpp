@@ -399,14 +399,12 @@ bool onMeasureItem(HWND window, MEASUREITEMSTRUCT* item)
     const int dpi = state.opened ? state.dpi : windowDpi(window);
     HFONT font = state.opened && rescaledFont.get() != nullptr ? rescaledFont.get() : fontOf(window);
     int height = 0;
-    if (HDC dc = GetDC(window)) {
-        {
-            SelectedObject selected(dc, font);
-            TEXTMETRICA metrics{};
-            if (GetTextMetricsA(dc, &metrics))
-                height = metrics.tmHeight;
-        }
-        ReleaseDC(window, dc);
+    const WindowDC dc(window);
+    if (dc.get()) {
+        SelectedObject selected(dc.get(), font);
+        TEXTMETRICA metrics{};
+        if (GetTextMetricsA(dc.get(), &metrics))
+            height = metrics.tmHeight;
     }
     if (settings.global.ShowIcons && smallIconSize(dpi) > height)
         height = smallIconSize(dpi);
