@@ -8,8 +8,10 @@
 #include "app/win/tray.h"
 #include "base/tray_state.h"
 #include "base/win/help.h"
+#include "base/win/message_boxes.h"
 #include "base/win/owners.h"
 #include "base/win/program_handles.h"
+#include "base/win/texts.h"
 #include "configuration/win/configuration_sheet.h"
 #include "launcher/win/icon_loader_thread.h"
 #include "launcher/win/launcher_window.h"
@@ -140,7 +142,7 @@ void releaseHeldPress()
 void askToRescanAfterAbort()
 {
     settings.global.GlobalScanFlags &= ~LastScanAborted;
-    if (MessageBoxA(app.mainWindow, loadText(IDS_SCAN_ABORTED), "Tandor", MB_YESNO | MB_ICONQUESTION) == IDYES)
+    if (askYesOrNo(app.mainWindow, loadText(IDS_SCAN_ABORTED)))
         scanAllDirectories(false);
 }
 

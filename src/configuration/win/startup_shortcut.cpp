@@ -6,9 +6,9 @@
 
 #include <string>
 
-#include "base/win/help.h"
 #include "base/win/owners.h"
 #include "base/win/program_handles.h"
+#include "base/win/texts.h"
 #include "resources/resource.h"
 
 namespace {
@@ -61,7 +61,7 @@ void createStartupShortcut()
     char program[MAX_PATH] = "";
     GetModuleFileNameA(nullptr, program, MAX_PATH);
     link->SetPath(program);
-    link->SetDescription(loadText(IDS_STARTUP_DESCRIPTION));
+    link->SetDescription(loadText(IDS_STARTUP_DESCRIPTION).c_str());
     saveLink(link.get(), path);
 }
 
