@@ -80,12 +80,10 @@ SIZE designedBaseUnits(HWND dialog, int dpi)
     if (!font || !GetObjectA(font, sizeof face, &face))
         return SIZE{0, 0};
     face.lfHeight = unscaleFromDpi(face.lfHeight, dpi);
-    HFONT designed = CreateFontIndirectA(&face);
-    if (!designed)
+    const Font designed(CreateFontIndirectA(&face));
+    if (!designed.get())
         return SIZE{0, 0};
-    const SIZE units = baseUnitsOf(designed);
-    DeleteObject(designed);
-    return units;
+    return baseUnitsOf(designed.get());
 }
 
 struct DialogScale {
