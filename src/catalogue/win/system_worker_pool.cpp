@@ -82,7 +82,7 @@ private:
         }
     }
 
-    CriticalSectionLock lock_;
+    CriticalSectionLock lock_; // guards only the current job's description
     OwnedHandle finished_;
     std::vector<Worker> workers_;
     PartsJob job_;
