@@ -5,6 +5,8 @@
 #include <windows.h>
 #include <objbase.h>
 
+#include "base/win/critical_section.h"
+
 // A kernel object's handle (file, folder, thread, process, event). The system answers a failed
 // open with null or INVALID_HANDLE_VALUE depending on the call; both mean "none" here.
 class OwnedHandle {
@@ -128,4 +130,14 @@ public:
 
 private:
     HRESULT joined_;
+};
+
+// A critical section made with its owner and deleted with it, for a lock whose life is one
+// object's (a lock whose life spans threads is made and deleted explicitly instead).
+class OwnedCriticalSection : public CriticalSectionLock {
+public:
+    OwnedCriticalSection() { create(); }
+    ~OwnedCriticalSection() override { destroy(); }
+    OwnedCriticalSection(const OwnedCriticalSection&) = delete;
+    OwnedCriticalSection& operator=(const OwnedCriticalSection&) = delete;
 };

@@ -8,7 +8,6 @@
 #include <vector>
 
 #include "base/lock.h"
-#include "base/win/critical_section.h"
 #include "base/win/owners.h"
 
 namespace {
@@ -20,7 +19,6 @@ class Win32WorkerPool : public WorkerPool {
 public:
     explicit Win32WorkerPool(std::size_t workers)
     {
-        lock_.create();
         finished_ = OwnedHandle(CreateEventA(nullptr, FALSE, FALSE, nullptr));
         if (!finished_.valid())
             return;
@@ -82,7 +80,7 @@ private:
         }
     }
 
-    CriticalSectionLock lock_; // guards only the current job's description
+    OwnedCriticalSection lock_; // guards only the current job's description
     OwnedHandle finished_;
     std::vector<Worker> workers_;
     PartsJob job_;
