@@ -69,6 +69,7 @@ BOOL onInitDialog(HWND window, HWND, LPARAM)
         startRetryTimer(window);
     return FALSE; // the focus is set already
 }
+
 // ---- Closing ----
 
 void onDestroy(HWND window)
