@@ -1,6 +1,8 @@
 // The launcher's files, named once for the launcher, its remover and the tools that read them.
 #pragma once
 
+#include "base/system_files.h" // UnfinishedSaveSuffix: a data file with it is one of ours too
+
 // The per-user data folder, in the user's application-data folder, and the files in it.
 constexpr char DataFolderName[] = "Tandor";
 constexpr char SettingsFileName[] = "Settings.ini";
