@@ -33,10 +33,7 @@ HWND findControl(const std::string& title, int controlId)
 template <typename Act>
 int onControl(const Arguments& a, std::size_t count, Act act)
 {
-    if (a.size() < count)
-        return UsageError;
-    HWND control = findControl(a[0], toInt(a[1]));
-    return control != nullptr ? act(control) : Failure;
+    return withWindow(a, count, [](const Arguments& given) { return findControl(given[0], toInt(given[1])); }, act);
 }
 
 void notifyParent(HWND control, UINT notification)
@@ -47,13 +44,10 @@ void notifyParent(HWND control, UINT notification)
 
 int sheetSelect(const Arguments& a)
 {
-    if (a.size() < 2)
-        return UsageError;
-    HWND sheet = findDialog(a[0]);
-    if (sheet == nullptr)
-        return Failure;
-    SendMessageA(sheet, PSM_SETCURSEL, static_cast<WPARAM>(toInt(a[1])), 0);
-    return Success;
+    return withWindow(a, 2, [](const Arguments& given) { return findDialog(given[0]); }, [&](HWND sheet) {
+        SendMessageA(sheet, PSM_SETCURSEL, static_cast<WPARAM>(toInt(a[1])), 0);
+        return Success;
+    });
 }
 
 int controlText(const Arguments& a)

@@ -38,6 +38,11 @@ HWND findLauncher()
     return found;
 }
 
+HWND launcherOf(const Arguments&)
+{
+    return findLauncher();
+}
+
 struct Row {
     std::string text;
     int image = -1;
@@ -182,16 +187,15 @@ int launcherWaitGone(const Arguments& a)
     return waitUntil([] { return findLauncher() == nullptr; }, timeout) ? Success : Failure;
 }
 
-int launcherQuery(const Arguments&)
+int launcherQuery(const Arguments& a)
 {
-    HWND launcher = findLauncher();
-    if (!launcher)
-        return Failure;
-    char text[256] = "";
-    SendMessageTimeoutA(GetDlgItem(launcher, QueryEditId), WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text),
-                        SMTO_ABORTIFHUNG, 5000, nullptr);
-    std::printf("%s\n", text);
-    return Success;
+    return withWindow(a, 0, launcherOf, [](HWND launcher) {
+        char text[256] = "";
+        SendMessageTimeoutA(GetDlgItem(launcher, QueryEditId), WM_GETTEXT, sizeof text,
+                            reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG, 5000, nullptr);
+        std::printf("%s\n", text);
+        return Success;
+    });
 }
 
 // Exit 0 when the hint shows and the list is hidden, 1 when it is the other way round.
@@ -262,16 +266,15 @@ int firstRowHeight(HWND list)
 
 // Prints what display scaling changes: "row H" (the first row's height) and "minimum W H" (the
 // smallest size the user can give the window).
-int launcherMetrics(const Arguments&)
+int launcherMetrics(const Arguments& a)
 {
-    HWND launcher = findLauncher();
-    if (!launcher)
-        return Failure;
-    MINMAXINFO limits{};
-    SendMessageA(launcher, WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&limits));
-    std::printf("row %d\nminimum %ld %ld\n", firstRowHeight(GetDlgItem(launcher, ResultListId)),
-                limits.ptMinTrackSize.x, limits.ptMinTrackSize.y);
-    return Success;
+    return withWindow(a, 0, launcherOf, [](HWND launcher) {
+        MINMAXINFO limits{};
+        SendMessageA(launcher, WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&limits));
+        std::printf("row %d\nminimum %ld %ld\n", firstRowHeight(GetDlgItem(launcher, ResultListId)),
+                    limits.ptMinTrackSize.x, limits.ptMinTrackSize.y);
+        return Success;
+    });
 }
 
 // Tells the launcher window that it moved to a display of DPI, with the rectangle LEFT TOP WIDTH
