@@ -67,6 +67,7 @@ public:
         // A signal left over from an earlier job only costs one more look.
         while (!claims_.allDone(job))
             WaitForSingleObject(finished_, INFINITE);
+        claims_.rethrowFailure();
     }
 
 private:
