@@ -132,16 +132,9 @@ void releaseHeldPress()
         openLauncherOnHotkey();
 }
 
-void askToRescanAfterAbort()
-{
-    settings.global.GlobalScanFlags &= ~LastScanAborted;
-    if (MessageBoxA(app.mainWindow, loadText(IDS_SCAN_ABORTED), "Tandor", MB_YESNO | MB_ICONQUESTION) == IDYES)
-        scanAllDirectories(false);
-}
-
 // A full scan must never start inside a running one, nor under an open configuration sheet: one
 // asked for during a scan runs once that scan has ended.
-void rescanAllFromMenu()
+void requestFullRescan()
 {
     if (ui.trayState == Configuring)
         return;
@@ -151,6 +144,14 @@ void rescanAllFromMenu()
         return;
     }
     scanAllDirectories(false);
+}
+
+// The question's message box serves messages: a hotkey may open the launcher window meanwhile.
+void askToRescanAfterAbort()
+{
+    settings.global.GlobalScanFlags &= ~LastScanAborted;
+    if (MessageBoxA(app.mainWindow, loadText(IDS_SCAN_ABORTED), "Tandor", MB_YESNO | MB_ICONQUESTION) == IDYES)
+        requestFullRescan();
 }
 
 void onTrayCommand(UINT command)
@@ -166,7 +167,7 @@ void onTrayCommand(UINT command)
         openHelp("index.html");
         break;
     case IDC_TRAY_RESCAN:
-        rescanAllFromMenu();
+        requestFullRescan();
         break;
     case IDC_TRAY_CONFIGURE:
         requestConfiguration();
