@@ -9,6 +9,7 @@
 #include "settings/win/settings_store.h"
 #include "shell/command_line.h"
 #include "shell/win/app_state.h"
+#include "shell/win/every_session_close.h"
 #include "shell/win/main_window.h"
 #include "shell/win/tray.h"
 #include "tour/win/tour_guide.h"
@@ -80,6 +81,8 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int)
     const CommandLineOptions options = parseCommandLine(commandLine);
     app.closeRequested = options.closeRequested;
     app.tourRequested = options.tourRequested;
+    if (options.closeEverySession)
+        closeEverySessionsLauncher();
     if (forwardedToRunningInstance() || app.closeRequested)
         return 0;
 
@@ -88,6 +91,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int)
     CoInitialize(nullptr);
     if (!createMainWindow())
         return 0;
+    const EverySessionCloseListener closeFromAnySession(app.mainWindow);
     startChangeMonitor(app.mainWindow, WM_DIRECTORY_CHANGED);
     waitForMonitorReady(); // its pause and resume signals must exist before the first scan
     initialiseSettings();
