@@ -146,7 +146,8 @@ void requestFullRescan()
     scanAllDirectories(false);
 }
 
-// The question's message box serves messages: a hotkey may open the launcher window meanwhile.
+// Messages are served while the question waits for its answer: by then a launcher window opened
+// meanwhile, or its icon loader still ending, may hold the catalogue.
 void askToRescanAfterAbort()
 {
     settings.global.GlobalScanFlags &= ~LastScanAborted;
