@@ -1,5 +1,6 @@
 #include "installhelpers/user_data_remover.h"
 
+#include "base/legacy_text.h"
 #include "installhelpers/helper_exit_codes.h"
 
 #include <cstring>
@@ -110,7 +111,7 @@ int removeListedDataFolders(LinePieceReader& list, UserDataFolders& folders)
         }
         if (isBlankPiece(piece))
             continue;
-        const std::string line = lineOfPiece(piece);
+        const std::string line = textFromDataFile(lineOfPiece(piece));
         if (!isLocalAbsolutePath(line) || !removeDataFolder(dataFolderForLine(line), folders))
             everyLineDone = false;
     }

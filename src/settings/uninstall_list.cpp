@@ -1,6 +1,7 @@
 #include "settings/uninstall_list.h"
 
 #include "base/ascii.h"
+#include "base/legacy_text.h"
 
 namespace {
 
@@ -16,7 +17,7 @@ bool listsFolder(const std::string& listContents, const std::string& upperCasedP
         std::size_t lineEnd = end;
         if (lineEnd > start && listContents[lineEnd - 1] == '\r')
             --lineEnd;
-        if (upperCasedAscii(listContents.substr(start, lineEnd - start)) == upperCasedPath)
+        if (upperCasedAscii(textFromDataFile(listContents.substr(start, lineEnd - start))) == upperCasedPath)
             return true;
         start = end + 1;
     }

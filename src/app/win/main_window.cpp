@@ -224,6 +224,12 @@ void onDirectoryChanged(WPARAM directoryIndex)
     rescanDirectory(directoryIndex);
 }
 
+void onEntryVanished(int directoryIndex)
+{
+    if (directoryIndex >= 0)
+        onDirectoryChanged(static_cast<WPARAM>(directoryIndex));
+}
+
 void reportToTour(LauncherEvent event)
 {
     switch (event) {
@@ -243,7 +249,7 @@ void reportToTour(LauncherEvent event)
 // handed to them here.
 void connectWindows(HWND window)
 {
-    connectLauncherWindow({reportToTour, tourLetsLauncherMarkText});
+    connectLauncherWindow({reportToTour, tourLetsLauncherMarkText, onEntryVanished});
     connectTour({launcherWindowHandle, requestConfiguration});
     notifyWhenIconLoaderEnds(window, WM_ICON_LOADER_ENDED);
 }

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "base/win/help.h"
+#include "base/win/narrow_text.h"
 #include "base/win/program_handles.h"
 #include "resources/resource.h"
 
@@ -61,9 +62,9 @@ void createStartupShortcut()
     if (FAILED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
                                 reinterpret_cast<void**>(&link))))
         return;
-    char program[MAX_PATH] = "";
-    GetModuleFileNameA(nullptr, program, MAX_PATH);
-    link->SetPath(program);
+    WCHAR program[MAX_PATH] = L""; // a path of MAX_PATH characters may take more bytes
+    GetModuleFileNameW(nullptr, program, MAX_PATH);
+    link->SetPath(narrowFromWide(program).c_str());
     link->SetDescription(loadText(IDS_STARTUP_DESCRIPTION));
     saveLink(link, path);
     link->Release();

@@ -1,12 +1,14 @@
 #include "launcher/win/launcher_window.h"
 
 #include "base/ascii.h"
+#include "base/utf8.h"
 #include "base/win/dpi.h"
 #include "base/win/fonts.h"
 #include "base/win/help.h"
 #include "base/win/program_handles.h"
 #include "base/win/window_alpha.h"
 #include "catalogue/catalogue.h"
+#include "catalogue/matcher.h"
 #include "catalogue/score_store.h"
 #include "catalogue/win/program_catalogue.h"
 #include "launcher/icon_loader.h"
@@ -59,17 +61,25 @@ Font rowDirectoryFont;
 
 void ignoreEvent(LauncherEvent) {}
 bool alwaysMark() { return true; }
-LauncherLinks links = {ignoreEvent, alwaysMark};
+void ignoreVanished(int) {}
+LauncherLinks links = {ignoreEvent, alwaysMark, ignoreVanished};
 
 HWND queryEdit(HWND window) { return GetDlgItem(window, IDC_QUERY_EDIT); }
 HWND resultList(HWND window) { return GetDlgItem(window, IDC_RESULT_LIST); }
 HWND hintText(HWND window) { return GetDlgItem(window, IDC_HINT_TEXT); }
 
-std::string readUpperQuery(HWND window)
+// The typed text, cut to the matcher's longest query at a whole character.
+std::string readQuery(HWND window)
 {
     char text[QueryBufferSize] = {};
     GetWindowTextA(queryEdit(window), text, QueryBufferSize);
-    return upperCasedAscii(text);
+    const std::string_view typed(text);
+    return std::string(typed.substr(0, utf8PrefixLength(typed, MaxQueryLength)));
+}
+
+std::string readUpperQuery(HWND window)
+{
+    return upperCasedAscii(readQuery(window));
 }
 
 void startRetryTimer(HWND window)
@@ -102,6 +112,28 @@ void showHint(HWND window, bool hint)
     ShowWindow(hintText(window), hint ? SW_SHOW : SW_HIDE);
 }
 
+bool isMissingFileError(DWORD error)
+{
+    return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND;
+}
+
+// Opens the entry as Explorer would. Owned by the window and with the system's own messages,
+// so that a file gone since the last scan is explained to the user.
+void launchEntry(HWND window, CatalogueEntry& entry)
+{
+    SHELLEXECUTEINFOA execute{};
+    execute.cbSize = sizeof execute;
+    execute.hwnd = window;
+    execute.lpFile = entry.path.c_str();
+    execute.nShow = SW_RESTORE;
+    if (ShellExecuteExA(&execute)) {
+        recordLaunch(catalogue, entry);
+        links.reportEvent(LauncherEvent::EntryLaunched);
+    } else if (isMissingFileError(GetLastError())) {
+        links.entryVanished(entry.directoryIndex);
+    }
+}
+
 void launchSelected(HWND window)
 {
     HWND list = resultList(window);
@@ -117,9 +149,7 @@ void launchSelected(HWND window)
         CatalogueEntry* entry = rowEntry(list, row);
         if (!entry)
             continue;
-        recordLaunch(catalogue, *entry);
-        ShellExecuteA(nullptr, nullptr, entry->path.c_str(), nullptr, nullptr, SW_RESTORE);
-        links.reportEvent(LauncherEvent::EntryLaunched);
+        launchEntry(window, *entry);
     }
 }
 
@@ -215,9 +245,8 @@ BOOL onInitDialog(HWND window, HWND, LPARAM)
 
 void onQueryChanged(HWND window)
 {
-    char text[QueryBufferSize] = {};
-    GetWindowTextA(queryEdit(window), text, QueryBufferSize);
-    if (text[0] == '\0') {
+    const std::string text = readQuery(window);
+    if (text.empty()) {
         showHint(window, true);
         return;
     }

@@ -11,6 +11,8 @@ struct LauncherLinks {
     void (*reportEvent)(LauncherEvent event);
     // False while the typed text must stay unmarked (and the retry timer unstarted).
     bool (*marksTypedText)();
+    // An entry's file was gone when it was launched: its directory's listing is out of date.
+    void (*entryVanished)(int directoryIndex);
 };
 
 void connectLauncherWindow(const LauncherLinks& links);

@@ -1,5 +1,6 @@
 #include "launcher/win/result_list_view.h"
 
+#include "base/utf8.h"
 #include "base/win/dpi.h"
 #include "base/win/fonts.h"
 #include "launcher/launcher_limits.h"
@@ -180,6 +181,7 @@ RowContents readRow(HWND list, int row)
         contents.image = item.iImage;
         contents.entry = reinterpret_cast<const CatalogueEntry*>(item.lParam);
         contents.selected = (item.state & LVIS_SELECTED) != 0;
+        contents.text[utf8CharactersPrefixLength(contents.text, RowTextCharacters)] = '\0';
     }
     return contents;
 }

@@ -1,3 +1,4 @@
+#include "base/latin1_code_page.h"
 #include "installhelpers/helper_exit_codes.h"
 #include "installhelpers/user_data_remover.h"
 #include "text_bytes.h"
@@ -214,3 +215,17 @@ TEST(UserDataRemover, ListOfBlankLinesRemovesNothing)
 }
 
 } // namespace
+
+TEST(RemoveListedDataFolders, ALegacyLineIsReadInTheLegacyCodePage)
+{
+    Latin1CodePage latin1;
+    FakeFolders folders;
+    const std::string zoeData = "C:\\Users\\Zo\xC3\xAB\\AppData\\Tandor";
+    const std::string zhangData = "C:\\Users\\\xE5\xBC\xA0\xE4\xBC\x9F\\AppData\\Tandor";
+    folders.addFolder(zoeData, {{"Settings.ini", FakeFolders::File}});
+    folders.addFolder(zhangData, {{"scores.dat", FakeFolders::File}});
+    EXPECT_EQ(runRemover("C:\\Users\\Zo\xEB\\AppData\r\nC:\\Users\\\xE5\xBC\xA0\xE4\xBC\x9F\\AppData\r\n", folders),
+              HelperSucceeded);
+    EXPECT_FALSE(folders.exists(zoeData));
+    EXPECT_FALSE(folders.exists(zhangData));
+}
