@@ -2,6 +2,12 @@
 # keystroke timing.
 # The version header and the application manifest the resources read, made from the project's version.
 configure_file(${CMAKE_SOURCE_DIR}/src/resources/version.h.in ${CMAKE_BINARY_DIR}/generated/tandor_version.h)
+# A 64-bit program that names the x86 Common Controls in its manifest does not start on Windows.
+if(CMAKE_SIZEOF_VOID_P EQUAL 8)
+    set(TANDOR_MANIFEST_ARCHITECTURE amd64)
+else()
+    set(TANDOR_MANIFEST_ARCHITECTURE x86)
+endif()
 configure_file(${CMAKE_SOURCE_DIR}/src/resources/tandor.manifest.in ${CMAKE_BINARY_DIR}/generated/tandor.manifest @ONLY)
 set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -I${CMAKE_SOURCE_DIR}/src -I${CMAKE_BINARY_DIR}/generated")
 enable_language(RC)

@@ -1,19 +1,21 @@
 #include "installhelpers/user_data_remover.h"
 
+#include "base/ascii.h"
 #include "base/legacy_text.h"
+#include "installhelpers/data_folder_path.h"
 #include "installhelpers/helper_exit_codes.h"
+#include "settings/data_files.h"
 
-#include <cstring>
+#include <vector>
 
 namespace {
 
-constexpr char ListingPatternSuffix[] = "\\*.*";
-// Characters that no file or folder name can hold; ':' is allowed only after the drive letter.
-constexpr char ForbiddenInPath[] = "\"*/:<>?|";
-constexpr char FirstPrintable = ' ';
 // A line ends at its line feed, and also at a NUL byte: the system would end the path there.
 const std::string LineEnds("\n\0", 2);
-const std::string NotInEntryNames("\\/\0", 3);
+const char* const OwnFileNames[] = {SettingsFileName, CatalogueFileName, ScoresFileName};
+// A folder that does not tell letter cases apart holds each own name once, with its unfinished
+// save; one that does may hold more spellings, which are left for the user.
+constexpr std::size_t MostOwnFiles = 2 * (sizeof OwnFileNames / sizeof OwnFileNames[0]);
 
 bool isBlankPiece(const std::string& piece)
 {
@@ -32,39 +34,103 @@ void skipRestOfLine(LinePieceReader& list)
     }
 }
 
-// "." and ".." are the folder itself and its parent; a name with a separator, which no real
-// listing yields, could lead out of the folder and is not trusted either.
-bool isOwnEntryName(const std::string& name)
+bool equalsIgnoringAsciiCase(const std::string& text, const std::string& other)
 {
-    return !name.empty() && name != "." && name != ".." && name.find_first_of(NotInEntryNames) == std::string::npos;
-}
-
-bool isDriveLetter(char c)
-{
-    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
-}
-
-// Deletes the files directly inside the folder; sub-folders stay and make the removal fail.
-// Entries that are links are not touched: what they lead to is not ours.
-bool emptyFolder(const std::string& folder, UserDataFolders& folders)
-{
-    std::vector<FolderEntry> entries;
-    if (!folders.listEntries(folder + ListingPatternSuffix, entries))
+    if (text.size() != other.size())
         return false;
-    std::vector<std::string> pending;
-    for (const FolderEntry& entry : entries) {
-        if (isOwnEntryName(entry.name) && !entry.isLink)
-            pending.push_back(folder + '\\' + entry.name);
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (toLowerAscii(text[i]) != toLowerAscii(other[i]))
+            return false;
     }
-    for (const std::string& path : pending)
-        folders.deleteAsFile(path);
     return true;
+}
+
+bool isSelfOrParent(const std::string& name)
+{
+    return name == "." || name == "..";
+}
+
+bool isOwnFile(const FolderEntry& entry)
+{
+    return !entry.isLink && !entry.isFolder && isOwnDataFileName(entry.name);
+}
+
+// Lets go of the held path however the work on it ends.
+class HeldPath {
+public:
+    explicit HeldPath(UserDataFolders& folders) : folders_(folders) {}
+    ~HeldPath() { folders_.letGo(); }
+    HeldPath(const HeldPath&) = delete;
+    HeldPath& operator=(const HeldPath&) = delete;
+
+private:
+    UserDataFolders& folders_;
+};
+
+bool holdEveryPart(const std::vector<std::string>& paths, UserDataFolders& folders)
+{
+    for (std::size_t i = 0; i + 1 < paths.size(); ++i) {
+        if (folders.holdPathPart(paths[i]) != FolderKind::Folder)
+            return false;
+    }
+    return folders.holdDataFolder(paths.back()) == FolderKind::Folder;
+}
+
+struct DataFolderListing {
+    std::vector<FolderEntry> ownFiles;
+    bool onlyOwnFiles = true;
+};
+
+bool listOwnFiles(UserDataFolders& folders, DataFolderListing& listing)
+{
+    return folders.listDataFolder([&listing](const FolderEntry& entry) {
+        if (isSelfOrParent(entry.name))
+            return;
+        if (isOwnFile(entry) && listing.ownFiles.size() < MostOwnFiles)
+            listing.ownFiles.push_back(entry);
+        else
+            listing.onlyOwnFiles = false;
+    });
+}
+
+// Asked once the entry is open, when none of its names can change any more.
+bool isStillListed(const FolderEntry& entry, UserDataFolders& folders)
+{
+    bool found = false;
+    const bool listed = folders.listDataFolder([&entry, &found](const FolderEntry& now) {
+        found = found || (now.id == entry.id && now.name == entry.name);
+    });
+    return listed && found;
+}
+
+// Between the listing and the opening the user may have deleted the name or linked another
+// file to it: only a plain file whose one name is still this entry is the launcher's own.
+bool deleteOwnFile(const FolderEntry& entry, UserDataFolders& folders)
+{
+    const OpenedEntry opened = folders.openEntry(entry.id);
+    return opened.opened && !opened.isLink && !opened.isFolder && opened.linkCount == 1 &&
+           isStillListed(entry, folders) && folders.deleteOpenEntry();
+}
+
+// True when the folder held nothing but the launcher's own files and every one of them went.
+bool emptyDataFolder(UserDataFolders& folders)
+{
+    DataFolderListing listing;
+    if (!listOwnFiles(folders, listing))
+        return false;
+    bool everyOneWent = listing.onlyOwnFiles;
+    for (const FolderEntry& entry : listing.ownFiles)
+        everyOneWent = deleteOwnFile(entry, folders) && everyOneWent;
+    return everyOneWent;
 }
 
 bool removeDataFolder(const std::string& folder, UserDataFolders& folders)
 {
-    return folders.openFolder(folder) == FolderKind::Folder && emptyFolder(folder, folders) &&
-           folders.removeFolder(folder);
+    const std::vector<std::string> paths = pathPartsOf(folder);
+    if (paths.empty())
+        return false;
+    const HeldPath held(folders);
+    return holdEveryPart(paths, folders) && emptyDataFolder(folders) && folders.deleteDataFolder();
 }
 
 } // namespace
@@ -79,41 +145,31 @@ std::string lineOfPiece(const std::string& piece)
     return piece.substr(0, piece.find_first_of(LineEnds));
 }
 
-bool isLocalAbsolutePath(const std::string& line)
+bool isOwnDataFileName(const std::string& name)
 {
-    if (line.size() < 3 || !isDriveLetter(line[0]) || line[1] != ':' || line[2] != '\\')
-        return false;
-    for (std::size_t i = 2; i < line.size(); ++i) {
-        const char c = line[i];
-        if (static_cast<unsigned char>(c) < FirstPrintable || std::strchr(ForbiddenInPath, c) != nullptr)
-            return false;
+    for (const char* file : OwnFileNames) {
+        const std::string unfinished = file + std::string(UnfinishedSaveSuffix);
+        if (equalsIgnoringAsciiCase(name, file) || equalsIgnoringAsciiCase(name, unfinished))
+            return true;
     }
-    return true;
-}
-
-std::string dataFolderForLine(const std::string& line)
-{
-    std::string folder = line;
-    if (folder.empty() || folder.back() != '\\')
-        folder += '\\';
-    return folder + DataFolderName;
+    return false;
 }
 
 int removeListedDataFolders(LinePieceReader& list, UserDataFolders& folders)
 {
-    bool everyLineDone = true;
+    bool everyFolderWent = true;
     while (!list.atEnd()) {
         const std::string piece = list.readPiece();
         if (!isWholeLine(piece)) {
             skipRestOfLine(list);
-            everyLineDone = false;
+            everyFolderWent = false;
             continue;
         }
         if (isBlankPiece(piece))
             continue;
-        const std::string line = textFromDataFile(lineOfPiece(piece));
-        if (!isLocalAbsolutePath(line) || !removeDataFolder(dataFolderForLine(line), folders))
-            everyLineDone = false;
+        // A line written before UTF-8 names its folder in the legacy code page.
+        if (!removeDataFolder(dataFolderForLine(textFromDataFile(lineOfPiece(piece))), folders))
+            everyFolderWent = false;
     }
-    return everyLineDone ? HelperSucceeded : HelperFailed;
+    return everyFolderWent ? HelperSucceeded : HelperFailed;
 }

@@ -3,10 +3,17 @@
 # programs in $T_BIN; the prefix, display and HOME are set up by run-tests.sh.
 set -euo pipefail
 source "$(dirname "$T_LIB")/prefix.sh"
+source "$(dirname "$T_LIB")/programs.sh"
 
 fail() {
     echo "FAIL: $*" >&2
     exit 1
+}
+
+# Ends a test that cannot apply here; run-tests.sh reports the reason as a skip.
+skip_test() {
+    echo "$*"
+    exit "$T_SKIPPED"
 }
 
 step() {

@@ -7,8 +7,23 @@ here=$(cd "$(dirname "$0")" && pwd)
 bin=$(cd "$1" && pwd)
 filter=${2:-}
 root=$(dirname "$bin")/wine-tests
+source "$here/programs.sh"
+
+# A 64-bit build runs in a 64-bit prefix, a 32-bit one in a 32-bit prefix. A kernel without
+# 32-bit support cannot start Wine's 32-bit loader at all: say so instead of failing every test.
+if [ "$(program_bits "$bin/Tandor.exe")" = 64 ]; then
+    export WINEARCH=win64
+else
+    export WINEARCH=win32
+    if ! can_run_32bit_programs; then
+        echo "SKIP every test of $bin: this machine cannot run 32-bit programs (a kernel without IA32 emulation)"
+        echo "0 passed, 0 failed"
+        exit 0
+    fi
+fi
 rm -rf "$root"
 mkdir -p "$root/home" "$root/logs" "$root/work"
+[ "$WINEARCH" = win64 ] && use_64bit_loader "$root/loader"
 
 export WINEPREFIX=$root/prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 # A fresh prefix links Documents and Desktop to $HOME: keep it empty so no scan walks a real home.
@@ -37,6 +52,7 @@ make_prefix
 
 passed=0
 failed=0
+skipped=0
 failures=()
 # T_SCRIPTS names other scripts to run the same way (a soak, say).
 for test in ${T_SCRIPTS:-"$here"/test-*.sh}; do
@@ -56,6 +72,9 @@ for test in ${T_SCRIPTS:-"$here"/test-*.sh}; do
     if [ $rc -eq 0 ]; then
         passed=$((passed + 1))
         echo "PASS $name (${seconds}s)"
+    elif [ $rc -eq "$T_SKIPPED" ]; then
+        skipped=$((skipped + 1))
+        echo "SKIP $name: $(tail -n 1 "$root/logs/$name.log")"
     else
         failed=$((failed + 1))
         failures+=("$name")
@@ -64,5 +83,7 @@ for test in ${T_SCRIPTS:-"$here"/test-*.sh}; do
     fi
 done
 
-echo "$passed passed, $failed failed"
+summary="$passed passed, $failed failed"
+[ $skipped -eq 0 ] || summary+=", $skipped skipped"
+echo "$summary"
 [ $failed -eq 0 ]

@@ -2,6 +2,7 @@
 # take away, an upgrade over a running launcher, and an install folder with blanks.
 source "$T_LIB"
 
+[ "$(program_bits "$T_BIN/Tandor.exe")" = 32 ] || skip_test "the setup carries the 32-bit programs only"
 setup=$(ls "$T_BIN"/../../dist/Tandor-*-setup.exe 2>/dev/null | head -n 1)
 [ -n "$setup" ] || fail "no setup program in build/dist: run scripts/package first"
 use_fresh_prefix

@@ -43,20 +43,23 @@ for args in "" "4" "2" "24" "x42"; do
     [ "$code" = 10 ] || fail "'$args' gave exit code $code"
 done
 
-step "two users' folders go, with read-only and hidden files, blank lines and no final line end"
+# Prints a file's attributes as the program sees them.
+attributes_of() {
+    driver show-attributes "$(win_path "$1")" | tr -d '\r'
+}
+
+step "two users' folders go: every file of the launcher's, read-only, hidden and in any letter case; blank lines, no final line end"
 users=$T_WORK/users
 rm -rf "$users"
 joe="$users/Joe/Application Data"
 ann="$users/Ann/AppData"
-make_data_folder "$joe" Settings.ini scandb.dat scores.dat locked.dat secret.dat
+make_data_folder "$joe" Settings.ini scandb.dat scores.dat Settings.ini.new scores.dat.new SCANDB.DAT.NEW
 make_data_folder "$ann" Settings.ini
-driver set-attributes "$(win_path "$joe/Tandor/locked.dat")" readonly
-driver set-attributes "$(win_path "$joe/Tandor/secret.dat")" hidden,system
+driver set-attributes "$(win_path "$joe/Tandor/scores.dat")" readonly
+driver set-attributes "$(win_path "$joe/Tandor/SCANDB.DAT.NEW")" hidden,system
 driver set-attributes "$(win_path "$ann/Tandor")" readonly
-[ "$(driver show-attributes "$(win_path "$joe/Tandor/locked.dat")" | tr -d '\r')" = readonly ] \
-    || fail "the read-only attribute did not stick"
-[ "$(driver show-attributes "$(win_path "$joe/Tandor/secret.dat")" | tr -d '\r')" = hidden,system ] \
-    || fail "the hidden attribute did not stick"
+[ "$(attributes_of "$joe/Tandor/scores.dat")" = readonly ] || fail "the read-only attribute did not stick"
+[ "$(attributes_of "$joe/Tandor/SCANDB.DAT.NEW")" = hidden,system ] || fail "the hidden attribute did not stick"
 printf '%s\r\n\r\n\n%s\\' "$(win_path "$joe")" "$(win_path "$ann")" >uninst.dir
 code=$(clean_exit_code 42)
 [ "$code" = 0 ] || fail "exit code $code"
@@ -64,18 +67,45 @@ code=$(clean_exit_code 42)
 [ ! -e "$ann/Tandor" ] || fail "Ann's data folder (line with a trailing backslash) is still there"
 [ -d "$joe" ] && [ -d "$ann" ] || fail "an application-data folder itself was removed"
 
-step "a sub-folder is left in place, the removal fails with 10 and later users are still cleaned"
-rm -rf "$users"
-make_data_folder "$joe" Settings.ini
+step "a folder that is not only the launcher's keeps all else and fails with 10; later users are still cleaned"
+rm -rf "$users" "$T_WORK/programs" "$T_WORK/inside"
+install="$T_WORK/programs/Tandor"
+mkdir -p "$install/html" "$T_WORK/inside"
+for name in Tandor.exe TandorClean.exe uninst.dir html/index.html; do
+    echo "installed $name" >"$install/$name"
+done
+make_data_folder "$joe" Settings.ini scores.dat notes.txt
 mkdir -p "$joe/Tandor/Backup"
 echo kept >"$joe/Tandor/Backup/old.ini"
-make_data_folder "$ann" Settings.ini
-printf '%s\r\n%s\r\n' "$(win_path "$joe")" "$(win_path "$ann")" >uninst.dir
+echo precious >"$T_WORK/inside/other.dat"
+ln -s "$T_WORK/inside" "$joe/Tandor/link"
+ln -s "$T_WORK/inside/other.dat" "$joe/Tandor/scandb.dat"
+make_data_folder "$ann" Settings.ini scores.dat
+printf '%s\r\n%s\r\n%s\r\n' "$(win_path "$T_WORK/programs")" "$(win_path "$joe")" "$(win_path "$ann")" >uninst.dir
 code=$(clean_exit_code 42)
 [ "$code" = 10 ] || fail "exit code $code"
-[ ! -e "$joe/Tandor/Settings.ini" ] || fail "the file beside the sub-folder was not deleted"
+[ "$(cd "$install" && find . -type f | sort | tr '\n' ' ')" = "./Tandor.exe ./TandorClean.exe ./html/index.html ./uninst.dir " ] \
+    || fail "the install folder lost files: $(ls -AR "$install")"
+[ ! -e "$joe/Tandor/Settings.ini" ] && [ ! -e "$joe/Tandor/scores.dat" ] || fail "the launcher's files beside the user's stayed"
+[ "$(cat "$joe/Tandor/notes.txt")" = "data of notes.txt" ] || fail "the user's own file was touched"
 [ -f "$joe/Tandor/Backup/old.ini" ] || fail "the remover went into the sub-folder"
+[ "$(cat "$T_WORK/inside/other.dat")" = precious ] && [ -L "$joe/Tandor/link" ] || fail "a link inside was followed"
 [ ! -e "$ann/Tandor" ] || fail "a later user's folder was not cleaned"
+
+step "a hard link to a read-only file elsewhere is left alone, and so is that file"
+rm -rf "$users" "$T_WORK/elsewhere"
+mkdir -p "$T_WORK/elsewhere"
+echo precious >"$T_WORK/elsewhere/system.dat"
+driver set-attributes "$(win_path "$T_WORK/elsewhere/system.dat")" readonly
+make_data_folder "$ann" Settings.ini
+ln "$T_WORK/elsewhere/system.dat" "$ann/Tandor/scores.dat"
+printf '%s\r\n' "$(win_path "$ann")" >uninst.dir
+code=$(clean_exit_code 42)
+[ "$code" = 10 ] || fail "exit code $code"
+[ "$(cat "$T_WORK/elsewhere/system.dat")" = precious ] || fail "the linked file's contents changed"
+[ "$(attributes_of "$T_WORK/elsewhere/system.dat")" = readonly ] || fail "the linked file's attributes changed"
+[ "$(stat -c %h "$T_WORK/elsewhere/system.dat")" = 2 ] || fail "the hard link in the data folder was deleted"
+[ ! -e "$ann/Tandor/Settings.ini" ] || fail "the launcher's file beside the hard link stayed"
 
 step "a first user without a data folder fails the run with 10; later users are still cleaned"
 rm -rf "$users"
@@ -105,24 +135,26 @@ code=$(clean_exit_code 42)
 [ -f "$T_WORK/any/file.txt" ] || fail "the file named before the NUL was deleted"
 [ ! -e "$ann/Tandor" ] || fail "the valid line after the NUL line was not cleaned"
 
-step "links are never followed: a linked data folder and a link inside a data folder are left alone"
-rm -rf "$users" "$T_WORK/elsewhere" "$T_WORK/inside"
-mkdir -p "$T_WORK/elsewhere" "$T_WORK/inside" "$joe"
-echo precious >"$T_WORK/elsewhere/system.dat"
-echo precious >"$T_WORK/inside/other.dat"
-driver set-attributes "$(win_path "$T_WORK/elsewhere/system.dat")" readonly
-ln -s "$T_WORK/elsewhere" "$joe/Tandor"
+step "a link in any part of a line's path is refused: the folders behind it keep the launcher's files too"
+rm -rf "$users" "$T_WORK/victim"
+victim="$T_WORK/victim"
+make_data_folder "$victim/Home/AppData" Settings.ini scores.dat
+make_data_folder "$victim/Linked" Settings.ini
+make_data_folder "$victim/AppData" Settings.ini
+mkdir -p "$users/Eve" "$users/Mal/Home" "$users/Ida/AppData"
+ln -s "$victim/Home" "$users/Eve/Home"       # two parts above the data folder
+ln -s "$victim/AppData" "$users/Mal/Home/AppData" # the application-data folder itself
+ln -s "$victim/Linked/Tandor" "$users/Ida/AppData/Tandor"
 make_data_folder "$ann" Settings.ini
-ln -s "$T_WORK/inside" "$ann/Tandor/link"
-printf '%s\r\n%s\r\n' "$(win_path "$joe")" "$(win_path "$ann")" >uninst.dir
+printf '%s\r\n%s\r\n%s\r\n%s\r\n' "$(win_path "$users/Eve/Home/AppData")" "$(win_path "$users/Mal/Home/AppData")" \
+    "$(win_path "$users/Ida/AppData")" "$(win_path "$ann")" >uninst.dir
 code=$(clean_exit_code 42)
 [ "$code" = 10 ] || fail "exit code $code"
-[ -f "$T_WORK/elsewhere/system.dat" ] || fail "a file behind the linked data folder was deleted"
-[ "$(driver show-attributes "$(win_path "$T_WORK/elsewhere/system.dat")" | tr -d '\r')" = readonly ] \
-    || fail "the attributes behind the linked data folder were changed"
-[ -L "$joe/Tandor" ] || fail "the linked data folder itself went"
-[ -f "$T_WORK/inside/other.dat" ] && [ -L "$ann/Tandor/link" ] || fail "the link inside a data folder was followed"
-[ ! -e "$ann/Tandor/Settings.ini" ] || fail "the file beside the link was not deleted"
+[ "$(cd "$victim" && find . -type f | sort | tr '\n' ' ')" \
+    = "./AppData/Tandor/Settings.ini ./Home/AppData/Tandor/Settings.ini ./Home/AppData/Tandor/scores.dat ./Linked/Tandor/Settings.ini " ] \
+    || fail "a file behind a link went: $(cd "$victim" && find . -type f)"
+[ -L "$users/Eve/Home" ] && [ -L "$users/Mal/Home/AppData" ] && [ -L "$users/Ida/AppData/Tandor" ] || fail "a link itself went"
+[ ! -e "$ann/Tandor" ] || fail "the valid line after the linked ones was not cleaned"
 
 step "relative, network and over-long lines are skipped; the valid line after them is still cleaned"
 rm -rf "$users" relative

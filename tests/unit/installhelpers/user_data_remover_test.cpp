@@ -1,98 +1,36 @@
-#include "base/latin1_code_page.h"
-#include "installhelpers/helper_exit_codes.h"
 #include "installhelpers/user_data_remover.h"
+
+#include "base/latin1_code_page.h"
+#include "fake_data_drive.h"
+#include "installhelpers/helper_exit_codes.h"
 #include "text_bytes.h"
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include <map>
-#include <set>
 #include <string>
 #include <vector>
 
 namespace {
 
 using namespace std::string_literals;
+using Paths = std::vector<std::string>;
+using testing::IsEmpty;
 
-// A file system of data folders, each with entries that are files, sub-folders or links;
-// a folder may itself be a link.
-class FakeFolders : public UserDataFolders {
-public:
-    enum Kind { File, SubFolder, Link };
-    struct Entry {
-        std::string name;
-        Kind kind;
-    };
+const std::string JoeAppData = "C:\\Documents and Settings\\Joe\\Application Data";
+const std::string JoeData = JoeAppData + "\\Tandor";
+const std::string AnnAppData = "D:\\Users\\Ann\\AppData";
+const std::string AnnData = AnnAppData + "\\Tandor";
+const std::string Foreign = "C:\\Windows\\system.dat";
 
-    void addFolder(const std::string& folder, std::vector<Entry> entries) { folders_[folder] = std::move(entries); }
-    void addLink(const std::string& folder) { links_.insert(folder); }
-
-    FolderKind openFolder(const std::string& folder) override
-    {
-        touched.push_back(folder);
-        if (links_.count(folder))
-            return FolderKind::Link;
-        return folders_.count(folder) ? FolderKind::Folder : FolderKind::Missing;
-    }
-
-    bool listEntries(const std::string& pattern, std::vector<FolderEntry>& names) override
-    {
-        patterns.push_back(pattern);
-        if (unlistable.count(pattern))
-            return false;
-        const std::string folder = pattern.substr(0, pattern.size() - 4);
-        names.push_back({".", false});
-        names.push_back({"..", false});
-        for (const Entry& entry : folders_.at(folder))
-            names.push_back({entry.name, entry.kind == Link});
-        return true;
-    }
-
-    void deleteAsFile(const std::string& path) override
-    {
-        deleted.push_back(path);
-        for (auto& [folder, entries] : folders_) {
-            for (auto entry = entries.begin(); entry != entries.end(); ++entry) {
-                if (entry->kind != SubFolder && folder + '\\' + entry->name == path) {
-                    entries.erase(entry);
-                    return;
-                }
-            }
-        }
-    }
-
-    bool removeFolder(const std::string& folder) override
-    {
-        if (!folders_.at(folder).empty())
-            return false;
-        folders_.erase(folder);
-        removed.push_back(folder);
-        return true;
-    }
-
-    bool exists(const std::string& folder) const { return folders_.count(folder) != 0; }
-
-    std::vector<std::string> touched;
-    std::vector<std::string> patterns;
-    std::vector<std::string> deleted;
-    std::vector<std::string> removed;
-    std::set<std::string> unlistable;
-
-private:
-    std::map<std::string, std::vector<Entry>> folders_;
-    std::set<std::string> links_;
-};
-
-int runRemover(const std::string& listText, FakeFolders& folders)
+int runRemover(const std::string& listText, FakeDataDrive& drive)
 {
     TextBytes bytes(listText);
     LinePieceReader reader(bytes);
-    return removeListedDataFolders(reader, folders);
+    const int exitCode = removeListedDataFolders(reader, drive);
+    EXPECT_THAT(drive.faults, IsEmpty());
+    return exitCode;
 }
-
-const char JoeAppData[] = "C:\\Documents and Settings\\Joe\\Application Data";
-const char JoeData[] = "C:\\Documents and Settings\\Joe\\Application Data\\Tandor";
-const char AnnData[] = "D:\\Users\\Ann\\AppData\\Tandor";
 
 TEST(UninstallerArgument, OnlyFortyTwoAtTheStartRuns)
 {
@@ -107,125 +45,146 @@ TEST(UninstallerArgument, OnlyFortyTwoAtTheStartRuns)
         EXPECT_EQ(isUninstallerArgument(c.commandLine), c.runs) << (c.commandLine ? c.commandLine : "(null)");
 }
 
-TEST(DataFolderForLine, AddsOneBackslashAndTheFolderName)
+TEST(OwnDataFileName, TheLaunchersFilesAndTheirUnfinishedSavesInAnyCase)
+{
+    for (const char* name : {"Settings.ini", "scandb.dat", "scores.dat", "Settings.ini.new", "scandb.dat.new",
+                             "scores.dat.new", "SETTINGS.INI", "Scores.Dat.NEW"})
+        EXPECT_TRUE(isOwnDataFileName(name)) << name;
+    for (const char* name : {"", "Settings", "Settings.ini.bak", "Settings.ini.new.new", "xscores.dat", "scores.da",
+                             "Tandor.exe", "uninst.dir", "desktop.ini", ".new"})
+        EXPECT_FALSE(isOwnDataFileName(name)) << name;
+}
+
+TEST(UserDataRemover, RemovesEveryListedFolderHoldingItsPathFromTheDriveDown)
+{
+    FakeDataDrive drive;
+    drive.addFile(JoeData + "\\Settings.ini");
+    drive.addFile(JoeData + "\\scandb.dat.new");
+    drive.addFile(AnnData + "\\SCORES.DAT");
+
+    EXPECT_EQ(runRemover(JoeAppData + "\r\n\r\n" + AnnAppData + "\\", drive), HelperSucceeded);
+    EXPECT_EQ(drive.removed, (Paths{JoeData, AnnData}));
+    EXPECT_EQ(drive.deleted,
+              (Paths{JoeData + "\\Settings.ini", JoeData + "\\scandb.dat.new", AnnData + "\\SCORES.DAT"}));
+    EXPECT_EQ(Paths(drive.held.end() - 5, drive.held.end()),
+              (Paths{"D:\\", "D:\\Users", "D:\\Users\\Ann", "D:\\Users\\Ann\\AppData", AnnData}));
+    EXPECT_TRUE(drive.exists(AnnAppData));
+}
+
+TEST(UserDataRemover, LinkInAnyPartOfThePathIsRefused)
+{
+    const Paths parts{"C:\\Documents and Settings", "C:\\Documents and Settings\\Joe", JoeAppData, JoeData};
+    for (const std::string& linked : parts) {
+        FakeDataDrive drive;
+        drive.addFile(JoeData + "\\Settings.ini");
+        drive.addLink(linked);
+        drive.addFile(AnnData + "\\Settings.ini");
+
+        EXPECT_EQ(runRemover(JoeAppData + "\n" + AnnAppData + "\n", drive), HelperFailed) << linked;
+        EXPECT_EQ(drive.deleted, Paths{AnnData + "\\Settings.ini"}) << linked;
+        EXPECT_EQ(drive.removed, Paths{AnnData}) << linked;
+    }
+}
+
+TEST(UserDataRemover, OnlyTheLaunchersOwnFilesGoAndTheFolderStaysWithTheRest)
+{
+    FakeDataDrive drive;
+    for (const char* name : {"Settings.ini", "scores.dat.NEW", "notes.txt", "Backup\\Settings.ini"})
+        drive.addFile(JoeData + "\\" + name);
+    drive.addLink(JoeData + "\\scandb.dat");
+    drive.addFolder(JoeData + "\\scores.dat");
+
+    EXPECT_EQ(runRemover(JoeAppData, drive), HelperFailed);
+    EXPECT_EQ(drive.deleted, (Paths{JoeData + "\\Settings.ini", JoeData + "\\scores.dat.NEW"}));
+    EXPECT_THAT(drive.removed, IsEmpty());
+}
+
+// A name the user links to a file of somebody else's, before the listing or between the
+// listing and the opening, never leads to that file.
+TEST(UserDataRemover, FilesWithANameElsewhereStay)
 {
     const struct {
-        std::string piece;
-        std::string folder;
-    } cases[] = {
-        {std::string(JoeAppData) + "\n", JoeData},
-        {std::string(JoeAppData) + "\\\n", JoeData},
-        {JoeAppData, JoeData},
-        {"C:\\", "C:\\Tandor"},
-        {"C:\\\\\n", "C:\\\\Tandor"},
-        // The system would end the path at the NUL and drop the folder name behind it.
-        {"C:\\any\\file.txt\0junk\n"s, "C:\\any\\file.txt\\Tandor"},
+        const char* what;
+        std::function<void(FakeDataDrive&)> move;
+    } moves[] = {
+        {"a hard link", [](FakeDataDrive&) {}},
+        {"the name deleted just before the opening",
+         [](FakeDataDrive& drive) { drive.erase(JoeData + "\\scores.dat"); }},
+        {"the name linked to another file just before the opening",
+         [](FakeDataDrive& drive) { drive.addFile(JoeData + "\\scores.dat", drive.idOf("C:\\Windows\\win.ini")); }},
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(dataFolderForLine(lineOfPiece(c.piece)), c.folder) << c.piece;
-}
+    for (const auto& m : moves) {
+        FakeDataDrive drive;
+        drive.addFile(Foreign);
+        drive.addFile("C:\\Windows\\win.ini");
+        drive.addFile(JoeData + "\\scores.dat", drive.idOf(Foreign));
+        drive.addFile(JoeData + "\\Settings.ini");
+        drive.beforeOpen = [&drive, &m](std::uint64_t id) {
+            if (id == drive.idOf(Foreign))
+                m.move(drive);
+        };
 
-TEST(LocalAbsolutePath, OnlyAPathOnADriveIsActedOn)
-{
-    for (const char* line : {"C:\\", "c:\\Users\\Joe\\AppData\\Roaming", "Z:\\a b\\c.d"})
-        EXPECT_TRUE(isLocalAbsolutePath(line)) << line;
-    for (const char* line : {"", "C:", "C:Users", "Users\\Joe", "\\Users", "\\\\host\\share", "\\\\?\\C:\\x",
-                             "1:\\x", "C:/Users", "C:\\a/b", "C:\\a:b", "C:\\*", "C:\\a?", "C:\\a\tb"})
-        EXPECT_FALSE(isLocalAbsolutePath(line)) << line;
-}
-
-TEST(UserDataRemover, RemovesEveryListedFolderWithItsHiddenAndReadOnlyFiles)
-{
-    FakeFolders folders;
-    folders.addFolder(JoeData, {{"Settings.ini", FakeFolders::File}, {"scandb.dat", FakeFolders::File}});
-    folders.addFolder(AnnData, {{"scores.dat", FakeFolders::File}});
-    const std::string list = std::string(JoeAppData) + "\r\n\r\n" + "D:\\Users\\Ann\\AppData\\";
-
-    EXPECT_EQ(runRemover(list, folders), HelperSucceeded);
-    EXPECT_EQ(folders.removed, (std::vector<std::string>{JoeData, AnnData}));
-    EXPECT_EQ(folders.deleted, (std::vector<std::string>{std::string(JoeData) + "\\Settings.ini",
-                                                         std::string(JoeData) + "\\scandb.dat",
-                                                         std::string(AnnData) + "\\scores.dat"}));
-    EXPECT_EQ(folders.patterns, (std::vector<std::string>{std::string(JoeData) + "\\*.*",
-                                                          std::string(AnnData) + "\\*.*"}));
-}
-
-TEST(UserDataRemover, SubFolderIsLeftAndTheRunFails)
-{
-    FakeFolders folders;
-    folders.addFolder(JoeData, {{"keep", FakeFolders::SubFolder}, {"Settings.ini", FakeFolders::File}});
-
-    EXPECT_EQ(runRemover(JoeAppData, folders), HelperFailed);
-    // The sub-folder is tried as a file, which cannot delete it; the files beside it still go.
-    EXPECT_EQ(folders.deleted, (std::vector<std::string>{std::string(JoeData) + "\\keep",
-                                                         std::string(JoeData) + "\\Settings.ini"}));
-    EXPECT_TRUE(folders.exists(JoeData));
+        EXPECT_EQ(runRemover(JoeAppData, drive), HelperFailed) << m.what;
+        EXPECT_EQ(drive.deleted, Paths{JoeData + "\\Settings.ini"}) << m.what;
+        EXPECT_TRUE(drive.exists(Foreign) && drive.exists("C:\\Windows\\win.ini")) << m.what;
+    }
 }
 
 TEST(UserDataRemover, FailedLineIsReportedAndLaterUsersAreStillCleaned)
 {
-    FakeFolders folders;
-    folders.addFolder(AnnData, {{"scores.dat", FakeFolders::File}});
+    FakeDataDrive drive;
+    drive.addFile(JoeData + "\\Settings.ini");
+    drive.addFile(JoeData + "\\scores.dat");
+    drive.undeletable.insert(JoeData + "\\Settings.ini");
+    drive.addFile(AnnData + "\\scores.dat");
 
-    EXPECT_EQ(runRemover(std::string(JoeAppData) + "\r\nD:\\Users\\Ann\\AppData\r\n", folders), HelperFailed);
-    EXPECT_EQ(folders.touched, (std::vector<std::string>{JoeData, AnnData}));
-    EXPECT_FALSE(folders.exists(AnnData));
+    EXPECT_EQ(runRemover("C:\\Missing\r\n" + JoeAppData + "\r\n" + AnnAppData + "\r\n", drive), HelperFailed);
+    EXPECT_EQ(drive.deleted, (Paths{JoeData + "\\scores.dat", AnnData + "\\scores.dat"}));
+    EXPECT_EQ(drive.removed, Paths{AnnData});
 }
 
-TEST(UserDataRemover, LinksAreNeverFollowed)
-{
-    FakeFolders folders;
-    folders.addLink(JoeData);
-    folders.addFolder(AnnData, {{"elsewhere", FakeFolders::Link}, {"scores.dat", FakeFolders::File}});
-
-    EXPECT_EQ(runRemover(std::string(JoeAppData) + "\nD:\\Users\\Ann\\AppData\n", folders), HelperFailed);
-    EXPECT_EQ(folders.patterns, std::vector<std::string>{std::string(AnnData) + "\\*.*"});
-    EXPECT_EQ(folders.deleted, std::vector<std::string>{std::string(AnnData) + "\\scores.dat"});
-}
-
-TEST(UserDataRemover, LinesThatAreNoLocalPathAreSkippedAndFail)
+TEST(UserDataRemover, LinesThatAreNoPlainLocalPathAreSkippedAndFail)
 {
     const std::string overlong = "C:\\" + std::string(2 * LinePieceLength, 'x');
-    for (const std::string& bad : {"AppData"s, "\\\\host\\share"s, overlong}) {
-        FakeFolders folders;
-        folders.addFolder(AnnData, {{"scores.dat", FakeFolders::File}});
-        EXPECT_EQ(runRemover(bad + "\r\nD:\\Users\\Ann\\AppData\r\n", folders), HelperFailed) << bad;
-        EXPECT_EQ(folders.touched, std::vector<std::string>{AnnData}) << bad;
-        EXPECT_FALSE(folders.exists(AnnData)) << bad;
+    for (const std::string& bad : {"AppData"s, "\\\\host\\share"s, "C:\\Users\\..\\Windows"s, overlong}) {
+        FakeDataDrive drive;
+        drive.addFile(AnnData + "\\scores.dat");
+        EXPECT_EQ(runRemover(bad + "\r\n" + AnnAppData + "\r\n", drive), HelperFailed) << bad;
+        EXPECT_EQ(drive.pathsStarted, 1) << bad;
+        EXPECT_EQ(drive.removed, Paths{AnnData}) << bad;
     }
 }
 
 TEST(UserDataRemover, FolderThatCannotBeListedFails)
 {
-    FakeFolders folders;
-    folders.addFolder(AnnData, {{"scores.dat", FakeFolders::File}});
-    folders.unlistable.insert(std::string(AnnData) + "\\*.*");
+    FakeDataDrive drive;
+    drive.addFile(AnnData + "\\scores.dat");
+    drive.unlistable.insert(AnnData);
 
-    EXPECT_EQ(runRemover("D:\\Users\\Ann\\AppData", folders), HelperFailed);
-    EXPECT_TRUE(folders.deleted.empty());
-    EXPECT_TRUE(folders.exists(AnnData));
+    EXPECT_EQ(runRemover(AnnAppData, drive), HelperFailed);
+    EXPECT_THAT(drive.deleted, IsEmpty());
+    EXPECT_TRUE(drive.exists(AnnData));
 }
 
 TEST(UserDataRemover, ListOfBlankLinesRemovesNothing)
 {
-    FakeFolders folders;
-    EXPECT_EQ(runRemover("", folders), HelperSucceeded);
-    EXPECT_EQ(runRemover("\r\n\n\r\n", folders), HelperSucceeded);
-    EXPECT_TRUE(folders.touched.empty());
+    FakeDataDrive drive;
+    EXPECT_EQ(runRemover("", drive), HelperSucceeded);
+    EXPECT_EQ(runRemover("\r\n\n\r\n", drive), HelperSucceeded);
+    EXPECT_THAT(drive.held, IsEmpty());
 }
 
 } // namespace
 
-TEST(RemoveListedDataFolders, ALegacyLineIsReadInTheLegacyCodePage)
+TEST(UserDataRemover, ALegacyLineIsReadInTheLegacyCodePage)
 {
     Latin1CodePage latin1;
-    FakeFolders folders;
+    FakeDataDrive drive;
     const std::string zoeData = "C:\\Users\\Zo\xC3\xAB\\AppData\\Tandor";
     const std::string zhangData = "C:\\Users\\\xE5\xBC\xA0\xE4\xBC\x9F\\AppData\\Tandor";
-    folders.addFolder(zoeData, {{"Settings.ini", FakeFolders::File}});
-    folders.addFolder(zhangData, {{"scores.dat", FakeFolders::File}});
-    EXPECT_EQ(runRemover("C:\\Users\\Zo\xEB\\AppData\r\nC:\\Users\\\xE5\xBC\xA0\xE4\xBC\x9F\\AppData\r\n", folders),
+    drive.addFile(zoeData + "\\Settings.ini");
+    drive.addFile(zhangData + "\\scores.dat");
+    EXPECT_EQ(runRemover("C:\\Users\\Zo\xEB\\AppData\r\nC:\\Users\\\xE5\xBC\xA0\xE4\xBC\x9F\\AppData\r\n", drive),
               HelperSucceeded);
-    EXPECT_FALSE(folders.exists(zoeData));
-    EXPECT_FALSE(folders.exists(zhangData));
+    EXPECT_EQ(drive.removed, (Paths{zoeData, zhangData}));
 }

@@ -6,6 +6,7 @@
 #include "installhelpers/line_piece_reader.h"
 #include "installhelpers/user_data_remover.h"
 #include "resources/resource.h"
+#include "settings/data_files.h"
 #include "windows_user_data_folders.h"
 
 #include <windows.h>

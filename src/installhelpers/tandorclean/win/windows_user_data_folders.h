@@ -1,26 +1,31 @@
-// The remover's folder operations on the Windows file system.
+// The remover's file system on Windows: handles held from the drive down, and a data folder
+// listed, opened and deleted only through its handle.
 #pragma once
 
-#include "installhelpers/user_data_remover.h"
+#include "installhelpers/user_data_folders.h"
+#include "scoped_handle.h"
 
 #include <windows.h>
 
+#include <vector>
+
 class WindowsUserDataFolders : public UserDataFolders {
 public:
-    WindowsUserDataFolders() = default;
-    ~WindowsUserDataFolders() override;
-    WindowsUserDataFolders(const WindowsUserDataFolders&) = delete;
-    WindowsUserDataFolders& operator=(const WindowsUserDataFolders&) = delete;
-
-    FolderKind openFolder(const std::string& folder) override;
-    bool listEntries(const std::string& pattern, std::vector<FolderEntry>& entries) override;
-    void deleteAsFile(const std::string& path) override;
-    bool removeFolder(const std::string& folder) override;
+    FolderKind holdPathPart(const std::string& path) override;
+    FolderKind holdDataFolder(const std::string& path) override;
+    bool listDataFolder(const std::function<void(const FolderEntry&)>& visit) override;
+    OpenedEntry openEntry(std::uint64_t id) override;
+    bool deleteOpenEntry() override;
+    bool deleteDataFolder() override;
+    void letGo() override;
 
 private:
-    void letGo();
+    FolderKind hold(const std::string& path, DWORD access, DWORD& attributes);
 
-    // The open data folder, shared for reading and writing but not for deleting, so that
-    // nobody can move it away and put a link in its place while its files are deleted.
-    HANDLE held_ = INVALID_HANDLE_VALUE;
+    // From the drive's root down to the data folder; shared for reading and writing but not for
+    // deleting, so that nobody can move a part away and put a link in its place meanwhile.
+    std::vector<ScopedHandle> heldParts_;
+    DWORD dataFolderAttributes_ = 0;
+    ScopedHandle openEntry_;
+    DWORD openEntryAttributes_ = 0;
 };
