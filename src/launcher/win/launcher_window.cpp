@@ -112,9 +112,10 @@ void showHint(HWND window, bool hint)
     ShowWindow(hintText(window), hint ? SW_SHOW : SW_HIDE);
 }
 
-bool isMissingFileError(DWORD error)
+// Asked after the failure itself: the system's message box has reset the last error by then.
+bool isGone(const std::string& path)
 {
-    return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND;
+    return GetFileAttributesA(path.c_str()) == INVALID_FILE_ATTRIBUTES;
 }
 
 // Opens the entry as Explorer would. Owned by the window and with the system's own messages,
@@ -129,7 +130,7 @@ void launchEntry(HWND window, CatalogueEntry& entry)
     if (ShellExecuteExA(&execute)) {
         recordLaunch(catalogue, entry);
         links.reportEvent(LauncherEvent::EntryLaunched);
-    } else if (isMissingFileError(GetLastError())) {
+    } else if (isGone(entry.path)) {
         links.entryVanished(entry.directoryIndex);
     }
 }
