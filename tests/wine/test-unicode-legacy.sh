@@ -64,6 +64,7 @@ migrates "$jose" "Café z.bat" "Café z" "Café" cp1252 5
 
 step "cp932 files under a Japanese system locale"
 # Wine takes the system locale from the process's locale, which glibc needs compiled.
+mkdir -p "$T_WORK/locales"
 localedef -i ja_JP -f UTF-8 "$T_WORK/locales/ja_JP.UTF-8" >/dev/null 2>&1 ||
     [ -e "$T_WORK/locales/ja_JP.UTF-8/LC_CTYPE" ] || fail "cannot compile the ja_JP locale"
 wineserver -k 2>/dev/null || true
