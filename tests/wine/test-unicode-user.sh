@@ -4,7 +4,7 @@
 source "$T_LIB"
 
 shell_folders='HKEY_CURRENT_USER\Software\Microsoft\Windows\CurrentVersion\Explorer\User Shell Folders'
-user_root=$WINEPREFIX/drive_c/users/Zoë 张伟
+user_root="$WINEPREFIX/drive_c/users/Zoë 张伟"
 appdata=$user_root/AppData/Roaming
 
 # set_appdata WINDOWS_PATH: the shell's application-data folder, through a registry file in
@@ -13,7 +13,6 @@ set_appdata() {
     printf 'Windows Registry Editor Version 5.00\r\n\r\n[%s]\r\n"AppData"="%s"\r\n' "$shell_folders" "${1//\\/\\\\}" |
         iconv -f UTF-8 -t UTF-16 >"$T_WORK/appdata.reg"
     timeout 60 wine regedit /s "$(win_path "$T_WORK/appdata.reg")" || fail "regedit failed"
-    wineserver -w 2>/dev/null || true
 }
 restore_appdata() {
     set_appdata "C:\\users\\$(whoami)\\AppData\\Roaming"
