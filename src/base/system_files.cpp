@@ -38,7 +38,7 @@ namespace {
 
 std::string unfinishedSavePath(const std::string& path)
 {
-    return path + ".new";
+    return path + UnfinishedSaveSuffix;
 }
 
 } // namespace

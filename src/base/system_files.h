@@ -4,6 +4,9 @@
 #include <cstddef>
 #include <string>
 
+// Added to a file's name while a save of it is under way; a killed process may leave it behind.
+constexpr char UnfinishedSaveSuffix[] = ".new";
+
 // True when the file can be opened for reading.
 bool fileExists(const std::string& path);
 

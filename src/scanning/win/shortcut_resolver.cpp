@@ -1,9 +1,10 @@
 #include "scanning/win/shortcut_resolver.h"
 
-#include "base/win/narrow_text.h"
-
 #include <objbase.h>
 #include <shlobj.h>
+
+#include "base/win/narrow_text.h"
+#include "base/win/owners.h"
 
 namespace {
 
@@ -22,17 +23,12 @@ std::string targetOfLoadedLink(IShellLinkW& link)
 
 std::string resolveShortcutTarget(const std::string& shortcutPath)
 {
-    IShellLinkW* link = nullptr;
-    if (FAILED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW,
-                                reinterpret_cast<void**>(&link))))
+    ComPointer<IShellLinkW> link;
+    if (FAILED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW, link.out())))
         return std::string();
-    std::string target;
-    IPersistFile* file = nullptr;
-    if (SUCCEEDED(link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file)))) {
-        if (SUCCEEDED(file->Load(wideFromNarrow(shortcutPath).c_str(), STGM_READ)))
-            target = targetOfLoadedLink(*link);
-        file->Release();
-    }
-    link->Release();
-    return target;
+    ComPointer<IPersistFile> file;
+    if (FAILED(link->QueryInterface(IID_IPersistFile, file.out())) ||
+        FAILED(file->Load(wideFromNarrow(shortcutPath).c_str(), STGM_READ)))
+        return std::string();
+    return targetOfLoadedLink(*link.get());
 }
