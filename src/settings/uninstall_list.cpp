@@ -1,6 +1,7 @@
 #include "settings/uninstall_list.h"
 
 #include "base/ascii.h"
+#include "base/legacy_text.h"
 
 #include <cstdio>
 #include <cstring>
@@ -65,8 +66,7 @@ void UninstallListSearch::readLinePart(const char* bytes, std::size_t size)
         lineTooLong_ = true;
         return;
     }
-    for (std::size_t i = 0; i < size; ++i)
-        line_.push_back(toUpperAscii(bytes[i]));
+    line_.append(bytes, size);
 }
 
 bool UninstallListSearch::currentLineIsWanted() const
@@ -76,7 +76,9 @@ bool UninstallListSearch::currentLineIsWanted() const
     std::size_t length = line_.size();
     if (length > 0 && line_[length - 1] == CarriageReturn)
         --length;
-    return length == wanted_.size() && line_.compare(0, length, wanted_) == 0;
+    // Kept as read and upper-cased only once decoded: a line of an older version may be in the
+    // legacy code page, where a double-byte character's second byte can be a small letter.
+    return upperCasedAscii(textFromDataFile(std::string_view(line_).substr(0, length))) == wanted_;
 }
 
 void UninstallListSearch::endLine()

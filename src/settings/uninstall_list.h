@@ -33,7 +33,7 @@ private:
     void endLine();
 
     std::string wanted_;
-    // The start of the current line, upper-cased, one character longer than the wanted line
+    // The start of the current line, as read, one byte longer than the wanted line
     // at most; a longer line names another folder and is only skipped to its end.
     std::string line_;
     bool lineTooLong_ = false;

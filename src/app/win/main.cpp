@@ -6,6 +6,7 @@
 #include "app/win/every_session_close.h"
 #include "app/win/main_window.h"
 #include "app/win/tray.h"
+#include "base/legacy_text.h"
 #include "base/tray_state.h"
 #include "base/win/owners.h"
 #include "base/win/program_handles.h"
@@ -78,6 +79,7 @@ void shutDown()
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int)
 {
     app.appInstance = instance;
+    useLegacyCodePage(systemLegacyCodePage());
     showTrayStateWith(showTrayState);
     const CommandLineOptions options = parseCommandLine(commandLine);
     if (options.closeEverySession)

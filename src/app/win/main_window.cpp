@@ -132,6 +132,13 @@ void onTrayIconCallback(LPARAM mouseMessage)
     }
 }
 
+// A launched entry's file had gone: its directory is scanned again, as after a reported change.
+void onEntryVanished(int directoryIndex)
+{
+    if (directoryIndex >= 0)
+        rules.onDirectoryChanged(static_cast<std::size_t>(directoryIndex));
+}
+
 void reportToTour(LauncherEvent event)
 {
     switch (event) {
@@ -151,7 +158,7 @@ void reportToTour(LauncherEvent event)
 // handed to them here.
 void connectWindows(HWND window)
 {
-    connectLauncherWindow({reportToTour, tourLetsLauncherMarkText});
+    connectLauncherWindow({reportToTour, tourLetsLauncherMarkText, onEntryVanished});
     connectTour({launcherWindowHandle, requestConfiguration});
     notifyWhenIconLoaderEnds(window, WM_ICON_LOADER_ENDED);
 }

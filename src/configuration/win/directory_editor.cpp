@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "base/win/narrow_text.h"
 #include "base/win/program_handles.h"
 #include "base/win/texts.h"
 #include "configuration/directory_edits.h"
@@ -135,9 +136,11 @@ void onBrowse(HWND editor)
     LPITEMIDLIST chosen = SHBrowseForFolderA(&browse);
     if (chosen == nullptr)
         return;
-    char path[MAX_PATH] = "";
-    if (SHGetPathFromIDListA(chosen, path)) {
-        SetDlgItemTextA(editor, IDC_EDITOR_PATH, path);
+    // Asked in UTF-16: the narrow call's buffer holds MAX_PATH bytes, not characters.
+    WCHAR widePath[MAX_PATH] = L"";
+    if (SHGetPathFromIDListW(chosen, widePath)) {
+        const std::string path = narrowFromWide(widePath);
+        SetDlgItemTextA(editor, IDC_EDITOR_PATH, path.c_str());
         if (GetWindowTextLengthA(GetDlgItem(editor, IDC_EDITOR_NAME)) == 0)
             SetDlgItemTextA(editor, IDC_EDITOR_NAME, displayNameFromPath(path).c_str());
     }

@@ -6,6 +6,7 @@
 
 #include <string>
 
+#include "base/win/narrow_text.h"
 #include "base/win/owners.h"
 #include "base/win/program_handles.h"
 #include "base/win/texts.h"
@@ -58,9 +59,9 @@ void createStartupShortcut()
     ComPointer<IShellLinkA> link;
     if (FAILED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA, link.out())))
         return;
-    char program[MAX_PATH] = "";
-    GetModuleFileNameA(nullptr, program, MAX_PATH);
-    link->SetPath(program);
+    WCHAR program[MAX_PATH] = L""; // a path of MAX_PATH characters may take more bytes
+    GetModuleFileNameW(nullptr, program, MAX_PATH);
+    link->SetPath(narrowFromWide(program).c_str());
     link->SetDescription(loadText(IDS_STARTUP_DESCRIPTION).c_str());
     saveLink(link.get(), path);
 }

@@ -1,9 +1,11 @@
 #include "launcher/win/launcher_window_commands.h"
 
 #include "base/ascii.h"
+#include "base/utf8.h"
 #include "base/win/owners.h"
 #include "base/win/program_handles.h"
 #include "catalogue/catalogue.h"
+#include "catalogue/matcher.h"
 #include "catalogue/win/program_catalogue.h"
 #include "launcher/icon_loader.h"
 #include "launcher/launcher_limits.h"
@@ -32,6 +34,29 @@ void requeryKeepingRow(HWND window, int row)
         selectRow(list, keep);
 }
 
+// Asked after the failure itself: the system's message box has reset the last error by then.
+bool isGone(const std::string& path)
+{
+    return GetFileAttributesA(path.c_str()) == INVALID_FILE_ATTRIBUTES;
+}
+
+// Opens the entry as Explorer would. Owned by the window and with the system's own messages,
+// so that a file gone since the last scan is explained to the user.
+void launchEntry(HWND window, CatalogueEntry& entry)
+{
+    SHELLEXECUTEINFOA execute{};
+    execute.cbSize = sizeof execute;
+    execute.hwnd = window;
+    execute.lpFile = entry.path.c_str();
+    execute.nShow = SW_RESTORE;
+    if (ShellExecuteExA(&execute)) {
+        recordLaunch(catalogue, entry);
+        state.links.reportEvent(LauncherEvent::EntryLaunched);
+    } else if (isGone(entry.path)) {
+        state.links.entryVanished(entry.directoryIndex);
+    }
+}
+
 void launchSelected(HWND window)
 {
     HWND list = resultList(window);
@@ -47,9 +72,7 @@ void launchSelected(HWND window)
         CatalogueEntry* entry = rowEntry(list, row);
         if (!entry)
             continue;
-        recordLaunch(catalogue, *entry);
-        ShellExecuteA(nullptr, nullptr, entry->path.c_str(), nullptr, nullptr, SW_RESTORE);
-        state.links.reportEvent(LauncherEvent::EntryLaunched);
+        launchEntry(window, *entry);
     }
 }
 
@@ -64,9 +87,8 @@ void hideRow(HWND window, int row)
 
 void onQueryChanged(HWND window)
 {
-    char text[QueryBufferSize] = {};
-    GetWindowTextA(queryEdit(window), text, QueryBufferSize);
-    if (text[0] == '\0') {
+    const std::string text = readQuery(window);
+    if (text.empty()) {
         showHint(window, true);
         return;
     }
@@ -102,11 +124,18 @@ void showRowMenu(HWND window, int row)
 
 } // namespace
 
-std::string readUpperQuery(HWND window)
+// The typed text, cut to the matcher's longest query at a whole character.
+std::string readQuery(HWND window)
 {
     char text[QueryBufferSize] = {};
     GetWindowTextA(queryEdit(window), text, QueryBufferSize);
-    return upperCasedAscii(text);
+    const std::string_view typed(text);
+    return std::string(typed.substr(0, utf8PrefixLength(typed, MaxQueryLength)));
+}
+
+std::string readUpperQuery(HWND window)
+{
+    return upperCasedAscii(readQuery(window));
 }
 
 void startRetryTimer(HWND window)

@@ -7,7 +7,9 @@
 
 #include <string>
 
-// The typed text, upper-cased as the matcher takes it.
+// The typed text, cut to the matcher's longest query at a whole character, and upper-cased as
+// the matcher takes it.
+std::string readQuery(HWND window);
 std::string readUpperQuery(HWND window);
 // Restarts the timer after which the typed text is marked (when the settings ask for it).
 void startRetryTimer(HWND window);

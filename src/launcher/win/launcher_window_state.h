@@ -31,6 +31,7 @@ struct OpenLauncherWindow {
 // Until the links are handed over, events go nowhere and typed text is marked.
 inline void ignoreLauncherEvent(LauncherEvent) {}
 inline bool alwaysMarkTypedText() { return true; }
+inline void ignoreVanishedEntry(int) {}
 
 struct LauncherWindowState : OpenLauncherWindow {
     // The window's fonts: its own after a DPI change (null before one), the hint's bold copy lent
@@ -40,7 +41,7 @@ struct LauncherWindowState : OpenLauncherWindow {
     Font rowNameFont;
     Font rowDirectoryFont;
     // Handed over once at start-up.
-    LauncherLinks links = {ignoreLauncherEvent, alwaysMarkTypedText};
+    LauncherLinks links = {ignoreLauncherEvent, alwaysMarkTypedText, ignoreVanishedEntry};
 };
 
 extern LauncherWindowState launcherWindowState;

@@ -1,6 +1,8 @@
 #include "launcher/win/result_list_view.h"
 
+#include "base/utf8.h"
 #include "base/win/dpi.h"
+#include "base/win/narrow_text.h"
 #include "base/win/fonts.h"
 #include "launcher/launcher_limits.h"
 #include "launcher/row_text.h"
@@ -180,6 +182,7 @@ RowContents readRow(HWND list, int row)
         contents.image = item.iImage;
         contents.entry = reinterpret_cast<const CatalogueEntry*>(item.lParam);
         contents.selected = (item.state & LVIS_SELECTED) != 0;
+        contents.text[utf8CharactersPrefixLength(contents.text, RowTextCharacters)] = '\0';
     }
     return contents;
 }
@@ -209,15 +212,20 @@ void drawRowContents(HDC dc, const RECT& area, int dpi, HIMAGELIST images, int i
         drawIconOfSize(images, image, dc, area.left + scaleToDpi(RowIconOffset, dpi), area.top, smallIconSize(dpi));
     if (name == nullptr)
         return;
+    // Drawn in UTF-16: the narrow text functions read bytes in the font's character set, not in
+    // the program's code page.
     SelectedObject font(dc, fonts.name);
-    const int length = lstrlenA(name);
-    TextOutA(dc, area.left + scaleToDpi(RowNameOffset, dpi), area.top, name, length);
+    const std::wstring wideName = wideFromNarrow(name);
+    const int length = static_cast<int>(wideName.size());
+    TextOutW(dc, area.left + scaleToDpi(RowNameOffset, dpi), area.top, wideName.c_str(), length);
     if (directory == nullptr)
         return;
     SIZE nameSize{};
-    GetTextExtentPoint32A(dc, name, length, &nameSize);
+    GetTextExtentPoint32W(dc, wideName.c_str(), length, &nameSize);
     font.select(fonts.directory);
-    TextOutA(dc, area.left + nameSize.cx + scaleToDpi(RowDirectoryGap, dpi), area.top, directory, lstrlenA(directory));
+    const std::wstring wideDirectory = wideFromNarrow(directory);
+    TextOutW(dc, area.left + nameSize.cx + scaleToDpi(RowDirectoryGap, dpi), area.top, wideDirectory.c_str(),
+             static_cast<int>(wideDirectory.size()));
 }
 
 void drawResultRow(HWND window, const DRAWITEMSTRUCT& item, const RowFonts& fonts, bool launching,

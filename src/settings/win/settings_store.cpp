@@ -5,6 +5,7 @@
 
 #include "base/system_files.h"
 #include "base/win/message_boxes.h"
+#include "base/win/narrow_text.h"
 #include "base/win/program_handles.h"
 #include "base/win/texts.h"
 #include "resources/resource.h"
@@ -22,10 +23,11 @@ namespace {
 // A shell folder's path, or empty when the shell cannot name it. Nothing is created.
 std::string shellFolderPath(HWND owner, int csidl)
 {
-    char path[MAX_PATH] = "";
-    if (!SHGetSpecialFolderPathA(owner, path, csidl, FALSE))
+    // Asked in UTF-16: the narrow call's buffer holds MAX_PATH bytes, not characters.
+    WCHAR path[MAX_PATH] = L"";
+    if (!SHGetSpecialFolderPathW(owner, path, csidl, FALSE))
         return std::string();
-    return path;
+    return narrowFromWide(path);
 }
 
 class ShellSpecialFolders : public SpecialFolders {

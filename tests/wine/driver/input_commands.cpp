@@ -97,6 +97,28 @@ int typeText(const Arguments& a)
     return Success;
 }
 
+// Puts UTF-8 text on the clipboard as Unicode and presses Ctrl+V: text in any script, which no
+// keyboard layout of the prefix can type.
+int pasteText(const Arguments& a)
+{
+    if (a.empty())
+        return UsageError;
+    const int units = MultiByteToWideChar(CP_UTF8, 0, a[0].c_str(), -1, nullptr, 0);
+    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, static_cast<SIZE_T>(units) * sizeof(WCHAR));
+    if (units <= 0 || memory == nullptr)
+        return Failure;
+    MultiByteToWideChar(CP_UTF8, 0, a[0].c_str(), -1, static_cast<WCHAR*>(GlobalLock(memory)), units);
+    GlobalUnlock(memory);
+    if (!OpenClipboard(nullptr)) {
+        GlobalFree(memory);
+        return Failure;
+    }
+    EmptyClipboard();
+    SetClipboardData(CF_UNICODETEXT, memory);
+    CloseClipboard();
+    return pressChord("ctrl+v") ? Success : Failure;
+}
+
 int hotkey(const Arguments& a)
 {
     return pressChord(a.empty() ? "ctrl+alt+x" : a[0]) ? Success : UsageError;
@@ -125,6 +147,7 @@ int click(const Arguments& a)
 const Registration registrations[] = {
     {"keys", "CHORD...  (e.g. return, down, f12, ctrl+alt+x)", keys},
     {"type", "TEXT", typeText},
+    {"paste", "TEXT  (UTF-8, through the clipboard and Ctrl+V)", pasteText},
     {"hotkey", "[CHORD]  (default ctrl+alt+x)", hotkey},
     {"click", "X Y [left|right] [double]", click},
 };
