@@ -13,6 +13,7 @@
 #include "launcher/launcher_limits.h"
 #include "launcher/row_text.h"
 #include "launcher/selection.h"
+#include "launcher/win/announcer.h"
 #include "launcher/win/icon_loader_thread.h"
 #include "launcher/win/keyboard_filter.h"
 #include "launcher/win/launcher_state.h"
@@ -45,7 +46,10 @@ struct LauncherWindowState {
     SIZE minimumSize{};
     int dpi = DefaultDpi;             // the DPI the window is laid out for
     HFONT dialogFont = nullptr;       // the template's font, as the dialog manager made it
+    bool keyboardMovedRow = false;    // the list's focus rectangle shows only then
     ListedRows listed;
+    AnnouncementTexts announcementTexts;
+    std::string rowItemPattern;
 };
 
 LauncherWindowState state;
@@ -64,6 +68,7 @@ LauncherLinks links = {ignoreEvent, alwaysMark};
 HWND queryEdit(HWND window) { return GetDlgItem(window, IDC_QUERY_EDIT); }
 HWND resultList(HWND window) { return GetDlgItem(window, IDC_RESULT_LIST); }
 HWND hintText(HWND window) { return GetDlgItem(window, IDC_HINT_TEXT); }
+HWND liveRegion(HWND window) { return GetDlgItem(window, IDC_ANNOUNCEMENT); }
 
 std::string readUpperQuery(HWND window)
 {
@@ -81,7 +86,8 @@ void startRetryTimer(HWND window)
 
 void refresh(HWND window, const std::string& upperQuery)
 {
-    Win32ResultListView view(resultList(window));
+    Win32ResultListView view(resultList(window), &settings.directories, state.rowItemPattern);
+    scheduleAnnouncement(window);
     refreshResults(FillContext{view, launcherShared.lock, launcherShared.results, state.listed, catalogue,
                                settings.directories},
                    upperQuery);
@@ -94,6 +100,23 @@ void requeryKeepingRow(HWND window, int row)
     const int keep = rowToKeep(row, rowCount(list));
     if (keep >= 0)
         selectRow(list, keep);
+}
+
+// What a screen reader is told once the keys typed so far are handled: the selected row, or
+// why there is none.
+std::string selectionAnnouncement(HWND window)
+{
+    HWND list = resultList(window);
+    if (IsWindowVisible(hintText(window))) {
+        char hint[HintBufferSize] = {};
+        GetWindowTextA(hintText(window), hint, HintBufferSize);
+        return hint;
+    }
+    const int row = selectedRow(list);
+    const CatalogueEntry* entry = rowEntry(list, row);
+    if (entry == nullptr)
+        return loadText(IDS_ANNOUNCE_NO_MATCH);
+    return rowAnnouncement(state.announcementTexts, *entry, settings.directories, row, rowCount(list));
 }
 
 void showHint(HWND window, bool hint)
@@ -191,6 +214,9 @@ BOOL onInitDialog(HWND window, HWND, LPARAM)
 
     HWND list = resultList(window);
     setUpResultList(list);
+    makeLiveRegion(liveRegion(window));
+    state.announcementTexts = loadAnnouncementTexts();
+    loadTextInto(IDS_ROW_ITEM_TEXT, state.rowItemPattern);
     SetFocus(queryEdit(window));
     if (settings.global.EnableTrans)
         setWindowAlpha(window, settings.global.Transparency);
@@ -219,6 +245,7 @@ void onQueryChanged(HWND window)
     GetWindowTextA(queryEdit(window), text, QueryBufferSize);
     if (text[0] == '\0') {
         showHint(window, true);
+        scheduleAnnouncement(window);
         return;
     }
     showHint(window, false);
@@ -245,8 +272,11 @@ void onMoveSelection(HWND window, int key)
     HWND list = resultList(window);
     const int from = selectedRow(list);
     const int to = rowAfterKey(rowCount(list), from, key);
-    if (to >= 0)
+    if (to >= 0) {
+        state.keyboardMovedRow = true;
         moveSelectedRow(list, from, to);
+        scheduleAnnouncement(window);
+    }
 }
 
 void onHideSelected(HWND window)
@@ -257,6 +287,10 @@ void onHideSelected(HWND window)
 
 void onTimer(HWND window, UINT id)
 {
+    if (id == AnnouncementTimerId) {
+        announce(window, liveRegion(window), selectionAnnouncement(window));
+        return;
+    }
     if (id != RetryTimerId)
         return;
     KillTimer(window, RetryTimerId);
@@ -309,7 +343,9 @@ LRESULT onListNotify(HWND window, const NMHDR& header)
     HWND list = resultList(window);
     const int row = rowAtCursor(list);
     if (row >= 0) {
+        state.keyboardMovedRow = false;
         selectRow(list, row);
+        scheduleAnnouncement(window);
         if (header.code == static_cast<UINT>(NM_RCLICK)) {
             showRowMenu(window, row);
         } else if (header.code == static_cast<UINT>(NM_DBLCLK)) {
@@ -542,8 +578,8 @@ INT_PTR CALLBACK launcherDialogProc(HWND window, UINT message, WPARAM wParam, LP
         const DRAWITEMSTRUCT* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
         if (item->CtlID != IDC_RESULT_LIST)
             return FALSE;
-        drawResultRow(window, *item, RowFonts{rowNameFont.get(), rowDirectoryFont.get()}, state.launching,
-                      settings.directories);
+        drawResultRow(window, *item, RowFonts{rowNameFont.get(), rowDirectoryFont.get()},
+                      RowLook{state.launching, state.keyboardMovedRow}, settings.directories);
         return TRUE;
     }
     case WM_LAUNCHER_MOVE:
