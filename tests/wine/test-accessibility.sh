@@ -22,9 +22,13 @@ heard_count() {
     wc -l <"$heard"
 }
 
+last_heard_is() {
+    [ "$(last_heard)" = "$1" ]
+}
+
 # Waits until the last announcement is the given sentence.
 expect_heard() {
-    wait_until 15 test "$(last_heard)" = "$1" || {
+    wait_until 20 last_heard_is "$1" || {
         cat "$heard" >&2
         fail "the reader was last told '$(last_heard)', not '$1'"
     }
@@ -96,7 +100,7 @@ restore_colours() {
 }
 trap restore_colours EXIT
 for pair in "Window=0 0 0" "WindowText=255 255 255" "ButtonFace=0 0 0" "ButtonText=255 255 255" \
-    "Highlight=0 255 255" "HighlightText=0 0 0" "InfoWindow=0 0 0" "InfoText=255 255 0" \
+    "Hilight=0 255 255" "HilightText=0 0 0" "InfoWindow=0 0 0" "InfoText=255 255 0" \
     "GrayText=0 255 0" "WindowFrame=255 255 255" "Background=0 0 0"; do
     wine reg add "$colours" /v "${pair%%=*}" /t REG_SZ /d "${pair#*=}" /f >/dev/null 2>&1
 done

@@ -65,7 +65,7 @@ int recordAnnouncements(const Arguments& a)
     if (a.size() < 3)
         return UsageError;
     CoInitialize(nullptr);
-    announcements = std::fopen(a[0].c_str(), "w");
+    announcements = std::fopen(a[0].c_str(), "wb");
     if (!announcements)
         return Failure;
     HWINEVENTHOOK hook = SetWinEventHook(LiveRegionChangedEvent, LiveRegionChangedEvent, nullptr, onWinEvent, 0,
