@@ -123,6 +123,8 @@
 #define IDS_STATUS_BOX_NEVER 193
 // Shown when Settings.ini cannot be written after the configuration sheet closes
 #define IDS_SETTINGS_NOT_SAVED 210
+// The caption of the program's message boxes
+#define IDS_MESSAGE_CAPTION 211
 // What a screen reader is told about the launcher's selection, and each row's item text
 #define IDS_ANNOUNCE_ROW 220
 #define IDS_ANNOUNCE_ROW_NO_DIRECTORY 221

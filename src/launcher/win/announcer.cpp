@@ -1,6 +1,6 @@
 #include "launcher/win/announcer.h"
 
-#include "base/win/help.h"
+#include "base/win/texts.h"
 #include "resources/resource.h"
 
 #include <oleacc.h>
@@ -35,13 +35,13 @@ void makeLiveRegion(HWND liveRegion)
 AnnouncementTexts loadAnnouncementTexts()
 {
     AnnouncementTexts texts;
-    loadTextInto(IDS_ANNOUNCE_ROW, texts.row);
-    loadTextInto(IDS_ANNOUNCE_ROW_NO_DIRECTORY, texts.rowWithoutDirectory);
+    texts.row = loadText(IDS_ANNOUNCE_ROW);
+    texts.rowWithoutDirectory = loadText(IDS_ANNOUNCE_ROW_NO_DIRECTORY);
     const UINT kindIds[] = {IDS_KIND_PROGRAM, IDS_KIND_DOCUMENT, IDS_KIND_FOLDER, IDS_KIND_SHORTCUT,
                             IDS_KIND_FAVOURITE};
     static_assert(sizeof kindIds / sizeof kindIds[0] == static_cast<int>(EntryKind::Count), "a text per kind");
     for (int kind = 0; kind < static_cast<int>(EntryKind::Count); ++kind)
-        loadTextInto(kindIds[kind], texts.kinds[kind]);
+        texts.kinds[kind] = loadText(kindIds[kind]);
     return texts;
 }
 
