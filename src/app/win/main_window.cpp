@@ -141,7 +141,7 @@ void onTrayIconCallback(WPARAM anchor, LPARAM callback)
         showTrayMenu(POINT{GET_X_LPARAM(anchor), GET_Y_LPARAM(anchor)});
         break;
     case TrayKeySelect:
-        openLauncherOnHotkey();
+        rules.onHotkey();
         break;
     default:
         break;
