@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <string>
 
+#include <windowsx.h>
+
 #include "app/main_window_rules.h"
 #include "app/win/about_box.h"
 #include "app/win/tray.h"
@@ -116,16 +118,30 @@ void showTrayMenu(POINT cursor)
     onTrayCommand(command);
 }
 
-void onTrayIconCallback(LPARAM mouseMessage)
+// Defined by Windows 2000's shell headers past the version the build targets: Enter or Space on
+// the icon selected with the keyboard (Win+B, arrows).
+constexpr UINT TrayKeySelect = WM_USER + 1;
+
+// A left click configures, a right click or the keyboard's menu key opens the menu at the icon,
+// and Enter opens the launcher. Version-4 callbacks bring the event in the low word and the
+// anchor in wParam; a shell that refused that version sends the mouse message alone.
+void onTrayIconCallback(WPARAM anchor, LPARAM callback)
 {
     POINT cursor;
     GetCursorPos(&cursor);
-    switch (mouseMessage) {
+    switch (LOWORD(callback)) {
     case WM_LBUTTONUP:
         requestConfiguration();
         break;
     case WM_RBUTTONUP:
-        showTrayMenu(cursor);
+        if (!trayCallbacksTellKeyboard())
+            showTrayMenu(cursor);
+        break;
+    case WM_CONTEXTMENU:
+        showTrayMenu(POINT{GET_X_LPARAM(anchor), GET_Y_LPARAM(anchor)});
+        break;
+    case TrayKeySelect:
+        rules.onHotkey();
         break;
     default:
         break;
@@ -180,7 +196,7 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
     // The icon's callbacks come with the number registered for "TaskbarCreated", which also
     // announces a new task bar that needs the icon again.
     if (taskbarCreatedMessage() != 0 && message == taskbarCreatedMessage()) {
-        onTrayIconCallback(lParam);
+        onTrayIconCallback(wParam, lParam);
         addTrayIcon();
     }
 

@@ -11,8 +11,12 @@
 
 namespace {
 
-// The first-version notify-icon record, understood by every shell.
-constexpr DWORD NotifyIconRecordSize = NOTIFYICONDATAA_V1_SIZE;
+// The second-version notify-icon record: the first one that carries a callback version.
+constexpr DWORD NotifyIconRecordSize = NOTIFYICONDATAA_V2_SIZE;
+// Defined by Vista's headers, which the build does not target: the callback layout that tells
+// keyboard selection and the context menu apart, and the flag that keeps the tooltip with it.
+constexpr UINT KeyboardCallbackVersion = 4;
+constexpr UINT ShowTooltipFlag = 0x00000080;
 constexpr UINT TrayIconId = 0;
 // Sent by the shell to every top-level window when a new task bar starts.
 const char* const TaskbarCreatedName = "TaskbarCreated";
@@ -30,6 +34,7 @@ const TrayLook TrayLooks[] = {
 
 HICON heldTrayIcon = nullptr;
 UINT registeredTaskbarCreated = 0;
+bool keyboardCallbacks = false;
 
 HICON loadSmallIcon(int iconId)
 {
@@ -57,7 +62,7 @@ void holdIcon(HICON icon)
 
 void modifyTrayIcon(int iconId, UINT tooltipStringId, const char* detailText)
 {
-    NOTIFYICONDATAA record = trayRecord(NIF_ICON | NIF_TIP);
+    NOTIFYICONDATAA record = trayRecord(NIF_ICON | NIF_TIP | ShowTooltipFlag);
     record.hIcon = loadSmallIcon(iconId);
     BoundedText tooltip(record.szTip, sizeof record.szTip);
     tooltip.append(loadText(tooltipStringId).c_str());
@@ -89,12 +94,15 @@ UINT taskbarCreatedMessage()
 
 void addTrayIcon()
 {
-    NOTIFYICONDATAA record = trayRecord(NIF_MESSAGE | NIF_ICON | NIF_TIP);
+    NOTIFYICONDATAA record = trayRecord(NIF_MESSAGE | NIF_ICON | NIF_TIP | ShowTooltipFlag);
     record.uCallbackMessage = registeredTaskbarCreated;
     record.hIcon = loadSmallIcon(IDI_TANDOR_IDLE);
     BoundedText(record.szTip, sizeof record.szTip).append(loadText(IDS_TRAY_ACTIVE).c_str());
     Shell_NotifyIconA(NIM_ADD, &record);
     holdIcon(record.hIcon);
+    NOTIFYICONDATAA version = trayRecord(0);
+    version.uVersion = KeyboardCallbackVersion;
+    keyboardCallbacks = Shell_NotifyIconA(NIM_SETVERSION, &version) != FALSE;
 }
 
 void deleteTrayIcon()
@@ -102,4 +110,9 @@ void deleteTrayIcon()
     NOTIFYICONDATAA record = trayRecord(0);
     Shell_NotifyIconA(NIM_DELETE, &record);
     holdIcon(nullptr);
+}
+
+bool trayCallbacksTellKeyboard()
+{
+    return keyboardCallbacks;
 }

@@ -4,9 +4,11 @@
 #include "base/win/fonts.h"
 #include "base/win/help.h"
 #include "base/win/program_handles.h"
+#include "base/win/texts.h"
 #include "base/win/window_alpha.h"
 #include "catalogue/score_store.h"
 #include "catalogue/win/program_catalogue.h"
+#include "launcher/win/announcer.h"
 #include "launcher/win/icon_loader_thread.h"
 #include "launcher/win/keyboard_filter.h"
 #include "launcher/win/launcher_state.h"
@@ -50,6 +52,9 @@ BOOL onInitDialog(HWND window, HWND, LPARAM)
 
     HWND list = resultList(window);
     setUpResultList(list);
+    makeLiveRegion(liveRegion(window));
+    state.announcementTexts = loadAnnouncementTexts();
+    state.rowItemPattern = loadText(IDS_ROW_ITEM_TEXT);
     SetFocus(queryEdit(window));
     if (settings.global.EnableTrans)
         setWindowAlpha(window, settings.global.Transparency);
@@ -148,8 +153,8 @@ INT_PTR CALLBACK launcherDialogProc(HWND window, UINT message, WPARAM wParam, LP
         const DRAWITEMSTRUCT* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
         if (item->CtlID != IDC_RESULT_LIST)
             return FALSE;
-        drawResultRow(window, *item, RowFonts{state.rowNameFont.get(), state.rowDirectoryFont.get()}, state.launching,
-                      settings.directories);
+        drawResultRow(window, *item, RowFonts{state.rowNameFont.get(), state.rowDirectoryFont.get()},
+                      RowLook{state.launching, state.keyboardMovedRow}, settings.directories);
         return TRUE;
     }
     case WM_LAUNCHER_MOVE:

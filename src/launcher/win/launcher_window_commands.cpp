@@ -4,6 +4,7 @@
 #include "base/utf8.h"
 #include "base/win/owners.h"
 #include "base/win/program_handles.h"
+#include "base/win/texts.h"
 #include "catalogue/catalogue.h"
 #include "catalogue/matcher.h"
 #include "catalogue/win/program_catalogue.h"
@@ -11,6 +12,7 @@
 #include "launcher/launcher_limits.h"
 #include "launcher/row_text.h"
 #include "launcher/selection.h"
+#include "launcher/win/announcer.h"
 #include "launcher/win/launcher_state.h"
 #include "launcher/win/launcher_window_state.h"
 #include "launcher/win/result_list_view.h"
@@ -90,6 +92,7 @@ void onQueryChanged(HWND window)
     const std::string text = readQuery(window);
     if (text.empty()) {
         showHint(window, true);
+        scheduleAnnouncement(window);
         return;
     }
     showHint(window, false);
@@ -147,10 +150,28 @@ void startRetryTimer(HWND window)
 
 void refresh(HWND window, const std::string& upperQuery)
 {
-    Win32ResultListView view(resultList(window));
+    Win32ResultListView view(resultList(window), &settings.directories, state.rowItemPattern);
+    scheduleAnnouncement(window);
     refreshResults(FillContext{view, launcherShared.lock, launcherShared.results, state.listed, catalogue,
                                settings.directories},
                    upperQuery);
+}
+
+// What a screen reader is told once the keys typed so far are handled: the selected row, or
+// why there is none.
+std::string selectionAnnouncement(HWND window)
+{
+    HWND list = resultList(window);
+    if (IsWindowVisible(hintText(window))) {
+        char hint[HintBufferSize] = {};
+        GetWindowTextA(hintText(window), hint, HintBufferSize);
+        return hint;
+    }
+    const int row = selectedRow(list);
+    const CatalogueEntry* entry = rowEntry(list, row);
+    if (entry == nullptr)
+        return loadText(IDS_ANNOUNCE_NO_MATCH);
+    return rowAnnouncement(state.announcementTexts, *entry, settings.directories, row, rowCount(list));
 }
 
 void showHint(HWND window, bool hint)
@@ -193,8 +214,11 @@ void onMoveSelection(HWND window, int key)
     HWND list = resultList(window);
     const int from = selectedRow(list);
     const int to = rowAfterKey(rowCount(list), from, key);
-    if (to >= 0)
+    if (to >= 0) {
+        state.keyboardMovedRow = true;
         moveSelectedRow(list, from, to);
+        scheduleAnnouncement(window);
+    }
 }
 
 void onHideSelected(HWND window)
@@ -205,6 +229,10 @@ void onHideSelected(HWND window)
 
 void onTimer(HWND window, UINT id)
 {
+    if (id == AnnouncementTimerId) {
+        announce(window, liveRegion(window), selectionAnnouncement(window));
+        return;
+    }
     if (id != RetryTimerId)
         return;
     KillTimer(window, RetryTimerId);
@@ -230,7 +258,9 @@ LRESULT onListNotify(HWND window, const NMHDR& header)
     HWND list = resultList(window);
     const int row = rowAtCursor(list);
     if (row >= 0) {
+        state.keyboardMovedRow = false;
         selectRow(list, row);
+        scheduleAnnouncement(window);
         if (header.code == static_cast<UINT>(NM_RCLICK)) {
             showRowMenu(window, row);
         } else if (header.code == static_cast<UINT>(NM_DBLCLK)) {

@@ -6,6 +6,7 @@
 
 #include "base/dpi_scale.h"
 #include "base/win/fonts.h"
+#include "launcher/announcement.h"
 #include "launcher/launcher_links.h"
 #include "launcher/result_list.h"
 #include "resources/resource.h"
@@ -25,7 +26,10 @@ struct OpenLauncherWindow {
     SIZE minimumSize{};
     int dpi = DefaultDpi;             // the DPI the window is laid out for
     HFONT dialogFont = nullptr;       // the template's font, as the dialog manager made it
+    bool keyboardMovedRow = false;    // the list's focus rectangle shows only then
     ListedRows listed;
+    AnnouncementTexts announcementTexts;
+    std::string rowItemPattern;
 };
 
 // Until the links are handed over, events go nowhere and typed text is marked.
@@ -49,3 +53,4 @@ extern LauncherWindowState launcherWindowState;
 inline HWND queryEdit(HWND window) { return GetDlgItem(window, IDC_QUERY_EDIT); }
 inline HWND resultList(HWND window) { return GetDlgItem(window, IDC_RESULT_LIST); }
 inline HWND hintText(HWND window) { return GetDlgItem(window, IDC_HINT_TEXT); }
+inline HWND liveRegion(HWND window) { return GetDlgItem(window, IDC_ANNOUNCEMENT); }

@@ -3,6 +3,7 @@
 
 #include <cctype>
 #include <map>
+#include <vector>
 
 namespace {
 
@@ -119,6 +120,31 @@ int pasteText(const Arguments& a)
     return pressChord("ctrl+v") ? Success : Failure;
 }
 
+// Types lower-case letters and digits with one SendInput call, as a fast typist's burst that the
+// program finds queued all at once.
+int typeBurst(const Arguments& a)
+{
+    if (a.empty())
+        return UsageError;
+    std::vector<INPUT> inputs;
+    for (char c : a[0]) {
+        const SHORT scan = VkKeyScanA(c);
+        if (scan == -1 || (scan & 0x100) != 0)
+            return UsageError;
+        for (bool up : {false, true}) {
+            INPUT input = {};
+            input.type = INPUT_KEYBOARD;
+            input.ki.wVk = LOBYTE(scan);
+            input.ki.wScan = static_cast<WORD>(MapVirtualKeyA(LOBYTE(scan), 0));
+            input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+            inputs.push_back(input);
+        }
+    }
+    SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+    Sleep(KeyGapMs);
+    return Success;
+}
+
 int hotkey(const Arguments& a)
 {
     return pressChord(a.empty() ? "ctrl+alt+x" : a[0]) ? Success : UsageError;
@@ -148,6 +174,7 @@ const Registration registrations[] = {
     {"keys", "CHORD...  (e.g. return, down, f12, ctrl+alt+x)", keys},
     {"type", "TEXT", typeText},
     {"paste", "TEXT  (UTF-8, through the clipboard and Ctrl+V)", pasteText},
+    {"type-burst", "TEXT  (lower-case letters and digits, one SendInput)", typeBurst},
     {"hotkey", "[CHORD]  (default ctrl+alt+x)", hotkey},
     {"click", "X Y [left|right] [double]", click},
 };

@@ -115,14 +115,32 @@ std::string joinedRows(const std::vector<Row>& rows)
     return joined;
 }
 
-// Waits until the list holds exactly the given rows in this order (no argument: an empty list).
+// A row's item text is its name, followed by ", " and the directory's description when it has one.
+bool rowShowsName(const std::string& text, const std::string& name)
+{
+    return text == name || text.rfind(name + ", ", 0) == 0;
+}
+
+bool rowsShowNames(const std::vector<Row>& rows, const Arguments& names)
+{
+    if (rows.size() != names.size())
+        return false;
+    for (std::size_t i = 0; i < rows.size(); ++i)
+        if (!rowShowsName(rows[i].text, names[i]))
+            return false;
+    return true;
+}
+
+// Waits until the list holds exactly the rows of the given names in this order (no name: an empty
+// list).
 int launcherWaitRows(const Arguments& a)
 {
     if (a.empty())
         return UsageError;
+    const Arguments names(a.begin() + 1, a.end());
     std::string expected;
-    for (std::size_t i = 1; i < a.size(); ++i)
-        expected += a[i] + "|";
+    for (const std::string& name : names)
+        expected += name + "|";
     std::string seen;
     const bool found = waitUntil(
         [&] {
@@ -131,7 +149,7 @@ int launcherWaitRows(const Arguments& a)
             if (!list || !readRows(list, rows))
                 return false;
             seen = joinedRows(rows);
-            return seen == expected;
+            return rowsShowNames(rows, names);
         },
         static_cast<DWORD>(toInt(a[0])));
     if (!found)
@@ -306,7 +324,7 @@ const Registration registrations[] = {
     {"launcher-wait", "[TIMEOUT_MS]  (the launcher window is open)", launcherWait},
     {"launcher-wait-gone", "[TIMEOUT_MS]", launcherWaitGone},
     {"launcher-rows", "[images]  (one line per row; * marks the selection)", launcherRows},
-    {"launcher-wait-rows", "TIMEOUT_MS [ROW_TEXT...]  (exactly these rows, in order)", launcherWaitRows},
+    {"launcher-wait-rows", "TIMEOUT_MS [NAME...]  (exactly rows of these names, in order)", launcherWaitRows},
     {"launcher-wait-selected", "TIMEOUT_MS ROW", launcherWaitSelected},
     {"launcher-wait-icon", "TIMEOUT_MS ROW", launcherWaitIcon},
     {"launcher-query", "", launcherQuery},
