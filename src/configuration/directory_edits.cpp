@@ -1,5 +1,7 @@
 #include "configuration/directory_edits.h"
 
+#include "settings/apps_source.h"
+
 #include <algorithm>
 
 #include "resources/resource.h"
@@ -103,6 +105,9 @@ std::array<std::string, 4> directoryRowCells(const ScanDirectory& directory,
                                              const std::string& yesText, const std::string& noText)
 {
     const ScanDefinition* definition = findScanDefinition(committedDefinitions, directory.definitionId);
+    // The apps source has no folders to descend into.
+    if (isAppsSource(directory))
+        return {directory.name, std::string(), std::string(), directory.path};
     return {directory.name, isRecursive(directory) ? yesText : noText,
             definition ? definition->name : std::string(), directory.path};
 }

@@ -5,8 +5,10 @@
 
 #include "base/system_files.h"
 #include "base/win/help.h"
+#include "base/win/packages_folder.h"
 #include "base/win/program_handles.h"
 #include "resources/resource.h"
+#include "settings/apps_source.h"
 #include "settings/first_run.h"
 #include "settings/settings_file.h"
 #include "settings/uninstall_list.h"
@@ -72,6 +74,7 @@ void initialiseSettings(bool tourRequested)
     discardUnfinishedSaves();
     if (!loadSettings())
         addFirstRunDefaults(settings, ShellSpecialFolders(), loadFirstRunNames());
+    offerAppsSource(settings, !packagesFolderPath().empty(), loadText(IDS_APPS_SOURCE_NAME));
     if (tourRequested)
         settings.global.FirstTimer = 1;
 }
