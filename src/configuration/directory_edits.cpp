@@ -87,6 +87,12 @@ void applyEditorValues(ScanDirectory& directory, const DirectoryEditorValues& va
         directory.flags |= IgnoreHidden;
     if (values.hasDefinition)
         directory.definitionId = values.definitionId;
+    // The apps source keeps its stored form, whatever the folder controls said: an older
+    // launcher then still skips it without listing anything.
+    if (isAppsSource(directory)) {
+        directory.flags = 0;
+        directory.definitionId = AppsSourceDefinitionId;
+    }
 }
 
 void removeDirectoriesAt(std::vector<ScanDirectory>& list, std::vector<int> positions)

@@ -231,6 +231,21 @@ TEST(DirectoryRow, DefinitionCellNamesOnlyCommittedDefinitions)
     EXPECT_EQ(cells[1], "");
     EXPECT_EQ(cells[2], "");
     EXPECT_EQ(cells[3], "shell:AppsFolder\\");
+
+    // Its editor changes its name and priority only.
+    DirectoryEditorValues values;
+    values.path = "shell:AppsFolder";
+    values.name = "Store apps";
+    values.recursive = true;
+    values.priorityItem = 0;
+    values.hasDefinition = true;
+    values.definitionId = 2;
+    applyEditorValues(apps, values);
+    EXPECT_TRUE(isAppsSource(apps));
+    EXPECT_EQ(apps.name, "Store apps");
+    EXPECT_EQ(apps.priority, LowestPriority);
+    EXPECT_EQ(apps.flags, 0);
+    EXPECT_EQ(apps.definitionId, AppsSourceDefinitionId);
 }
 
 } // namespace
