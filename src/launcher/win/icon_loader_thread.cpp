@@ -1,5 +1,6 @@
 #include "launcher/win/icon_loader_thread.h"
 
+#include "base/win/owners.h"
 #include "launcher/icon_loader.h"
 #include "launcher/launcher_limits.h"
 #include "launcher/win/launcher_state.h"
@@ -16,21 +17,6 @@ namespace {
 
 std::atomic<HWND> endNoticeWindow{nullptr};
 std::atomic<UINT> endNoticeMessage{0};
-
-// An item list the shell allocated, freed when it goes.
-class ShellItemList {
-public:
-    ShellItemList() = default;
-    ~ShellItemList() { CoTaskMemFree(list_); }
-    ShellItemList(const ShellItemList&) = delete;
-    ShellItemList& operator=(const ShellItemList&) = delete;
-
-    PIDLIST_ABSOLUTE* out() { return &list_; }
-    PCIDLIST_ABSOLUTE get() const { return list_; }
-
-private:
-    PIDLIST_ABSOLUTE list_ = nullptr;
-};
 
 std::wstring wideFromUtf8(const std::string& text)
 {
@@ -63,7 +49,7 @@ private:
         const UINT flags = SHGFI_ICON | SHGFI_SMALLICON;
         if (!isAppsFolderEntryPath(path))
             return SHGetFileInfoA(path.c_str(), 0, &info, sizeof info, flags) != 0;
-        ShellItemList item;
+        TaskMemory<PIDLIST_ABSOLUTE> item;
         const std::wstring name = wideFromUtf8(path);
         if (name.empty() || FAILED(SHParseDisplayName(name.c_str(), nullptr, item.out(), 0, nullptr)))
             return false;
@@ -83,12 +69,12 @@ private:
     HWND window_;
 };
 
-DWORD WINAPI iconLoaderMain(void* parameter)
+void loadIconsUntilStopped(HWND window)
 {
     // Some shell icon handlers are COM objects.
-    const HRESULT com = CoInitialize(nullptr);
+    const ComApartment apartment;
     ShellIconSource source;
-    WindowIconPoster poster(static_cast<HWND>(parameter));
+    WindowIconPoster poster(window);
     SharedResultList& results = launcherShared.results;
     while (!results.loaderStopRequested) {
         if (results.iconLoaderPaused)
@@ -96,10 +82,13 @@ DWORD WINAPI iconLoaderMain(void* parameter)
         else
             loadNextIcon(results, launcherShared.lock, source, poster);
     }
-    if (SUCCEEDED(com))
-        CoUninitialize();
+}
+
+DWORD WINAPI iconLoaderMain(void* parameter)
+{
+    loadIconsUntilStopped(static_cast<HWND>(parameter));
     launcherShared.lock.destroy();
-    CloseHandle(launcherShared.loaderThread.load());
+    OwnedHandle(launcherShared.loaderThread.load()).close();
     launcherShared.loaderThread = nullptr;
     if (HWND waiting = endNoticeWindow.load())
         PostMessageA(waiting, endNoticeMessage.load(), 0, 0);

@@ -10,56 +10,13 @@
 #include <shlobj.h>
 #include <shobjidl.h>
 
+#include "base/win/owners.h"
 #include "base/win/packages_folder.h"
 
 namespace {
 
 // Far above any Start menu's count; a shell that never ends its listing stops here.
 constexpr std::size_t MaxAppsFolderItems = 4096;
-
-// A reference to a COM object, released when it goes.
-template <typename Interface>
-class ComPointer {
-public:
-    ComPointer() = default;
-    ~ComPointer() { reset(); }
-    ComPointer(const ComPointer&) = delete;
-    ComPointer& operator=(const ComPointer&) = delete;
-
-    Interface* get() const { return object_; }
-    Interface* operator->() const { return object_; }
-
-    void** out()
-    {
-        reset();
-        return reinterpret_cast<void**>(&object_);
-    }
-
-    void reset()
-    {
-        if (object_)
-            object_->Release();
-        object_ = nullptr;
-    }
-
-private:
-    Interface* object_ = nullptr;
-};
-
-// A string the shell allocated for the caller, freed when it goes.
-class ShellText {
-public:
-    ShellText() = default;
-    ~ShellText() { CoTaskMemFree(text_); }
-    ShellText(const ShellText&) = delete;
-    ShellText& operator=(const ShellText&) = delete;
-
-    PWSTR* out() { return &text_; }
-    PCWSTR get() const { return text_; }
-
-private:
-    PWSTR text_ = nullptr;
-};
 
 std::string utf8From(PCWSTR text)
 {
@@ -74,7 +31,7 @@ std::string utf8From(PCWSTR text)
 
 bool nameOf(IShellItem* item, SIGDN form, std::string& name)
 {
-    ShellText text;
+    TaskMemory<PWSTR> text;
     if (FAILED(item->GetDisplayName(form, text.out())) || text.get() == nullptr)
         return false;
     name = utf8From(text.get());
