@@ -17,6 +17,8 @@ RequestExecutionLevel admin
 !define PUBLISHER "The Tandor developers"
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\Tandor"
 !define USERS_GROUP_SID "S-1-5-32-545"
+!define ADMINISTRATORS_GROUP_SID "S-1-5-32-544"
+!define SYSTEM_SID "S-1-5-18"
 ; How long the uninstaller waits for a running launcher to end after asking it to: 40 x 250 ms.
 !define CLOSE_ATTEMPTS 40
 !define CLOSE_PAUSE_MS 250
@@ -51,6 +53,22 @@ VIAddVersionKey /LANG=1033 "LegalCopyright" "Copyright (C) 2026 ${PUBLISHER}"
 !insertmacro MUI_UNPAGE_INSTFILES
 !insertmacro MUI_LANGUAGE "English"
 
+; Runs icacls with the arguments; its output goes to the install details, and so does a failure.
+!macro Icacls ARGUMENTS
+    nsExec::ExecToLog '"$SYSDIR\icacls.exe" ${ARGUMENTS}'
+    Pop $1
+    ${If} $1 != 0
+        DetailPrint `icacls ${ARGUMENTS} ended with $1.`
+    ${EndIf}
+!macroend
+
+; A file or folder of the setup's own: owned by the Administrators, with only what it inherits,
+; whatever stood at its name before.
+!macro OwnedByAdministrators PATH
+    !insertmacro Icacls '"${PATH}" /setowner *${ADMINISTRATORS_GROUP_SID} /C /Q'
+    !insertmacro Icacls '"${PATH}" /reset /C /Q'
+!macroend
+
 !macro RequireAdministrator
     UserInfo::GetAccountType
     Pop $0
@@ -78,6 +96,11 @@ FunctionEnd
 
 Section "Install"
     SetOutPath "$INSTDIR"
+    ; The elevated uninstaller runs programs from this folder, so only administrators may change
+    ; it: it inherits nothing (a folder such as C:\Tools would let every user write in it), and a
+    ; folder a user made before the setup stops being that user's.
+    !insertmacro OwnedByAdministrators "$INSTDIR"
+    !insertmacro Icacls '"$INSTDIR" /inheritance:r /grant:r *${ADMINISTRATORS_GROUP_SID}:(OI)(CI)F *${SYSTEM_SID}:(OI)(CI)F *${USERS_GROUP_SID}:(OI)(CI)RX /C /Q'
     File "${BIN_DIR}\TandorClean.exe"
     File "${BIN_DIR}\InstallTandorExe.exe"
     SetOutPath "$INSTDIR\html"
@@ -93,22 +116,23 @@ Section "Install"
         Abort "${PRODUCT}.exe could not be written."
     ${EndIf}
 
-    ; Each user's launcher appends its data folder here, so the uninstaller can remove it.
-    ; An upgrade keeps the list as it is.
+    ; Each user's launcher appends its data folder here, so the uninstaller can remove it; users
+    ; may only append, so nobody can cut the others' lines. An upgrade keeps the list as it is.
     ${IfNot} ${FileExists} "$INSTDIR\uninst.dir"
         FileOpen $1 "$INSTDIR\uninst.dir" w
         FileClose $1
     ${EndIf}
-    nsExec::Exec '"$SYSDIR\icacls.exe" "$INSTDIR\uninst.dir" /grant *${USERS_GROUP_SID}:(W)'
-    Pop $1
-    ${If} $1 != 0
-        DetailPrint "Users may not be able to record their data folders in uninst.dir (icacls: $1)."
-    ${EndIf}
+    !insertmacro OwnedByAdministrators "$INSTDIR\Tandor.exe"
+    !insertmacro OwnedByAdministrators "$INSTDIR\TandorClean.exe"
+    !insertmacro OwnedByAdministrators "$INSTDIR\InstallTandorExe.exe"
+    !insertmacro OwnedByAdministrators "$INSTDIR\uninst.dir"
+    !insertmacro Icacls '"$INSTDIR\uninst.dir" /grant:r *${USERS_GROUP_SID}:(AD) /C /Q'
 
     ; The working folder of the shortcut is the output folder: the install folder.
     CreateShortcut "$SMPROGRAMS\${PRODUCT}.lnk" "$INSTDIR\${PRODUCT}.exe" "" "$INSTDIR\${PRODUCT}.exe" 0
 
     WriteUninstaller "$INSTDIR\uninstall.exe"
+    !insertmacro OwnedByAdministrators "$INSTDIR\uninstall.exe"
     ${GetSize} "$INSTDIR" "/S=0K" $2 $3 $4
     WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayName" "${PRODUCT}"
     WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayVersion" "${VERSION}"
@@ -123,9 +147,10 @@ Section "Install"
 SectionEnd
 
 Section "Uninstall"
-    ; A running launcher saves its files and ends; its program file can be deleted once it has.
+    ; Every running launcher, in every session, saves its files and ends before their data
+    ; folders go; the program file can be deleted once all have.
     ${If} ${FileExists} "$INSTDIR\${PRODUCT}.exe"
-        ExecWait '"$INSTDIR\${PRODUCT}.exe" /CLOSE'
+        ExecWait '"$INSTDIR\${PRODUCT}.exe" /CLOSEALL'
         StrCpy $0 0
         ${Do}
             ClearErrors
