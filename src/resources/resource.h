@@ -135,6 +135,8 @@
 #define IDS_KIND_SHORTCUT 226
 #define IDS_KIND_FAVOURITE 227
 #define IDS_ROW_ITEM_TEXT 228
+// The Directories page's entry for packaged apps, and its name in Settings.ini
+#define IDS_APPS_SOURCE_NAME 230
 
 // Identifiers of the configuration sheet's pages and of the tour window, one file per window group.
 #include "resources/configuration_ids.h"

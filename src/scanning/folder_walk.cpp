@@ -7,6 +7,7 @@
 
 #include "base/ascii.h"
 #include "base/utf8.h"
+#include "settings/apps_source.h"
 
 const char* const ShortcutExtensions[2] = {".lnk", ".pif"};
 
@@ -126,7 +127,9 @@ void examineItem(ScanContext& context, std::size_t directoryIndex, const ScanDef
 
 void scanDirectory(ScanContext& context, std::size_t directoryIndex)
 {
-    if (directoryIndex >= context.settings.directories.size())
+    // The packaged apps source is no folder: its line is read through the shell instead.
+    if (directoryIndex >= context.settings.directories.size() ||
+        isAppsSource(context.settings.directories[directoryIndex]))
         return;
     std::vector<FolderIdentity> ancestors;
     scanFolder(context, directoryIndex, context.settings.directories[directoryIndex].path, ancestors);

@@ -79,6 +79,29 @@ private:
     Interface* object_ = nullptr;
 };
 
+// A block that the shell or COM allocated for the caller (a name, an item list).
+template <typename Pointer>
+class TaskMemory {
+public:
+    TaskMemory() = default;
+    ~TaskMemory() { CoTaskMemFree(block_); }
+    TaskMemory(const TaskMemory&) = delete;
+    TaskMemory& operator=(const TaskMemory&) = delete;
+
+    Pointer get() const { return block_; }
+
+    // Where an allocating call writes the new block; any earlier one is freed.
+    Pointer* out()
+    {
+        CoTaskMemFree(block_);
+        block_ = nullptr;
+        return &block_;
+    }
+
+private:
+    Pointer block_ = nullptr;
+};
+
 // A menu loaded or made by this program (a popup lent to TrackPopupMenu stays the menu's).
 class OwnedMenu {
 public:

@@ -9,6 +9,7 @@
 
 #include "base/win/critical_section.h"
 #include "base/win/owners.h"
+#include "base/win/packages_folder.h"
 #include "scanning/change_monitor_loop.h"
 #include "settings/win/settings_store.h"
 
@@ -77,7 +78,7 @@ public:
     std::vector<WatchRequest> plannedWatches() override
     {
         DirectoryListLock lock;
-        return planWatches(settings.directories, settings.global.GlobalScanFlags);
+        return planWatches(settings.directories, settings.global.GlobalScanFlags, packagesFolderPath());
     }
 
     void reportChange(std::size_t directoryIndex) override

@@ -6,9 +6,11 @@
 #include "base/system_files.h"
 #include "base/win/message_boxes.h"
 #include "base/win/narrow_text.h"
+#include "base/win/packages_folder.h"
 #include "base/win/program_handles.h"
 #include "base/win/texts.h"
 #include "resources/resource.h"
+#include "settings/apps_source.h"
 #include "settings/first_run.h"
 #include "settings/settings_file.h"
 #include "settings/uninstall_list.h"
@@ -75,6 +77,7 @@ void initialiseSettings(bool tourRequested)
     discardUnfinishedSaves();
     if (!loadSettings())
         addFirstRunDefaults(settings, ShellSpecialFolders(), loadFirstRunNames());
+    offerAppsSource(settings, !packagesFolderPath().empty(), loadText(IDS_APPS_SOURCE_NAME));
     if (tourRequested)
         settings.global.FirstTimer = 1;
 }
