@@ -120,6 +120,8 @@
 #define IDS_STATUS_BOX_NEVER 193
 // Shown when Settings.ini cannot be written after the configuration sheet closes
 #define IDS_SETTINGS_NOT_SAVED 210
+// The caption of the program's message boxes
+#define IDS_MESSAGE_CAPTION 211
 
 // Identifiers of the configuration sheet's pages and of the tour window, one file per window group.
 #include "resources/configuration_ids.h"

@@ -1,12 +1,12 @@
 // The launcher's entry point: single instance, start-up in a fixed order, the message loop
 // and shutdown in a fixed order.
 #include <windows.h>
-#include <objbase.h>
 
 #include "app/command_line.h"
 #include "app/win/main_window.h"
 #include "app/win/tray.h"
 #include "base/tray_state.h"
+#include "base/win/owners.h"
 #include "base/win/program_handles.h"
 #include "resources/resource.h"
 #include "scanning/win/change_monitor.h"
@@ -68,7 +68,6 @@ void shutDown()
     rescanChangesLeftAtExit();
     saveCatalogueFile();
     saveSettings();
-    CoUninitialize();
     deleteTrayIcon();
     deleteHotkeyAtom();
 }
@@ -85,7 +84,8 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int)
 
     settings.global.Hotkey = DefaultHotkey;
     addHotkeyAtom();
-    CoInitialize(nullptr);
+    // Shortcuts are read through COM, on this thread, until the program ends.
+    const ComApartment apartment;
     if (!createMainWindow())
         return 0;
     startChangeMonitor(app.mainWindow, WM_DIRECTORY_CHANGED);

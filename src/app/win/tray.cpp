@@ -5,8 +5,8 @@
 #include <string>
 
 #include "base/bounded_text.h"
-#include "base/win/help.h"
 #include "base/win/program_handles.h"
+#include "base/win/texts.h"
 #include "resources/resource.h"
 
 namespace {
@@ -57,14 +57,12 @@ void holdIcon(HICON icon)
 
 void modifyTrayIcon(int iconId, UINT tooltipStringId, const char* detailText)
 {
-    // The detail may itself live in loadText's shared buffer, which the state's text overwrites.
-    const std::string detail = detailText != nullptr ? detailText : "";
     NOTIFYICONDATAA record = trayRecord(NIF_ICON | NIF_TIP);
     record.hIcon = loadSmallIcon(iconId);
     BoundedText tooltip(record.szTip, sizeof record.szTip);
-    tooltip.append(loadText(tooltipStringId));
+    tooltip.append(loadText(tooltipStringId).c_str());
     if (detailText != nullptr)
-        tooltip.append(": ").append(detail.c_str());
+        tooltip.append(": ").append(detailText);
     Shell_NotifyIconA(NIM_MODIFY, &record);
     holdIcon(record.hIcon);
 }
@@ -94,7 +92,7 @@ void addTrayIcon()
     NOTIFYICONDATAA record = trayRecord(NIF_MESSAGE | NIF_ICON | NIF_TIP);
     record.uCallbackMessage = registeredTaskbarCreated;
     record.hIcon = loadSmallIcon(IDI_TANDOR_IDLE);
-    BoundedText(record.szTip, sizeof record.szTip).append(loadText(IDS_TRAY_ACTIVE));
+    BoundedText(record.szTip, sizeof record.szTip).append(loadText(IDS_TRAY_ACTIVE).c_str());
     Shell_NotifyIconA(NIM_ADD, &record);
     holdIcon(record.hIcon);
 }

@@ -5,8 +5,8 @@
 
 #include <string>
 
-#include "base/win/help.h"
 #include "base/win/program_handles.h"
+#include "base/win/texts.h"
 #include "configuration/directory_edits.h"
 #include "configuration/win/configuration_session.h"
 #include "configuration/win/sheet_page.h"
@@ -46,7 +46,7 @@ INT_PTR CALLBACK WarningDialogProc(HWND dialog, UINT message, WPARAM wParam, LPA
 {
     switch (message) {
     case WM_INITDIALOG:
-        SetDlgItemTextA(dialog, IDC_WARNING_TEXT, loadText(static_cast<UINT>(lParam)));
+        SetDlgItemTextA(dialog, IDC_WARNING_TEXT, loadText(static_cast<UINT>(lParam)).c_str());
         return TRUE;
     case WM_COMMAND:
         if (HIWORD(wParam) == BN_CLICKED) {
@@ -94,7 +94,7 @@ void fillPriorities(HWND editor, int priority)
 {
     HWND list = GetDlgItem(editor, IDC_EDITOR_PRIORITY);
     for (const PriorityLevel& level : PriorityLevels)
-        ComboBox_AddString(list, loadText(level.stringId));
+        ComboBox_AddString(list, loadText(level.stringId).c_str());
     ComboBox_SetCurSel(list, priorityItemOf(priority));
 }
 
@@ -123,8 +123,7 @@ int CALLBACK browseCallback(HWND browser, UINT message, LPARAM, LPARAM currentPa
 void onBrowse(HWND editor)
 {
     const std::string currentPath = controlText(editor, IDC_EDITOR_PATH);
-    std::string title;
-    loadTextInto(IDS_BROWSE_TITLE, title);
+    const std::string title = loadText(IDS_BROWSE_TITLE);
     char displayName[MAX_PATH] = "";
     BROWSEINFOA browse = {};
     browse.hwndOwner = editor;

@@ -1,5 +1,6 @@
 #include "launcher/win/icon_loader_thread.h"
 
+#include "base/win/owners.h"
 #include "launcher/icon_loader.h"
 #include "launcher/launcher_limits.h"
 #include "launcher/win/launcher_state.h"
@@ -39,12 +40,12 @@ private:
     HWND window_;
 };
 
-DWORD WINAPI iconLoaderMain(void* parameter)
+void loadIconsUntilStopped(HWND window)
 {
     // Some shell icon handlers are COM objects.
-    const HRESULT com = CoInitialize(nullptr);
+    const ComApartment apartment;
     ShellIconSource source;
-    WindowIconPoster poster(static_cast<HWND>(parameter));
+    WindowIconPoster poster(window);
     SharedResultList& results = launcherShared.results;
     while (!results.loaderStopRequested) {
         if (results.iconLoaderPaused)
@@ -52,10 +53,13 @@ DWORD WINAPI iconLoaderMain(void* parameter)
         else
             loadNextIcon(results, launcherShared.lock, source, poster);
     }
-    if (SUCCEEDED(com))
-        CoUninitialize();
+}
+
+DWORD WINAPI iconLoaderMain(void* parameter)
+{
+    loadIconsUntilStopped(static_cast<HWND>(parameter));
     launcherShared.lock.destroy();
-    CloseHandle(launcherShared.loaderThread.load());
+    OwnedHandle(launcherShared.loaderThread.load()).close();
     launcherShared.loaderThread = nullptr;
     if (HWND waiting = endNoticeWindow.load())
         PostMessageA(waiting, endNoticeMessage.load(), 0, 0);

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "base/win/critical_section.h"
+#include "base/win/owners.h"
 #include "scanning/change_monitor_loop.h"
 #include "settings/win/settings_store.h"
 
@@ -101,8 +102,7 @@ void closeControlEvents()
     HeldLock lock(controlLock);
     monitorReady = false;
     for (HANDLE& control : controlEvents) {
-        if (control != nullptr)
-            CloseHandle(control);
+        OwnedHandle(control).close();
         control = nullptr;
     }
 }
@@ -115,7 +115,7 @@ DWORD WINAPI changeMonitorThread(LPVOID)
         changesLeftAtExit = runChangeMonitorLoop(platform);
     }
     closeControlEvents();
-    CloseHandle(monitorThread.load());
+    OwnedHandle(monitorThread.load()).close();
     // Last action: stopChangeMonitor waits for this.
     monitorThread = nullptr;
     return 0;

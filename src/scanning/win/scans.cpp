@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "base/tray_state.h"
-#include "base/win/help.h"
+#include "base/win/texts.h"
 #include "catalogue/win/program_catalogue.h"
 #include "resources/resource.h"
 #include "scanning/catalogue_file.h"
@@ -145,7 +145,7 @@ void rescanDirectory(std::size_t directoryIndex)
         return;
     RunningScan running;
     const TrayState previousState = trayState();
-    setTrayState(Scanning, loadText(IDS_SCAN_DETAIL_SCORES));
+    setTrayState(Scanning, loadText(IDS_SCAN_DETAIL_SCORES).c_str());
     pauseChangeMonitor();
     loadScores();
     const auto before = savedFormOf(directoryIndex);

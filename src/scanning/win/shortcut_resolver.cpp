@@ -5,20 +5,19 @@
 
 #include <cstring>
 
+#include "base/win/owners.h"
+
 HRESULT resolveShortcut(const char* shortcutPath, char* target, char* matchText)
 {
     target[0] = '\0';
-    IShellLinkA* link = nullptr;
-    HRESULT result = CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
-                                      reinterpret_cast<void**>(&link));
+    ComPointer<IShellLinkA> link;
+    HRESULT result = CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA, link.out());
     if (FAILED(result))
         return result;
-    IPersistFile* file = nullptr;
-    result = link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file));
-    if (FAILED(result)) {
-        link->Release();
+    ComPointer<IPersistFile> file;
+    result = link->QueryInterface(IID_IPersistFile, file.out());
+    if (FAILED(result))
         return result;
-    }
     WCHAR widePath[MAX_PATH];
     if (MultiByteToWideChar(CP_ACP, 0, shortcutPath, -1, widePath, MAX_PATH) == 0)
         widePath[0] = L'\0';
@@ -31,7 +30,5 @@ HRESULT resolveShortcut(const char* shortcutPath, char* target, char* matchText)
             target[0] = '\0';
         std::strcpy(matchText, target);
     }
-    file->Release();
-    link->Release();
     return result;
 }

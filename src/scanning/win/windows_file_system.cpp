@@ -2,6 +2,8 @@
 
 #include "scanning/win/shortcut_resolver.h"
 
+#include "base/win/owners.h"
+
 #include <windows.h>
 
 namespace {
@@ -48,18 +50,17 @@ FolderIdentity WindowsFileSystem::identify(const std::string& folderPath)
 {
     FolderIdentity identity;
     // Backup semantics are what let CreateFileA open a folder at all.
-    HANDLE folder = CreateFileA(folderPath.c_str(), FILE_READ_ATTRIBUTES,
-                                FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
-                                FILE_FLAG_BACKUP_SEMANTICS, nullptr);
-    if (folder == INVALID_HANDLE_VALUE)
+    const OwnedHandle folder(CreateFileA(folderPath.c_str(), FILE_READ_ATTRIBUTES,
+                                         FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                         OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+    if (!folder.valid())
         return identity;
     BY_HANDLE_FILE_INFORMATION information;
-    if (GetFileInformationByHandle(folder, &information)) {
+    if (GetFileInformationByHandle(folder.get(), &information)) {
         identity.known = true;
         identity.volume = information.dwVolumeSerialNumber;
         identity.index = (static_cast<std::uint64_t>(information.nFileIndexHigh) << 32) | information.nFileIndexLow;
     }
-    CloseHandle(folder);
     return identity;
 }
 

@@ -4,8 +4,9 @@
 #include <shlobj.h>
 
 #include "base/system_files.h"
-#include "base/win/help.h"
+#include "base/win/message_boxes.h"
 #include "base/win/program_handles.h"
+#include "base/win/texts.h"
 #include "resources/resource.h"
 #include "settings/first_run.h"
 #include "settings/settings_file.h"
@@ -38,15 +39,15 @@ public:
 FirstRunNames loadFirstRunNames()
 {
     FirstRunNames names;
-    loadTextInto(IDS_DEF_FILES_AND_FOLDERS, names.filesAndFolders);
-    loadTextInto(IDS_DEF_FILES_ONLY, names.filesOnly);
-    loadTextInto(IDS_DEF_APPLICATIONS, names.applicationsOnly);
-    loadTextInto(IDS_DIR_DOCUMENTS, names.documents);
-    loadTextInto(IDS_DIR_START_MENU, names.startMenu);
-    loadTextInto(IDS_DIR_COMMON_START_MENU, names.commonStartMenu);
-    loadTextInto(IDS_DIR_FAVORITES, names.favorites);
-    loadTextInto(IDS_DIR_DESKTOP, names.desktop);
-    loadTextInto(IDS_DIR_COMMON_DESKTOP, names.commonDesktop);
+    names.filesAndFolders = loadText(IDS_DEF_FILES_AND_FOLDERS);
+    names.filesOnly = loadText(IDS_DEF_FILES_ONLY);
+    names.applicationsOnly = loadText(IDS_DEF_APPLICATIONS);
+    names.documents = loadText(IDS_DIR_DOCUMENTS);
+    names.startMenu = loadText(IDS_DIR_START_MENU);
+    names.commonStartMenu = loadText(IDS_DIR_COMMON_START_MENU);
+    names.favorites = loadText(IDS_DIR_FAVORITES);
+    names.desktop = loadText(IDS_DIR_DESKTOP);
+    names.commonDesktop = loadText(IDS_DIR_COMMON_DESKTOP);
     return names;
 }
 
@@ -81,8 +82,7 @@ bool loadSettings()
     std::string text;
     if (!readWholeFile(dataFolderPath(SettingsFileName), text))
         return false;
-    std::string driveFormat;
-    loadTextInto(IDS_DRIVE_NAME, driveFormat);
+    const std::string driveFormat = loadText(IDS_DRIVE_NAME);
     parseSettingsText(text, settings, driveFormat);
     return true;
 }
@@ -99,11 +99,10 @@ bool saveSettingsOrTell(HWND owner)
     if (saveSettings(&reason))
         return true;
     const std::string path = dataFolderPath(SettingsFileName);
-    std::string format;
-    loadTextInto(IDS_SETTINGS_NOT_SAVED, format);
+    const std::string format = loadText(IDS_SETTINGS_NOT_SAVED);
     std::vector<char> text(format.size() + path.size() + reason.size() + 1);
     std::snprintf(text.data(), text.size(), format.c_str(), path.c_str(), reason.c_str());
-    MessageBoxA(owner, text.data(), "Tandor", MB_OK | MB_ICONERROR);
+    reportError(owner, text.data());
     return false;
 }
 

@@ -1,6 +1,8 @@
 // Fixtures that need Windows itself: shell links.
 #include "driver.h"
 
+#include "base/win/owners.h"
+
 #include <objbase.h>
 #include <shlobj.h>
 
@@ -13,23 +15,18 @@ namespace {
 template <typename Use>
 HRESULT withShellLink(const std::string& linkPath, Use use)
 {
-    CoInitialize(nullptr);
-    IShellLinkA* link = nullptr;
-    HRESULT result = CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
-                                      reinterpret_cast<void**>(&link));
-    if (SUCCEEDED(result)) {
-        IPersistFile* file = nullptr;
-        result = link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file));
-        if (SUCCEEDED(result)) {
-            WCHAR widePath[MAX_PATH];
-            MultiByteToWideChar(CP_ACP, 0, linkPath.c_str(), -1, widePath, MAX_PATH);
-            result = use(*link, *file, widePath);
-            file->Release();
-        }
-        link->Release();
-    }
-    CoUninitialize();
-    return result;
+    const ComApartment apartment;
+    ComPointer<IShellLinkA> link;
+    HRESULT result = CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA, link.out());
+    if (FAILED(result))
+        return result;
+    ComPointer<IPersistFile> file;
+    result = link->QueryInterface(IID_IPersistFile, file.out());
+    if (FAILED(result))
+        return result;
+    WCHAR widePath[MAX_PATH];
+    MultiByteToWideChar(CP_ACP, 0, linkPath.c_str(), -1, widePath, MAX_PATH);
+    return use(*link.get(), *file.get(), widePath);
 }
 
 // Creates LINK_PATH pointing at TARGET_PATH, started with ARGUMENTS when given.

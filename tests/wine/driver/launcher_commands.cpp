@@ -3,6 +3,8 @@
 // and the scores file it writes.
 #include "driver.h"
 
+#include "base/win/owners.h"
+
 #include <commctrl.h>
 
 #include <cstdio>
@@ -36,6 +38,11 @@ HWND findLauncher()
     return found;
 }
 
+HWND launcherOf(const Arguments&)
+{
+    return findLauncher();
+}
+
 struct Row {
     std::string text;
     int image = -1;
@@ -47,7 +54,8 @@ bool readRows(HWND list, std::vector<Row>& rows)
 {
     DWORD processId = 0;
     GetWindowThreadProcessId(list, &processId);
-    HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, processId);
+    const OwnedHandle opened(OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, processId));
+    HANDLE process = opened.get();
     if (!process)
         return false;
     const SIZE_T blockSize = sizeof(LVITEMA) + RowTextSize;
@@ -73,7 +81,6 @@ bool readRows(HWND list, std::vector<Row>& rows)
     }
     if (remote)
         VirtualFreeEx(process, remote, 0, MEM_RELEASE);
-    CloseHandle(process);
     return ok;
 }
 
@@ -180,16 +187,15 @@ int launcherWaitGone(const Arguments& a)
     return waitUntil([] { return findLauncher() == nullptr; }, timeout) ? Success : Failure;
 }
 
-int launcherQuery(const Arguments&)
+int launcherQuery(const Arguments& a)
 {
-    HWND launcher = findLauncher();
-    if (!launcher)
-        return Failure;
-    char text[256] = "";
-    SendMessageTimeoutA(GetDlgItem(launcher, QueryEditId), WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text),
-                        SMTO_ABORTIFHUNG, 5000, nullptr);
-    std::printf("%s\n", text);
-    return Success;
+    return withWindow(a, 0, launcherOf, [](HWND launcher) {
+        char text[256] = "";
+        SendMessageTimeoutA(GetDlgItem(launcher, QueryEditId), WM_GETTEXT, sizeof text,
+                            reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG, 5000, nullptr);
+        std::printf("%s\n", text);
+        return Success;
+    });
 }
 
 // Exit 0 when the hint shows and the list is hidden, 1 when it is the other way round.
@@ -244,7 +250,8 @@ int firstRowHeight(HWND list)
 {
     DWORD processId = 0;
     GetWindowThreadProcessId(list, &processId);
-    HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, processId);
+    const OwnedHandle opened(OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, processId));
+    HANDLE process = opened.get();
     if (!process)
         return -1;
     RECT rect{LVIR_BOUNDS, 0, 0, 0};
@@ -254,22 +261,20 @@ int firstRowHeight(HWND list)
                     ReadProcessMemory(process, remote, &rect, sizeof rect, nullptr);
     if (remote)
         VirtualFreeEx(process, remote, 0, MEM_RELEASE);
-    CloseHandle(process);
     return ok ? rect.bottom - rect.top : -1;
 }
 
 // Prints what display scaling changes: "row H" (the first row's height) and "minimum W H" (the
 // smallest size the user can give the window).
-int launcherMetrics(const Arguments&)
+int launcherMetrics(const Arguments& a)
 {
-    HWND launcher = findLauncher();
-    if (!launcher)
-        return Failure;
-    MINMAXINFO limits{};
-    SendMessageA(launcher, WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&limits));
-    std::printf("row %d\nminimum %ld %ld\n", firstRowHeight(GetDlgItem(launcher, ResultListId)),
-                limits.ptMinTrackSize.x, limits.ptMinTrackSize.y);
-    return Success;
+    return withWindow(a, 0, launcherOf, [](HWND launcher) {
+        MINMAXINFO limits{};
+        SendMessageA(launcher, WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&limits));
+        std::printf("row %d\nminimum %ld %ld\n", firstRowHeight(GetDlgItem(launcher, ResultListId)),
+                    limits.ptMinTrackSize.x, limits.ptMinTrackSize.y);
+        return Success;
+    });
 }
 
 // Tells the launcher window that it moved to a display of DPI, with the rectangle LEFT TOP WIDTH
@@ -284,7 +289,8 @@ int launcherDpiChanged(const Arguments& a)
     const RECT suggested{toInt(a[1]), toInt(a[2]), toInt(a[1]) + toInt(a[3]), toInt(a[2]) + toInt(a[4])};
     DWORD processId = 0;
     GetWindowThreadProcessId(launcher, &processId);
-    HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_WRITE, FALSE, processId);
+    const OwnedHandle opened(OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_WRITE, FALSE, processId));
+    HANDLE process = opened.get();
     if (!process)
         return Failure;
     void* remote = VirtualAllocEx(process, nullptr, sizeof suggested, MEM_COMMIT, PAGE_READWRITE);
@@ -293,7 +299,6 @@ int launcherDpiChanged(const Arguments& a)
         SendMessageA(launcher, 0x02E0 /* WM_DPICHANGED */, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(remote));
     if (remote)
         VirtualFreeEx(process, remote, 0, MEM_RELEASE);
-    CloseHandle(process);
     return ok ? Success : Failure;
 }
 
