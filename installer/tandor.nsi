@@ -31,6 +31,8 @@ RequestExecutionLevel user
 !define PUBLISHER "The Tandor developers"
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\Tandor"
 !define USERS_GROUP_SID "S-1-5-32-545"
+!define ADMINISTRATORS_GROUP_SID "S-1-5-32-544"
+!define SYSTEM_SID "S-1-5-18"
 !define FOLDERID_USER_PROGRAM_FILES "{5CD7AEE2-2219-4A67-B85D-6C9CE15660CB}"
 !define ERROR_ELEVATION_REQUIRED 740
 !define ALL_USERS_OPTION "/AllUsers"
@@ -75,6 +77,21 @@ Page custom ModePage ModePageLeave
 !insertmacro MUI_UNPAGE_INSTFILES
 !insertmacro MUI_LANGUAGE "English"
 
+; Runs icacls with the arguments; its output goes to the install details, and so does a failure.
+!macro Icacls ARGUMENTS
+    nsExec::ExecToLog '"$SYSDIR\icacls.exe" ${ARGUMENTS}'
+    Pop $1
+    ${If} $1 != 0
+        DetailPrint `icacls ${ARGUMENTS} ended with $1.`
+    ${EndIf}
+!macroend
+
+; A file or folder of the setup's own: owned by the Administrators, with only what it inherits,
+; whatever stood at its name before.
+!macro OwnedByAdministrators PATH
+    !insertmacro Icacls '"${PATH}" /setowner *${ADMINISTRATORS_GROUP_SID} /C /Q'
+    !insertmacro Icacls '"${PATH}" /reset /C /Q'
+!macroend
 
 ; Asks the launcher at PROGRAM to end with OPTION (/CLOSE, /CLOSEALL) and deletes its program
 ; file once it has, or at the next restart when it does not end in time.
@@ -277,6 +294,13 @@ FunctionEnd
 Section "Install"
     Call CloseOldLauncher
     SetOutPath "$INSTDIR"
+    ${If} $AllUsers = 1
+        ; The elevated uninstaller runs programs from this folder, so only administrators may
+        ; change it: it inherits nothing (a folder such as C:\Tools would let every user write in
+        ; it), and a folder a user made before the setup stops being that user's.
+        !insertmacro OwnedByAdministrators "$INSTDIR"
+        !insertmacro Icacls '"$INSTDIR" /inheritance:r /grant:r *${ADMINISTRATORS_GROUP_SID}:(OI)(CI)F *${SYSTEM_SID}:(OI)(CI)F *${USERS_GROUP_SID}:(OI)(CI)RX /C /Q'
+    ${EndIf}
     !insertmacro InstallFile TandorClean.exe
     !insertmacro InstallFile InstallTandorExe.exe
     SetOutPath "$INSTDIR\html"
@@ -300,18 +324,21 @@ Section "Install"
     ${EndIf}
     ${If} $AllUsers = 1
         Call MoveOldInstall
-        ; Every user's launcher writes to the shared list.
-        nsExec::Exec '"$SYSDIR\icacls.exe" "$INSTDIR\uninst.dir" /grant *${USERS_GROUP_SID}:(W)'
-        Pop $1
-        ${If} $1 != 0
-            DetailPrint "Users may not be able to record their data folders in uninst.dir (icacls: $1)."
-        ${EndIf}
+        ; Users may only append to the shared list, so nobody can cut the others' lines.
+        !insertmacro OwnedByAdministrators "$INSTDIR\Tandor.exe"
+        !insertmacro OwnedByAdministrators "$INSTDIR\TandorClean.exe"
+        !insertmacro OwnedByAdministrators "$INSTDIR\InstallTandorExe.exe"
+        !insertmacro OwnedByAdministrators "$INSTDIR\uninst.dir"
+        !insertmacro Icacls '"$INSTDIR\uninst.dir" /grant:r *${USERS_GROUP_SID}:(AD) /C /Q'
     ${EndIf}
 
     ; The working folder of the shortcut is the output folder: the install folder.
     CreateShortcut "$SMPROGRAMS\${PRODUCT}.lnk" "$INSTDIR\${PRODUCT}.exe" "" "$INSTDIR\${PRODUCT}.exe" 0
 
     WriteUninstaller "$INSTDIR\uninstall.exe"
+    ${If} $AllUsers = 1
+        !insertmacro OwnedByAdministrators "$INSTDIR\uninstall.exe"
+    ${EndIf}
     ${GetSize} "$INSTDIR" "/S=0K" $2 $3 $4
     ; SHCTX is HKLM for every user, HKCU for the current user only.
     WriteRegStr SHCTX "${UNINSTALL_KEY}" "DisplayName" "${PRODUCT}"
@@ -351,8 +378,13 @@ Function un.onInit
 FunctionEnd
 
 Section "Uninstall"
-    ; A running launcher saves its files and ends; its program file can be deleted once it has.
-    !insertmacro CloseAndDelete "$INSTDIR\${PRODUCT}.exe" "/CLOSE"
+    ; Every running launcher saves its files and ends before their data folders go: for every
+    ; user, in every session; for one user, that user's.
+    ${If} $AllUsers = 1
+        !insertmacro CloseAndDelete "$INSTDIR\${PRODUCT}.exe" "/CLOSEALL"
+    ${Else}
+        !insertmacro CloseAndDelete "$INSTDIR\${PRODUCT}.exe" "/CLOSE"
+    ${EndIf}
 
     ; The remover reads uninst.dir from its working folder and deletes each listed user's data.
     SetOutPath "$INSTDIR"

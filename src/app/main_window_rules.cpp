@@ -97,8 +97,10 @@ void MainWindowRules::onHeldPressTimer()
 
 void MainWindowRules::offerRescanAfterAbort()
 {
+    // The question serves messages while it waits: a launcher window opened meanwhile may hold
+    // the catalogue by the time the answer comes, so the scan takes the menu's guarded path.
     if (program_.lastScanAborted() && program_.askToRescanAfterAbort())
-        program_.scanAllDirectories();
+        onRescanAllFromMenu();
 }
 
 void MainWindowRules::onHotkey()

@@ -83,6 +83,7 @@ if [ "$(program_bits "$T_BIN/Tandor.exe")" = 64 ]; then
     cmp -s "$T_BIN/TandorClean.exe" "$folder/TandorClean.exe" || fail "TandorClean.exe is not the 64-bit one"
 fi
 
+
 step "a second install while the launcher runs closes and replaces it; uninst.dir stays"
 # Another user of the machine, recorded first: the upgrade must keep the line, the uninstaller
 # must remove that user's data too.
@@ -108,21 +109,57 @@ mkdir "$folder/Tandor.exe"
 rmdir "$folder/Tandor.exe"
 run_setup
 
-step "silent uninstall with the launcher running leaves nothing behind"
+step "silent uninstall with launchers running in this session and another leaves nothing behind"
+# A desktop of its own stands in for another session: this session's windows cannot see it, so
+# only a machine-wide signal reaches the launcher there. Started without a catalogue, it makes one.
+# The desktop's own process may outlive the launcher a little: it works elsewhere, so as not to
+# hold on to the install folder.
+rm -rf "$user_data"
+(cd "$T_WORK" && exec timeout 600 wine explorer /desktop=elsewhere,640x480 'C:\Program Files\Tandor\Tandor.exe' \
+    >>"$T_WORK/elsewhere.log" 2>&1) &
+elsewhere=$!
+wait_for_file "$user_data/scandb.dat" 60
+! driver wait-window TANDOR Tandor 0 || fail "the launcher of the other desktop is seen from this one"
 start_from_shortcut
 run_uninstall "$folder"
 ! driver wait-window TANDOR Tandor 0 || fail "the launcher still runs"
+wait_until 30 bash -c "! kill -0 $elsewhere 2>/dev/null" || fail "the launcher of the other desktop still runs"
 [ ! -e "$folder" ] || fail "the install folder is still there: $(ls -A "$folder")"
 [ ! -e "$start_menu/Tandor.lnk" ] || fail "the shortcut is still there"
 ! wine reg query "$uninstall_key" >/dev/null 2>&1 || fail "the Add/Remove Programs key is still there"
 [ ! -e "$user_data" ] || fail "the user's data folder is still there"
 [ ! -e "$other_user/Tandor" ] || fail "the other user's data folder is still there"
 
-step "an install folder with blanks, given with /D="
+step "an install folder with blanks, given with /D=, made the administrators' own"
 folder=$WINEPREFIX/drive_c/Tandor\ Test/Key\ Launcher
+# Wine's icacls is a stub that shows no permissions: a recorder in its place shows how it was called.
+for system in "$WINEPREFIX"/drive_c/windows/{system32,syswow64}; do
+    if [ -d "$system" ]; then cp "$T_BIN/command-recorder.exe" "$system/icacls.exe"; fi
+done
+TANDOR_COMMAND_LOG="$(win_path "$T_WORK")\\icacls.log"
+export TANDOR_COMMAND_LOG
+builtin_overrides=$WINEDLLOVERRIDES
+export WINEDLLOVERRIDES="$WINEDLLOVERRIDES;icacls.exe=n"
 # Wine quotes an argument with blanks, which /D= does not take: hand the folder over word by word.
 read -r -a words <<<'/D=C:\Tandor Test\Key Launcher'
 run_setup "${words[@]}"
+WINEDLLOVERRIDES=$builtin_overrides
+# Each call's arguments, after the program's quoted path.
+tr -d '\r' <"$T_WORK/icacls.log" | sed 's/^"[^"]*" //' >icacls-calls
+at='"C:\Tandor Test\Key Launcher'
+{
+    echo "$at\" /setowner *S-1-5-32-544 /C /Q"
+    echo "$at\" /reset /C /Q"
+    echo "$at\" /inheritance:r /grant:r *S-1-5-32-544:(OI)(CI)F *S-1-5-18:(OI)(CI)F *S-1-5-32-545:(OI)(CI)RX /C /Q"
+    for file in Tandor.exe TandorClean.exe InstallTandorExe.exe uninst.dir; do
+        echo "$at\\$file\" /setowner *S-1-5-32-544 /C /Q"
+        echo "$at\\$file\" /reset /C /Q"
+    done
+    echo "$at\\uninst.dir\" /grant:r *S-1-5-32-545:(AD) /C /Q"
+    echo "$at\\uninstall.exe\" /setowner *S-1-5-32-544 /C /Q"
+    echo "$at\\uninstall.exe\" /reset /C /Q"
+} >expected-icacls-calls
+diff expected-icacls-calls icacls-calls || fail "the setup did not set the permissions as expected"
 cmp -s "$T_BIN/Tandor.exe" "$folder/Tandor.exe" || fail "Tandor.exe is not in the folder with blanks"
 shortcut=$(driver show-shortcut "C:\\ProgramData\\Microsoft\\Windows\\Start Menu\\Programs\\Tandor.lnk")
 [ "$shortcut" = $'C:\\Tandor Test\\Key Launcher\\Tandor.exe\nC:\\Tandor Test\\Key Launcher' ] ||
@@ -170,7 +207,7 @@ step "an install just for me: no administrator, the user's own folder, shortcut 
 # The manifest asks for no elevation; an install for every user asks for it when it is chosen.
 grep -qa 'level="asInvoker"' "$setup" || fail "the setup's manifest asks for elevation"
 : >"$T_WORK/icacls.log"
-run_setup /CurrentUser
+WINEDLLOVERRIDES="$builtin_overrides;icacls.exe=n" run_setup /CurrentUser
 folder=$WINEPREFIX/drive_c/users/$(whoami)/AppData/Local/Programs/Tandor
 for file in Tandor.exe TandorClean.exe InstallTandorExe.exe uninstall.exe uninst.dir html/index.html; do
     [ -f "$folder/$file" ] || fail "$file is missing from the user's folder"

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "app/command_line.h"
+#include "app/win/every_session_close.h"
 #include "app/win/main_window.h"
 #include "app/win/tray.h"
 #include "base/tray_state.h"
@@ -79,6 +80,8 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int)
     app.appInstance = instance;
     showTrayStateWith(showTrayState);
     const CommandLineOptions options = parseCommandLine(commandLine);
+    if (options.closeEverySession)
+        closeEverySessionsLauncher();
     if (forwardedToRunningInstance(options) || options.closeRequested)
         return 0;
 
@@ -88,6 +91,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int)
     const ComApartment apartment;
     if (!createMainWindow())
         return 0;
+    const EverySessionCloseListener closeFromAnySession(app.mainWindow);
     startChangeMonitor(app.mainWindow, WM_DIRECTORY_CHANGED);
     waitForMonitorReady(); // its pause and resume signals must exist before the first scan
     initialiseSettings(options.tourRequested);

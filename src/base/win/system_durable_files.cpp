@@ -62,3 +62,13 @@ bool moveFileReplacing(const std::string& from, const std::string& to, std::stri
     return MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) ||
            failed(failure);
 }
+
+bool appendToFile(const std::string& path, const std::string& contents)
+{
+    HANDLE file = CreateFileA(path.c_str(), FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_ALWAYS,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        return false;
+    const bool written = writeAll(file, contents.data(), contents.size());
+    return CloseHandle(file) && written;
+}

@@ -56,6 +56,7 @@ public:
         // A signal left over from an earlier job only costs one more look.
         while (!claims_.allDone(job))
             WaitForSingleObject(finished_.get(), INFINITE);
+        claims_.rethrowFailure();
     }
 
 private:

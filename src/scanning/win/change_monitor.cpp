@@ -15,7 +15,9 @@
 namespace {
 
 // The three control events in slot order; made and closed by the thread under `controlLock`,
-// so that pause, resume and stop never signal a handle the thread has already closed.
+// so that pause, resume and stop never signal a handle the thread has already closed. They
+// reset themselves as the wait returns them: a resume given while the thread arms its watches
+// for the last one is kept for the next wait.
 HANDLE controlEvents[ControlEventCount] = {};
 std::atomic<bool> monitorReady{false};
 std::atomic<HANDLE> monitorThread{nullptr};
@@ -72,8 +74,6 @@ public:
 
     bool pauseCoversAllDirectories() override { return pauseForFullScan.exchange(false); }
 
-    void clearControlEvent(MonitorSlot slot) override { ResetEvent(controlEvents[slot]); }
-
     std::vector<WatchRequest> plannedWatches() override
     {
         DirectoryListLock lock;
@@ -90,7 +90,7 @@ bool createControlEvents()
 {
     HeldLock lock(controlLock);
     for (HANDLE& control : controlEvents) {
-        control = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+        control = CreateEventA(nullptr, FALSE, FALSE, nullptr);
         if (control == nullptr)
             return false;
     }

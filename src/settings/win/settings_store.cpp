@@ -89,8 +89,11 @@ bool loadSettings()
 
 bool saveSettings(std::string* failure)
 {
+    // The settings first: the list is shared with every other user, who may have made it
+    // unreadable or huge.
+    const bool saved = replaceFileAtomically(dataFolderPath(SettingsFileName), formatSettingsText(settings), failure);
     recordUserDataFolder();
-    return replaceFileAtomically(dataFolderPath(SettingsFileName), formatSettingsText(settings), failure);
+    return saved;
 }
 
 bool saveSettingsOrTell(HWND owner)
@@ -108,9 +111,9 @@ bool saveSettingsOrTell(HWND owner)
 
 void recordUserDataFolder()
 {
-    std::string listContents;
-    readWholeFile(UninstallListName, listContents); // a missing list is an empty one
-    const std::string addition = uninstallListAddition(shellFolderPath(nullptr, CSIDL_APPDATA), listContents);
+    UninstallListSearch search(shellFolderPath(nullptr, CSIDL_APPDATA));
+    search.readFile(UninstallListName);
+    const std::string addition = search.addition();
     if (!addition.empty())
         appendToFile(UninstallListName, addition);
 }
