@@ -36,6 +36,7 @@ foreach(list_file ${helper_lists})
 endforeach()
 add_subdirectory(tools/tandor-query)
 add_subdirectory(tests/wine/driver)
+add_subdirectory(tests/wine/marker)
 add_subdirectory(tests/wine/command-recorder)
 add_subdirectory(bench/timing)
 

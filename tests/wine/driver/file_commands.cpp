@@ -29,13 +29,15 @@ HRESULT withShellLink(const std::string& linkPath, Use use)
     return use(*link.get(), *file.get(), widePath);
 }
 
-// Creates LINK_PATH pointing at TARGET_PATH.
+// Creates LINK_PATH pointing at TARGET_PATH, started with ARGUMENTS when given.
 int makeShortcut(const Arguments& a)
 {
     if (a.size() < 2)
         return UsageError;
     const HRESULT result = withShellLink(a[0], [&](IShellLinkA& link, IPersistFile& file, const WCHAR* path) {
         link.SetPath(a[1].c_str());
+        if (a.size() > 2)
+            link.SetArguments(a[2].c_str());
         return file.Save(path, TRUE);
     });
     return SUCCEEDED(result) ? Success : Failure;
@@ -73,7 +75,7 @@ int setHidden(const Arguments& a)
 }
 
 const Registration registrations[] = {
-    {"make-shortcut", "LINK_PATH TARGET_PATH", makeShortcut},
+    {"make-shortcut", "LINK_PATH TARGET_PATH [ARGUMENTS]", makeShortcut},
     {"show-shortcut", "LINK_PATH  (target, then working folder)", showShortcut},
     {"set-hidden", "PATH on|off", setHidden},
 };
