@@ -4,7 +4,7 @@
 
 #include "base/ascii.h"
 #include "catalogue/matcher.h"
-#include "names_file.h"
+#include "names_ranking.h"
 #include "query_options.h"
 
 #include <algorithm>

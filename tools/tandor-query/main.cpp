@@ -1,6 +1,6 @@
 // tandor-query: the launcher's ranking of a catalogue for one query, on standard output.
 #include "data_folder.h"
-#include "names_file.h"
+#include "names_ranking.h"
 #include "query_options.h"
 
 #include "base/ascii.h"

@@ -1,4 +1,4 @@
-#include "names_file.h"
+#include "names_ranking.h"
 
 #include "catalogue/matcher.h"
 

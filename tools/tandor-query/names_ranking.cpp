@@ -1,4 +1,4 @@
-#include "names_file.h"
+#include "names_ranking.h"
 
 #include "catalogue/best_candidates.h"
 #include "catalogue/match_rules.h"
@@ -8,115 +8,7 @@
 #include "matched_lines.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <cstring>
-
-#ifndef _WIN32
-#include <fcntl.h>
-#include <sys/mman.h>
-#include <sys/stat.h>
-#include <unistd.h>
-#endif
-
-namespace {
-
-bool readWhole(const std::string& path, std::unique_ptr<char[]>& owned, std::size_t& size)
-{
-    std::FILE* file = std::fopen(path.c_str(), "rb");
-    if (file == nullptr)
-        return false;
-    // One read into a buffer of the file's size. Whatever the size did not tell (a pipe, a
-    // growing file) follows.
-    std::size_t capacity = 0;
-    if (std::fseek(file, 0, SEEK_END) == 0) {
-        const long length = std::ftell(file);
-        capacity = length > 0 ? static_cast<std::size_t>(length) : 0;
-        std::rewind(file);
-    }
-    capacity = std::max<std::size_t>(capacity + 1, 1 << 16);
-    std::unique_ptr<char[]> bytes(new char[capacity + MatchIndexPadding]);
-    size = 0;
-    for (;;) {
-        size += std::fread(bytes.get() + size, 1, capacity - size, file);
-        if (size < capacity)
-            break;
-        capacity *= 2;
-        std::unique_ptr<char[]> larger(new char[capacity + MatchIndexPadding]);
-        std::memcpy(larger.get(), bytes.get(), size);
-        bytes = std::move(larger);
-    }
-    const bool failed = std::ferror(file) != 0;
-    std::fclose(file);
-    std::memset(bytes.get() + size, 0, MatchIndexPadding);
-    owned = std::move(bytes);
-    return !failed;
-}
-
-#ifndef _WIN32
-// The file's pages as they stand in the page cache, with a page of zeros mapped after them:
-// nothing is copied.
-bool mapWhole(const std::string& path, void*& mapping, std::size_t& mappingSize, std::size_t& size)
-{
-    const int file = open(path.c_str(), O_RDONLY);
-    if (file < 0)
-        return false;
-    struct stat status;
-    bool mapped = false;
-    if (fstat(file, &status) == 0 && S_ISREG(status.st_mode) && status.st_size > 0) {
-        const std::size_t page = static_cast<std::size_t>(sysconf(_SC_PAGESIZE));
-        const std::size_t length = static_cast<std::size_t>(status.st_size);
-        const std::size_t areaSize = (length + page - 1) / page * page + page;
-        void* area = mmap(nullptr, areaSize, PROT_READ, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
-        if (area != MAP_FAILED) {
-            mapped = mmap(area, length, PROT_READ, MAP_PRIVATE | MAP_FIXED | MAP_POPULATE, file, 0) != MAP_FAILED;
-            if (mapped) {
-                mapping = area;
-                mappingSize = areaSize;
-                size = length;
-            } else {
-                munmap(area, areaSize);
-            }
-        }
-    }
-    close(file);
-    return mapped;
-}
-#endif
-
-} // namespace
-
-const char NamesText::NoNames[MatchIndexPadding] = {};
-
-NamesText::~NamesText()
-{
-#ifndef _WIN32
-    if (mapping_ != nullptr)
-        munmap(mapping_, mappingSize_);
-#endif
-}
-
-bool readNamesFile(const std::string& path, NamesText& text)
-{
-#ifndef _WIN32
-    if (mapWhole(path, text.mapping_, text.mappingSize_, text.size_)) {
-        text.bytes_ = static_cast<const char*>(text.mapping_);
-        return true;
-    }
-#endif
-    // Not a plain file (a pipe), an empty one, or no mapping here.
-    if (!readWhole(path, text.owned_, text.size_))
-        return false;
-    text.bytes_ = text.owned_.get();
-    return true;
-}
-
-void copyNamesText(const std::string& bytes, NamesText& text)
-{
-    text.owned_.reset(new char[bytes.size() + MatchIndexPadding]());
-    std::memcpy(text.owned_.get(), bytes.data(), bytes.size());
-    text.bytes_ = text.owned_.get();
-    text.size_ = bytes.size();
-}
 
 namespace {
 

@@ -1,0 +1,47 @@
+#include "catalogue/kept_passes.h"
+
+#include "catalogue/match_pass.h"
+#include "catalogue/match_slices.h"
+
+#include <algorithm>
+
+namespace {
+
+// Frees a level for one more pass; its storage goes to the new one.
+void dropOldestPass(MatchIndex& index)
+{
+    index.passes.erase(index.passes.begin());
+    for (MatchSlice& slice : index.slices)
+        std::rotate(slice.levels.begin(), slice.levels.begin() + 1, slice.levels.begin() + MostKeptPasses);
+}
+
+} // namespace
+
+std::size_t passesBeginning(const std::vector<KeptPass>& passes, const std::string& query)
+{
+    std::size_t count = 0;
+    while (count < passes.size() && query.compare(0, passes[count].query.size(), passes[count].query) == 0)
+        ++count;
+    return count;
+}
+
+void returnToLastPass(MatchIndex& index)
+{
+    for (MatchSlice& slice : index.slices) {
+        SliceMarks& marks = currentMarks(index, slice);
+        for (const RankedEntry& taken : marks.taken)
+            marks.scores[taken.place] = taken.score;
+        marks.taken.clear();
+    }
+}
+
+void runKeptPass(Catalogue& catalogue, const std::string& upperQuery)
+{
+    MatchIndex& index = catalogue.matchIndex;
+    if (index.passes.size() == MostKeptPasses)
+        dropOldestPass(index);
+    const std::size_t level = index.passes.size();
+    const std::size_t resumeFrom = level > 0 ? index.passes.back().query.size() : 0;
+    runMatchPass(index, catalogue.entries.data(), upperQuery, level, resumeFrom);
+    index.passes.push_back(KeptPass{upperQuery, index.passCapacity});
+}
