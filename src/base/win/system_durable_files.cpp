@@ -65,10 +65,10 @@ bool moveFileReplacing(const std::string& from, const std::string& to, std::stri
 
 bool appendToFile(const std::string& path, const std::string& contents)
 {
-    HANDLE file = CreateFileA(path.c_str(), FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_ALWAYS,
-                              FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE)
+    OwnedHandle file(CreateFileA(path.c_str(), FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                 OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file.valid())
         return false;
-    const bool written = writeAll(file, contents.data(), contents.size());
-    return CloseHandle(file) && written;
+    const bool written = writeAll(file.get(), contents.data(), contents.size());
+    return file.close() && written;
 }

@@ -1,5 +1,6 @@
 #include "launcher/win/announcer.h"
 
+#include "base/win/owners.h"
 #include "base/win/texts.h"
 #include "resources/resource.h"
 
@@ -28,8 +29,8 @@ void makeLiveRegion(HWND liveRegion)
     VARIANT polite{};
     polite.vt = VT_I4;
     polite.lVal = PoliteLiveSetting;
-    services->SetHwndProp(liveRegion, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF, LiveSettingProperty, polite);
-    services->Release();
+    const ComPointer<IAccPropServices> owned(services);
+    owned->SetHwndProp(liveRegion, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF, LiveSettingProperty, polite);
 }
 
 AnnouncementTexts loadAnnouncementTexts()

@@ -2,6 +2,8 @@
 // out-of-context WinEvent hook, as an assistive program in its own process hears them.
 #include "driver.h"
 
+#include "base/win/owners.h"
+
 #include <oleacc.h>
 
 #include <cstdio>
@@ -28,6 +30,7 @@ std::string announcedText(HWND window, LONG object, LONG child)
     VARIANT childId{};
     std::string text;
     if (SUCCEEDED(AccessibleObjectFromEvent(window, object, child, &accessible, &childId)) && accessible) {
+        const ComPointer<IAccessible> owned(accessible);
         BSTR name = nullptr;
         if (SUCCEEDED(accessible->get_accName(childId, &name)) && name) {
             char narrow[AnnouncementTextSize] = "";
@@ -35,7 +38,6 @@ std::string announcedText(HWND window, LONG object, LONG child)
             text = narrow;
             SysFreeString(name);
         }
-        accessible->Release();
     }
     if (text.empty()) {
         char windowText[AnnouncementTextSize] = "";
