@@ -36,4 +36,12 @@ foreach(list_file ${helper_lists})
 endforeach()
 add_subdirectory(tools/tandor-query)
 add_subdirectory(tests/wine/driver)
+add_subdirectory(tests/wine/marker)
+add_subdirectory(tests/wine/command-recorder)
 add_subdirectory(bench/timing)
+
+# The resource scripts read the generated manifest and version header, which CMake's scan of
+# .rc files does not see: a changed manifest must rebuild the resources.
+file(GLOB_RECURSE resource_scripts CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/resources/*.rc)
+set_source_files_properties(${resource_scripts} PROPERTIES OBJECT_DEPENDS
+    "${CMAKE_BINARY_DIR}/generated/tandor.manifest;${CMAKE_BINARY_DIR}/generated/tandor_version.h")

@@ -1,31 +1,50 @@
-; The Tandor setup program: installs for every user of the machine, and its uninstaller.
+; The Tandor setup program and its uninstaller. It asks (or takes /AllUsers or /CurrentUser) whom
+; it installs for: every user of the machine (elevated, into Program Files, an all-users shortcut,
+; the machine's Apps & features entry) or only the user who runs it (no elevation, into the user's
+; own programs folder, the user's shortcut and entry). On 64-bit Windows it installs the 64-bit
+; programs, into the 64-bit Program Files and the registry's 64-bit view; elsewhere the 32-bit ones.
 ; Built by scripts/package, which defines:
 ;   VERSION      the project's version (1.2.3)
-;   BIN_DIR      the folder with the built programs and html\
+;   BIN_DIR      the folder with the built 32-bit programs and html\
+;   BIN_DIR_X64  the folder with the built 64-bit programs
 ;   PACKAGE_DIR  the folder with html-files.nsh and html-deletes.nsh, made from html\ at packaging
 ;   OUT_FILE     the setup program to write
-Unicode true
+;   AMD64_STUB   (tests only) build on NSIS's 64-bit stub: the same logic, run where 32-bit programs cannot
+!ifdef AMD64_STUB
+    Target amd64-unicode
+!else
+    Unicode true
+!endif
 ManifestDPIAware true
 SetCompressor /SOLID lzma
-RequestExecutionLevel admin
+; Installing for oneself needs no administrator: elevation is asked for only when the setup
+; installs for every user.
+RequestExecutionLevel user
 
 !include MUI2.nsh
 !include FileFunc.nsh
 !include LogicLib.nsh
+!include nsDialogs.nsh
+!include x64.nsh
 
 !define PRODUCT "Tandor"
 !define PUBLISHER "The Tandor developers"
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\Tandor"
 !define USERS_GROUP_SID "S-1-5-32-545"
-; How long the uninstaller waits for a running launcher to end after asking it to: 40 x 250 ms.
+!define ADMINISTRATORS_GROUP_SID "S-1-5-32-544"
+!define SYSTEM_SID "S-1-5-18"
+!define FOLDERID_USER_PROGRAM_FILES "{5CD7AEE2-2219-4A67-B85D-6C9CE15660CB}"
+!define ERROR_ELEVATION_REQUIRED 740
+!define ALL_USERS_OPTION "/AllUsers"
+!define CURRENT_USER_OPTION "/CurrentUser"
+; How long the setup waits for a running launcher to end after asking it to: 40 x 250 ms.
 !define CLOSE_ATTEMPTS 40
 !define CLOSE_PAUSE_MS 250
 
 Name "${PRODUCT}"
 OutFile "${OUT_FILE}"
-InstallDir "$PROGRAMFILES\${PRODUCT}"
-; An upgrade goes where the installed copy is.
-InstallDirRegKey HKLM "${UNINSTALL_KEY}" "InstallLocation"
+; No InstallDir: $INSTDIR is then empty in .onInit unless /D= gave it, and the chosen mode
+; (or an installed copy) supplies the folder.
 BrandingText "${PRODUCT} ${VERSION}"
 
 VIProductVersion "${VERSION}.0"
@@ -44,6 +63,13 @@ VIAddVersionKey /LANG=1033 "LegalCopyright" "Copyright (C) 2026 ${PUBLISHER}"
 !define MUI_FINISHPAGE_RUN_TEXT "Start ${PRODUCT}"
 !define MUI_FINISHPAGE_RUN_FUNCTION StartTandor
 
+Var AllUsers         ; 1: for every user of the machine, 0: for the current user only
+Var ModeGiven        ; 1 when the command line chose the mode: the question is not asked
+Var GivenFolder      ; the folder /D= gave, which wins over every default
+Var OldFolder        ; a 32-bit install that a 64-bit one for every user replaces
+Var AllUsersButton
+
+Page custom ModePage ModePageLeave
 !insertmacro MUI_PAGE_DIRECTORY
 !insertmacro MUI_PAGE_INSTFILES
 !insertmacro MUI_PAGE_FINISH
@@ -51,23 +77,158 @@ VIAddVersionKey /LANG=1033 "LegalCopyright" "Copyright (C) 2026 ${PUBLISHER}"
 !insertmacro MUI_UNPAGE_INSTFILES
 !insertmacro MUI_LANGUAGE "English"
 
-!macro RequireAdministrator
+; Runs icacls with the arguments; its output goes to the install details, and so does a failure.
+!macro Icacls ARGUMENTS
+    nsExec::ExecToLog '"$SYSDIR\icacls.exe" ${ARGUMENTS}'
+    Pop $1
+    ${If} $1 != 0
+        DetailPrint `icacls ${ARGUMENTS} ended with $1.`
+    ${EndIf}
+!macroend
+
+; A file or folder of the setup's own: owned by the Administrators, with only what it inherits,
+; whatever stood at its name before.
+!macro OwnedByAdministrators PATH
+    !insertmacro Icacls '"${PATH}" /setowner *${ADMINISTRATORS_GROUP_SID} /C /Q'
+    !insertmacro Icacls '"${PATH}" /reset /C /Q'
+!macroend
+
+; Asks the launcher at PROGRAM to end with OPTION (/CLOSE, /CLOSEALL) and deletes its program
+; file once it has, or at the next restart when it does not end in time.
+!macro CloseAndDelete PROGRAM OPTION
+    ${If} ${FileExists} "${PROGRAM}"
+        ExecWait '"${PROGRAM}" ${OPTION}'
+        StrCpy $0 0
+        ${Do}
+            ClearErrors
+            Delete "${PROGRAM}"
+            ${IfNot} ${Errors}
+            ${AndIfNot} ${FileExists} "${PROGRAM}"
+                ${Break}
+            ${EndIf}
+            IntOp $0 $0 + 1
+            ${If} $0 >= ${CLOSE_ATTEMPTS}
+                Delete /REBOOTOK "${PROGRAM}"
+                ${Break}
+            ${EndIf}
+            Sleep ${CLOSE_PAUSE_MS}
+        ${Loop}
+    ${EndIf}
+!macroend
+
+; An install for every user needs an administrator. A choice made on the page starts the setup
+; again elevated (Windows asks for an administrator's consent); one made on the command line or
+; in a silent run fails instead, with ERROR_ELEVATION_REQUIRED. RELAUNCH_ARGUMENTS are handed to
+; the elevated copy.
+!macro RequireAdministrator RELAUNCH_ARGUMENTS
     UserInfo::GetAccountType
     Pop $0
     ${If} $0 != "admin"
-        MessageBox MB_ICONSTOP|MB_OK "${PRODUCT} is installed for every user of this computer, which needs an administrator." /SD IDOK
-        SetErrorLevel 740 ; ERROR_ELEVATION_REQUIRED
+        ${If} ${Silent}
+        ${OrIf} $ModeGiven = 1
+            MessageBox MB_ICONSTOP|MB_OK "Installing ${PRODUCT} for every user of this computer needs an administrator." /SD IDOK
+            SetErrorLevel ${ERROR_ELEVATION_REQUIRED}
+            Quit
+        ${EndIf}
+        ExecShell "runas" '"$EXEPATH"' '${RELAUNCH_ARGUMENTS}'
         Quit
     ${EndIf}
-    SetShellVarContext all
 !macroend
 
+; The mode from the command line, else that of an installed copy of this user, else every user.
 Function .onInit
-    !insertmacro RequireAdministrator
+    StrCpy $GivenFolder $INSTDIR
+    ${If} ${RunningX64}
+        SetRegView 64
+    ${EndIf}
+    StrCpy $ModeGiven 1
+    ${GetParameters} $0
+    ClearErrors
+    ${GetOptions} $0 "${CURRENT_USER_OPTION}" $1
+    ${IfNot} ${Errors}
+        StrCpy $AllUsers 0
+    ${Else}
+        ClearErrors
+        ${GetOptions} $0 "${ALL_USERS_OPTION}" $1
+        ${IfNot} ${Errors}
+            StrCpy $AllUsers 1
+        ${Else}
+            StrCpy $ModeGiven 0
+            ReadRegStr $1 HKCU "${UNINSTALL_KEY}" "InstallLocation"
+            ${If} $1 != ""
+                StrCpy $AllUsers 0
+            ${Else}
+                StrCpy $AllUsers 1
+            ${EndIf}
+        ${EndIf}
+    ${EndIf}
+    ${If} ${Silent}
+    ${OrIf} $ModeGiven = 1
+        Call ApplyMode
+    ${EndIf}
 FunctionEnd
 
-Function un.onInit
-    !insertmacro RequireAdministrator
+; Sets the shell folders, the registry root (SHCTX) and the install folder for $AllUsers: the
+; folder /D= gave, else where the installed copy is, else the mode's own place.
+Function ApplyMode
+    StrCpy $OldFolder ""
+    ${If} $AllUsers = 1
+        !insertmacro RequireAdministrator "${ALL_USERS_OPTION}"
+        SetShellVarContext all
+        ${If} ${RunningX64}
+            StrCpy $2 "$PROGRAMFILES64\${PRODUCT}"
+            ; 1.1.0 was 32-bit only: its entry is in the 32-bit view, its folder in Program Files (x86).
+            SetRegView 32
+            ReadRegStr $OldFolder HKLM "${UNINSTALL_KEY}" "InstallLocation"
+            SetRegView 64
+        ${Else}
+            StrCpy $2 "$PROGRAMFILES\${PRODUCT}"
+        ${EndIf}
+    ${Else}
+        SetShellVarContext current
+        GetKnownFolderPath $2 ${FOLDERID_USER_PROGRAM_FILES}
+        ${If} $2 == ""
+            StrCpy $2 "$LOCALAPPDATA\Programs"
+        ${EndIf}
+        StrCpy $2 "$2\${PRODUCT}"
+    ${EndIf}
+    ReadRegStr $1 SHCTX "${UNINSTALL_KEY}" "InstallLocation"
+    ${If} $GivenFolder != ""
+        StrCpy $INSTDIR $GivenFolder
+    ${ElseIf} $1 != ""
+        StrCpy $INSTDIR $1
+    ${Else}
+        StrCpy $INSTDIR $2
+    ${EndIf}
+FunctionEnd
+
+Function ModePage
+    ${If} $ModeGiven = 1
+        Abort
+    ${EndIf}
+    !insertmacro MUI_HEADER_TEXT "Choose who uses ${PRODUCT}" "Install it for every user of this computer, or just for you."
+    nsDialogs::Create 1018
+    Pop $0
+    ${NSD_CreateRadioButton} 0 0 100% 24u "For &anyone who uses this computer (needs an administrator)"
+    Pop $AllUsersButton
+    ${NSD_CreateRadioButton} 0 30u 100% 24u "Just for &me (no administrator needed)"
+    Pop $1
+    ${If} $AllUsers = 1
+        ${NSD_Check} $AllUsersButton
+    ${Else}
+        ${NSD_Check} $1
+    ${EndIf}
+    nsDialogs::Show
+FunctionEnd
+
+Function ModePageLeave
+    ${NSD_GetState} $AllUsersButton $0
+    ${If} $0 = ${BST_CHECKED}
+        StrCpy $AllUsers 1
+    ${Else}
+        StrCpy $AllUsers 0
+    ${EndIf}
+    Call ApplyMode
 FunctionEnd
 
 ; The finish page's "Start Tandor": through the Start menu shortcut, opened by Explorer, so the
@@ -76,10 +237,72 @@ Function StartTandor
     Exec '"$WINDIR\explorer.exe" "$SMPROGRAMS\${PRODUCT}.lnk"'
 FunctionEnd
 
+; A 64-bit install replacing a 32-bit one elsewhere: that launcher ends first, so that its user's
+; line is in its uninst.dir, which this install then keeps.
+Function CloseOldLauncher
+    ${If} $OldFolder != ""
+    ${AndIf} $OldFolder != $INSTDIR
+        !insertmacro CloseAndDelete "$OldFolder\${PRODUCT}.exe" "/CLOSE"
+    ${EndIf}
+FunctionEnd
+
+; Appends the lines of the 32-bit install's uninst.dir to this one's and removes that install's
+; files, its entry in the 32-bit view and its folder; its users' data stays for this install.
+Function MoveOldInstall
+    ${If} $OldFolder == ""
+    ${OrIf} $OldFolder == $INSTDIR
+        Return
+    ${EndIf}
+    ClearErrors
+    FileOpen $3 "$OldFolder\uninst.dir" r
+    ${IfNot} ${Errors}
+        FileOpen $4 "$INSTDIR\uninst.dir" a
+        ${Do}
+            ClearErrors
+            FileRead $3 $5
+            ${If} ${Errors}
+                ${Break}
+            ${EndIf}
+            FileWrite $4 $5
+        ${Loop}
+        FileClose $4
+        FileClose $3
+    ${EndIf}
+    StrCpy $6 $INSTDIR
+    StrCpy $INSTDIR $OldFolder
+    Delete "$INSTDIR\TandorClean.exe"
+    Delete "$INSTDIR\InstallTandorExe.exe"
+    !include "${PACKAGE_DIR}\html-deletes.nsh"
+    RMDir "$INSTDIR\html"
+    Delete "$INSTDIR\uninst.dir"
+    Delete "$INSTDIR\uninstall.exe"
+    RMDir "$INSTDIR"
+    StrCpy $INSTDIR $6
+    SetRegView 32
+    DeleteRegKey HKLM "${UNINSTALL_KEY}"
+    SetRegView 64
+FunctionEnd
+
+!macro InstallFile NAME
+    ${If} ${RunningX64}
+        File "${BIN_DIR_X64}\${NAME}"
+    ${Else}
+        File "${BIN_DIR}\${NAME}"
+    ${EndIf}
+!macroend
+
 Section "Install"
+    Call CloseOldLauncher
     SetOutPath "$INSTDIR"
-    File "${BIN_DIR}\TandorClean.exe"
-    File "${BIN_DIR}\InstallTandorExe.exe"
+    ${If} $AllUsers = 1
+        ; The elevated uninstaller runs programs from this folder, so only administrators may
+        ; change it: it inherits nothing (a folder such as C:\Tools would let every user write in
+        ; it), and a folder a user made before the setup stops being that user's.
+        !insertmacro OwnedByAdministrators "$INSTDIR"
+        !insertmacro Icacls '"$INSTDIR" /inheritance:r /grant:r *${ADMINISTRATORS_GROUP_SID}:(OI)(CI)F *${SYSTEM_SID}:(OI)(CI)F *${USERS_GROUP_SID}:(OI)(CI)RX /C /Q'
+    ${EndIf}
+    !insertmacro InstallFile TandorClean.exe
+    !insertmacro InstallFile InstallTandorExe.exe
     SetOutPath "$INSTDIR\html"
     !include "${PACKAGE_DIR}\html-files.nsh"
 
@@ -93,54 +316,74 @@ Section "Install"
         Abort "${PRODUCT}.exe could not be written."
     ${EndIf}
 
-    ; Each user's launcher appends its data folder here, so the uninstaller can remove it.
-    ; An upgrade keeps the list as it is.
+    ; Each user's launcher appends its data folder here, so the uninstaller can remove it. An
+    ; upgrade keeps the list as it is.
     ${IfNot} ${FileExists} "$INSTDIR\uninst.dir"
         FileOpen $1 "$INSTDIR\uninst.dir" w
         FileClose $1
     ${EndIf}
-    nsExec::Exec '"$SYSDIR\icacls.exe" "$INSTDIR\uninst.dir" /grant *${USERS_GROUP_SID}:(W)'
-    Pop $1
-    ${If} $1 != 0
-        DetailPrint "Users may not be able to record their data folders in uninst.dir (icacls: $1)."
+    ${If} $AllUsers = 1
+        Call MoveOldInstall
+        ; Users may only append to the shared list, so nobody can cut the others' lines.
+        !insertmacro OwnedByAdministrators "$INSTDIR\Tandor.exe"
+        !insertmacro OwnedByAdministrators "$INSTDIR\TandorClean.exe"
+        !insertmacro OwnedByAdministrators "$INSTDIR\InstallTandorExe.exe"
+        !insertmacro OwnedByAdministrators "$INSTDIR\uninst.dir"
+        !insertmacro Icacls '"$INSTDIR\uninst.dir" /grant:r *${USERS_GROUP_SID}:(AD) /C /Q'
     ${EndIf}
 
     ; The working folder of the shortcut is the output folder: the install folder.
     CreateShortcut "$SMPROGRAMS\${PRODUCT}.lnk" "$INSTDIR\${PRODUCT}.exe" "" "$INSTDIR\${PRODUCT}.exe" 0
 
     WriteUninstaller "$INSTDIR\uninstall.exe"
+    ${If} $AllUsers = 1
+        !insertmacro OwnedByAdministrators "$INSTDIR\uninstall.exe"
+    ${EndIf}
     ${GetSize} "$INSTDIR" "/S=0K" $2 $3 $4
-    WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayName" "${PRODUCT}"
-    WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayVersion" "${VERSION}"
-    WriteRegStr HKLM "${UNINSTALL_KEY}" "Publisher" "${PUBLISHER}"
-    WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayIcon" "$INSTDIR\${PRODUCT}.exe,0"
-    WriteRegStr HKLM "${UNINSTALL_KEY}" "InstallLocation" "$INSTDIR"
-    WriteRegStr HKLM "${UNINSTALL_KEY}" "UninstallString" '"$INSTDIR\uninstall.exe"'
-    WriteRegStr HKLM "${UNINSTALL_KEY}" "QuietUninstallString" '"$INSTDIR\uninstall.exe" /S'
-    WriteRegDWORD HKLM "${UNINSTALL_KEY}" "EstimatedSize" $2
-    WriteRegDWORD HKLM "${UNINSTALL_KEY}" "NoModify" 1
-    WriteRegDWORD HKLM "${UNINSTALL_KEY}" "NoRepair" 1
+    ; SHCTX is HKLM for every user, HKCU for the current user only.
+    WriteRegStr SHCTX "${UNINSTALL_KEY}" "DisplayName" "${PRODUCT}"
+    WriteRegStr SHCTX "${UNINSTALL_KEY}" "DisplayVersion" "${VERSION}"
+    WriteRegStr SHCTX "${UNINSTALL_KEY}" "Publisher" "${PUBLISHER}"
+    WriteRegStr SHCTX "${UNINSTALL_KEY}" "DisplayIcon" "$INSTDIR\${PRODUCT}.exe,0"
+    WriteRegStr SHCTX "${UNINSTALL_KEY}" "InstallLocation" "$INSTDIR"
+    WriteRegStr SHCTX "${UNINSTALL_KEY}" "UninstallString" '"$INSTDIR\uninstall.exe"'
+    WriteRegStr SHCTX "${UNINSTALL_KEY}" "QuietUninstallString" '"$INSTDIR\uninstall.exe" /S'
+    WriteRegDWORD SHCTX "${UNINSTALL_KEY}" "EstimatedSize" $2
+    WriteRegDWORD SHCTX "${UNINSTALL_KEY}" "NoModify" 1
+    WriteRegDWORD SHCTX "${UNINSTALL_KEY}" "NoRepair" 1
 SectionEnd
 
+; The uninstaller removes the install it sits in: this user's own when the user's entry names
+; its folder, else the one for every user, which needs an administrator.
+Function un.onInit
+    ${If} ${RunningX64}
+        SetRegView 64
+    ${EndIf}
+    StrCpy $ModeGiven 0
+    ${GetParameters} $0
+    ClearErrors
+    ${GetOptions} $0 "${ALL_USERS_OPTION}" $1
+    ${IfNot} ${Errors}
+        StrCpy $ModeGiven 1
+    ${EndIf}
+    ReadRegStr $1 HKCU "${UNINSTALL_KEY}" "InstallLocation"
+    ${If} $1 == $INSTDIR
+        StrCpy $AllUsers 0
+        SetShellVarContext current
+    ${Else}
+        StrCpy $AllUsers 1
+        !insertmacro RequireAdministrator "${ALL_USERS_OPTION} _?=$INSTDIR"
+        SetShellVarContext all
+    ${EndIf}
+FunctionEnd
+
 Section "Uninstall"
-    ; A running launcher saves its files and ends; its program file can be deleted once it has.
-    ${If} ${FileExists} "$INSTDIR\${PRODUCT}.exe"
-        ExecWait '"$INSTDIR\${PRODUCT}.exe" /CLOSE'
-        StrCpy $0 0
-        ${Do}
-            ClearErrors
-            Delete "$INSTDIR\${PRODUCT}.exe"
-            ${IfNot} ${Errors}
-            ${AndIfNot} ${FileExists} "$INSTDIR\${PRODUCT}.exe"
-                ${Break}
-            ${EndIf}
-            IntOp $0 $0 + 1
-            ${If} $0 >= ${CLOSE_ATTEMPTS}
-                Delete /REBOOTOK "$INSTDIR\${PRODUCT}.exe"
-                ${Break}
-            ${EndIf}
-            Sleep ${CLOSE_PAUSE_MS}
-        ${Loop}
+    ; Every running launcher saves its files and ends before their data folders go: for every
+    ; user, in every session; for one user, that user's.
+    ${If} $AllUsers = 1
+        !insertmacro CloseAndDelete "$INSTDIR\${PRODUCT}.exe" "/CLOSEALL"
+    ${Else}
+        !insertmacro CloseAndDelete "$INSTDIR\${PRODUCT}.exe" "/CLOSE"
     ${EndIf}
 
     ; The remover reads uninst.dir from its working folder and deletes each listed user's data.
@@ -157,6 +400,6 @@ Section "Uninstall"
     Delete "$SMPROGRAMS\${PRODUCT}.lnk"
     ; The launcher's own "start with Windows" shortcut would point at nothing now.
     Delete "$SMSTARTUP\${PRODUCT}.lnk"
-    DeleteRegKey HKLM "${UNINSTALL_KEY}"
+    DeleteRegKey SHCTX "${UNINSTALL_KEY}"
     RMDir "$INSTDIR"
 SectionEnd

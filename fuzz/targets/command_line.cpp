@@ -62,6 +62,7 @@ TANDOR_FUZZ_TARGET(command_line)
     const CommandLineOptions options = parseCommandLine(text.c_str());
     if (text.find('/') == std::string::npos)
         FUZZ_CHECK(!options.closeRequested && !options.tourRequested);
+    FUZZ_CHECK(options.closeRequested || !options.closeEverySession);
     isUninstallerArgument(text.c_str());
 
     InputPlacer placer(targetPathFromCommandLine(text.c_str()), failures);

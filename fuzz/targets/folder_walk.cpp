@@ -3,6 +3,7 @@
 // walked and fits the system's path buffers, and the walk always ends.
 #include "fuzz_target.h"
 
+#include "base/utf8.h"
 #include "scanning/folder_walk.h"
 
 #include <functional>
@@ -46,7 +47,7 @@ public:
 
     std::unique_ptr<FolderListing> openListing(const std::string& folderPath) override
     {
-        FUZZ_CHECK(folderPath.compare(0, root_.size(), root_) == 0 && folderPath.size() < MaxPathChars);
+        FUZZ_CHECK(folderPath.compare(0, root_.size(), root_) == 0 && utf16Length(folderPath) < MaxPathChars);
         if (++listings_ > MaxListings)
             return nullptr;
         return std::unique_ptr<FolderListing>(new ItemListing(items_));
@@ -128,6 +129,6 @@ TANDOR_FUZZ_TARGET(folder_walk)
     scanDirectory(context, 0);
     for (const CatalogueEntry& entry : catalogue.entries) {
         FUZZ_CHECK(entry.path.compare(0, directory.path.size(), directory.path) == 0);
-        FUZZ_CHECK(entry.path.size() < MaxPathChars && entry.directoryIndex == 0);
+        FUZZ_CHECK(utf16Length(entry.path) < MaxPathChars && entry.directoryIndex == 0);
     }
 }

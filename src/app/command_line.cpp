@@ -19,8 +19,10 @@ CommandLineOptions parseCommandLine(const char* text)
         std::string word;
         while (*p != '\0' && *p != ' ')
             word += toUpperAscii(*p++);
-        if (word == "CLOSE")
+        if (word == "CLOSE" || word == "CLOSEALL")
             options.closeRequested = true;
+        if (word == "CLOSEALL")
+            options.closeEverySession = true;
         else if (word == "TOUR")
             options.tourRequested = true;
     }

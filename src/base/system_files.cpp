@@ -25,15 +25,6 @@ bool readWholeFile(const std::string& path, std::string& contents)
     return true;
 }
 
-bool appendToFile(const std::string& path, const std::string& contents)
-{
-    std::FILE* file = std::fopen(path.c_str(), "ab");
-    if (file == nullptr)
-        return false;
-    bool ok = std::fwrite(contents.data(), 1, contents.size(), file) == contents.size();
-    return std::fclose(file) == 0 && ok;
-}
-
 namespace {
 
 std::string unfinishedSavePath(const std::string& path)

@@ -29,5 +29,7 @@ bool replaceFileAtomically(const std::string& path, const std::string& contents,
 // Removes the `<path>.new` that a save cut short by a killed process left behind.
 void discardUnfinishedSave(const std::string& path);
 
-// Appends the bytes to the file, creating it when missing.
+// Appends the bytes to the file, creating it when missing. Asks only for the right to append,
+// which is all a shared list may grant, and every write lands at the file's end, so that
+// writers at once never overwrite each other.
 bool appendToFile(const std::string& path, const std::string& contents);

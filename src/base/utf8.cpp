@@ -104,6 +104,28 @@ void appendUtf8(std::string& text, char32_t codePoint)
     }
 }
 
+std::size_t utf16Length(std::string_view text)
+{
+    constexpr char32_t FirstSupplementary = 0x10000;
+    std::size_t units = 0;
+    while (!text.empty()) {
+        const DecodedCodePoint decoded = decodeUtf8(text);
+        units += decoded.codePoint >= FirstSupplementary ? 2 : 1;
+        text.remove_prefix(decoded.length == 0 ? 1 : decoded.length);
+    }
+    return units;
+}
+
+std::size_t utf8CharactersPrefixLength(std::string_view text, std::size_t maxCharacters)
+{
+    std::size_t end = 0;
+    for (std::size_t characters = 0; characters < maxCharacters && end < text.size(); ++characters) {
+        const std::size_t length = decodeUtf8(text.substr(end)).length;
+        end += length == 0 ? 1 : length;
+    }
+    return end;
+}
+
 std::size_t utf8PrefixLength(std::string_view text, std::size_t maxBytes)
 {
     if (text.size() <= maxBytes)

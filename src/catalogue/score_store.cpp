@@ -1,7 +1,9 @@
 #include "catalogue/score_store.h"
 
 #include "base/ascii.h"
+#include "base/legacy_text.h"
 #include "base/system_files.h"
+#include "base/utf8.h"
 
 #include <algorithm>
 #include <cstring>
@@ -11,7 +13,10 @@ namespace {
 const char ScoresMagic[4] = {'S', 'C', 'O', '0'};
 constexpr std::size_t RecordHeaderSize = 3;          // score byte + 16-bit length field
 constexpr unsigned PathLengthMask = 0x0FFF;           // the top four bits are reserved
-constexpr std::size_t MaxStoredPathLength = 270;         // longer means the file is damaged here
+// Readers before UTF-8 stop at a longer record, so records up to this length come first.
+constexpr std::size_t LegacyReadableRecordLength = 270;
+// A classic path in UTF-8 and its zero; longer means the file is damaged here.
+constexpr std::size_t MaxStoredPathLength = kLongestClassicPathBytes + 1;
 
 std::size_t bucketOf(std::uint8_t hash)
 {
@@ -33,11 +38,16 @@ ScoreRecord* findRecord(ScoreStore& store, const std::string& path)
     return const_cast<ScoreRecord*>(lookupScore(store, path));
 }
 
+std::size_t recordLength(const ScoreRecord& record)
+{
+    return record.path.size() + 1;
+}
+
 void appendRecordBytes(std::string& out, const ScoreRecord& record)
 {
-    // The length field holds 12 bits; a path that cannot be stored whole is left out
-    // rather than written with a wrong length that would end reading there.
-    const std::size_t length = record.path.size() + 1;
+    // A path that cannot be stored whole is left out rather than written with a wrong length
+    // that would end reading there.
+    const std::size_t length = recordLength(record);
     if (length > MaxStoredPathLength)
         return;
     out.push_back(static_cast<char>(record.launchScore));
@@ -92,7 +102,7 @@ bool loadScoreBytes(ScoreStore& store, const std::string& bytes)
         const std::size_t pathLength = zero != nullptr
             ? static_cast<std::size_t>(static_cast<const char*>(zero) - pathStart)
             : std::min(length, MaxStoredPathLength - 1);
-        addRecord(store, std::string(pathStart, pathLength), launchScore);
+        addRecord(store, textFromDataFile(std::string_view(pathStart, pathLength)), launchScore);
         at += length;
     }
     return true;
@@ -133,9 +143,16 @@ bool saveScoreStore(ScoreStore& store, const Catalogue& catalogue, const std::st
 
 std::string formatScoreFile(const ScoreStore& store)
 {
+    // Records that an older reader would stop at go last, so that it still reads all the others.
     std::string out(ScoresMagic, sizeof ScoresMagic);
-    for (const ScoreRecord& record : store.records)
-        appendRecordBytes(out, record);
+    for (const ScoreRecord& record : store.records) {
+        if (recordLength(record) <= LegacyReadableRecordLength)
+            appendRecordBytes(out, record);
+    }
+    for (const ScoreRecord& record : store.records) {
+        if (recordLength(record) > LegacyReadableRecordLength)
+            appendRecordBytes(out, record);
+    }
     return out;
 }
 

@@ -5,6 +5,8 @@
 #include <atomic>
 #include <cstddef>
 #include <cstdint>
+#include <exception>
+#include <utility>
 
 using PartFunction = void (*)(void* context, std::size_t part);
 
@@ -16,6 +18,8 @@ public:
     // Calls function(context, part) once for every part below `parts`, on the calling thread and
     // the workers, and returns when every part is done. Parts are taken in order by whichever
     // thread is free, so a worker that a busy machine leaves waiting delays nothing it has not taken.
+    // An exception leaving a part is caught on its thread, and the first one is thrown again on
+    // the calling thread once no part runs any more: the work's context outlives every part.
     virtual void runParts(std::size_t parts, PartFunction function, void* context) = 0;
 };
 
@@ -29,7 +33,8 @@ void runEachPart(WorkerPool& pool, std::size_t parts, Work& work)
 // no thread can be started, the calling thread does every part itself.
 WorkerPool& machineWorkerPool();
 
-// Runs every part on the calling thread, in order: for one core, and for tests.
+// Runs every part on the calling thread, in order: for one core, and for tests. A part's
+// exception goes straight to the caller, and the parts after it are not run.
 class InlineWorkerPool : public WorkerPool {
 public:
     std::size_t threadCount() const override { return 1; }
@@ -61,6 +66,8 @@ public:
         job.function = function;
         job.context = context;
         done_.store(0, std::memory_order_relaxed);
+        failed_.store(false, std::memory_order_relaxed);
+        failure_ = nullptr;
         next_.store(static_cast<std::uint64_t>(job.number) << 32, std::memory_order_release);
         return job;
     }
@@ -76,7 +83,7 @@ public:
                 return finishedLast;
             if (!next_.compare_exchange_weak(claim, claim + 1, std::memory_order_acq_rel))
                 continue;
-            job.function(job.context, static_cast<std::size_t>(claim & PartMask));
+            runPart(job, static_cast<std::size_t>(claim & PartMask));
             finishedLast = done_.fetch_add(1, std::memory_order_acq_rel) + 1 == job.parts;
             claim = next_.load(std::memory_order_acquire);
         }
@@ -84,10 +91,32 @@ public:
 
     bool allDone(const PartsJob& job) const { return done_.load(std::memory_order_acquire) == job.parts; }
 
+    // Once every part is done: throws the first exception a part let out, on the calling thread.
+    void rethrowFailure()
+    {
+        if (failure_ != nullptr)
+            std::rethrow_exception(std::exchange(failure_, nullptr));
+    }
+
 private:
+    // An exception must not leave a worker's thread, which would end the program; the part
+    // still counts as done, so the caller's wait ends.
+    void runPart(const PartsJob& job, std::size_t part)
+    {
+        try {
+            job.function(job.context, part);
+        } catch (...) {
+            // Written before this part is counted done, read after the caller saw every part done.
+            if (!failed_.exchange(true, std::memory_order_relaxed))
+                failure_ = std::current_exception();
+        }
+    }
+
     static constexpr std::uint64_t PartMask = 0xFFFFFFFFull;
     // Job number in the high half, next part in the low half.
     std::atomic<std::uint64_t> next_{0};
     std::atomic<std::uint32_t> done_{0};
+    std::atomic<bool> failed_{false};
+    std::exception_ptr failure_;
     std::uint32_t number_ = 0;
 };

@@ -1,5 +1,7 @@
 #include "configuration/directory_edits.h"
 
+#include "settings/apps_source.h"
+
 #include <algorithm>
 
 #include "resources/resource.h"
@@ -85,6 +87,12 @@ void applyEditorValues(ScanDirectory& directory, const DirectoryEditorValues& va
         directory.flags |= IgnoreHidden;
     if (values.hasDefinition)
         directory.definitionId = values.definitionId;
+    // The apps source keeps its stored form, whatever the folder controls said: an older
+    // launcher then still skips it without listing anything.
+    if (isAppsSource(directory)) {
+        directory.flags = 0;
+        directory.definitionId = AppsSourceDefinitionId;
+    }
 }
 
 void removeDirectoriesAt(std::vector<ScanDirectory>& list, std::vector<int> positions)
@@ -103,6 +111,9 @@ std::array<std::string, 4> directoryRowCells(const ScanDirectory& directory,
                                              const std::string& yesText, const std::string& noText)
 {
     const ScanDefinition* definition = findScanDefinition(committedDefinitions, directory.definitionId);
+    // The apps source has no folders to descend into.
+    if (isAppsSource(directory))
+        return {directory.name, std::string(), std::string(), directory.path};
     return {directory.name, isRecursive(directory) ? yesText : noText,
             definition ? definition->name : std::string(), directory.path};
 }

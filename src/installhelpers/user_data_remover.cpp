@@ -1,9 +1,10 @@
 #include "installhelpers/user_data_remover.h"
 
+#include "base/ascii.h"
+#include "base/legacy_text.h"
 #include "installhelpers/data_folder_path.h"
 #include "installhelpers/helper_exit_codes.h"
 #include "settings/data_files.h"
-#include "base/ascii.h"
 
 #include <vector>
 
@@ -166,7 +167,8 @@ int removeListedDataFolders(LinePieceReader& list, UserDataFolders& folders)
         }
         if (isBlankPiece(piece))
             continue;
-        if (!removeDataFolder(dataFolderForLine(lineOfPiece(piece)), folders))
+        // A line written before UTF-8 names its folder in the legacy code page.
+        if (!removeDataFolder(dataFolderForLine(textFromDataFile(lineOfPiece(piece))), folders))
             everyFolderWent = false;
     }
     return everyFolderWent ? HelperSucceeded : HelperFailed;

@@ -23,9 +23,11 @@ constexpr int RowIconOffset = 4;
 constexpr int RowNameOffset = 28;
 constexpr int RowDirectoryGap = 38; // added to the name's width
 
-// Bytes read from the edit box and from a row, terminator included.
-constexpr int QueryBufferSize = 64;
-constexpr int RowTextBufferSize = 64;
+// Bytes read from the edit box, terminator included: room for UTF-8, which the reader then cuts
+// at whole characters to the query's bytes.
+constexpr int QueryBufferSize = 64 * 4;
+// Bytes read from the hint, which a screen reader is told when the query is empty.
+constexpr int HintBufferSize = 512;
 
 // The retry setting counts tenths of a second; 0 and 255 switch the marking off.
 constexpr int RetryUnitMs = 100;

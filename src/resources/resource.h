@@ -31,6 +31,9 @@
 #define IDC_RESULT_LIST 1001
 #define IDC_QUERY_EDIT 1002
 #define IDC_HINT_TEXT 1035
+// The query edit's label and the live region a screen reader speaks the selection from
+#define IDC_QUERY_LABEL 1060
+#define IDC_ANNOUNCEMENT 1061
 
 // Scan progress window controls
 #define IDC_SCAN_DIRECTORY 1020
@@ -120,6 +123,20 @@
 #define IDS_STATUS_BOX_NEVER 193
 // Shown when Settings.ini cannot be written after the configuration sheet closes
 #define IDS_SETTINGS_NOT_SAVED 210
+// The caption of the program's message boxes
+#define IDS_MESSAGE_CAPTION 211
+// What a screen reader is told about the launcher's selection, and each row's item text
+#define IDS_ANNOUNCE_ROW 220
+#define IDS_ANNOUNCE_ROW_NO_DIRECTORY 221
+#define IDS_ANNOUNCE_NO_MATCH 222
+#define IDS_KIND_PROGRAM 223
+#define IDS_KIND_DOCUMENT 224
+#define IDS_KIND_FOLDER 225
+#define IDS_KIND_SHORTCUT 226
+#define IDS_KIND_FAVOURITE 227
+#define IDS_ROW_ITEM_TEXT 228
+// The Directories page's entry for packaged apps, and its name in Settings.ini
+#define IDS_APPS_SOURCE_NAME 230
 
 // Identifiers of the configuration sheet's pages and of the tour window, one file per window group.
 #include "resources/configuration_ids.h"

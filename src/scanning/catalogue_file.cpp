@@ -1,5 +1,6 @@
 #include "scanning/catalogue_file.h"
 
+#include "base/legacy_text.h"
 #include "base/system_files.h"
 
 #include <algorithm>
@@ -137,6 +138,8 @@ bool loadCatalogueBytes(Catalogue& catalogue, const ScoreStore& scores, const st
         entry.directoryIndex = static_cast<signed char>(*cursor.at++);
         if (!readZString(cursor, entry.path) || !readZString(cursor, entry.name))
             break; // the file ends inside this record
+        entry.path = textFromDataFile(entry.path);
+        entry.name = textFromDataFile(entry.name);
         entry.charMask = computeCharMask(entry.name.c_str());
         if (reattribute && entry.directoryIndex == NoDirectory)
             entry.directoryIndex = directoryBeyondStorableByPath(directories, entry.path);

@@ -65,7 +65,6 @@ private:
             watches_.arm(plan, platform_);
             followNewPlan(plan);
         }
-        platform_.clearControlEvent(ResumeSlot);
     }
 
     // A change in a folder that is no longer in the list is dropped; the others follow their
@@ -96,7 +95,6 @@ private:
                 pickUpWatchOf(change.folder);
             pending_.clear();
         }
-        platform_.clearControlEvent(PauseSlot);
     }
 
     void onWatchFired(std::size_t position)

@@ -25,12 +25,13 @@ constexpr std::size_t WaitTimedOut = SIZE_MAX - 2;
 class MonitorPlatform : public WatchOpener {
 public:
     // Waits on the control events followed by `watches`, without limit when `timeoutMs` is
-    // empty; returns the lowest signalled slot, WaitTimedOut, WaitFailed, or WaitOther.
+    // empty; returns the lowest signalled slot, WaitTimedOut, WaitFailed, or WaitOther. The
+    // control event it returns is taken in the same step: one signalled again while the
+    // thread acts on it wakes the next wait.
     virtual std::size_t waitForSignal(const std::vector<WatchHandle>& watches,
                                       std::optional<std::uint64_t> timeoutMs) = 0;
     // Milliseconds on a clock that never goes back.
     virtual std::uint64_t now() = 0;
-    virtual void clearControlEvent(MonitorSlot slot) = 0;
     // Asked once per pause: true when the pause is for a scan of every directory, which
     // makes the changes reported so far superfluous.
     virtual bool pauseCoversAllDirectories() = 0;

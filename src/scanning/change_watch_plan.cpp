@@ -1,13 +1,20 @@
 #include "scanning/change_watch_plan.h"
 
-std::vector<WatchRequest> planWatches(const std::vector<ScanDirectory>& directories, std::int32_t globalScanFlags)
+#include "settings/apps_source.h"
+
+std::vector<WatchRequest> planWatches(const std::vector<ScanDirectory>& directories, std::int32_t globalScanFlags,
+                                      const std::string& packagesFolder)
 {
     std::vector<WatchRequest> plan;
     if ((globalScanFlags & MonitorChanges) == 0)
         return plan;
     plan.reserve(directories.size());
-    for (std::size_t index = 0; index < directories.size(); ++index)
-        plan.push_back(WatchRequest{directories[index].path, isRecursive(directories[index]), index});
+    for (std::size_t index = 0; index < directories.size(); ++index) {
+        if (!isAppsSource(directories[index]))
+            plan.push_back(WatchRequest{directories[index].path, isRecursive(directories[index]), index});
+        else if (!packagesFolder.empty())
+            plan.push_back(WatchRequest{packagesFolder, false, index});
+    }
     return plan;
 }
 

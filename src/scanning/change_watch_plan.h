@@ -33,7 +33,10 @@ struct WatchRequest {
 
 // The watches wanted for the current settings: one per directory in list order, or none
 // when "monitor changes" is off. Copied out so that the caller can let go of the list.
-std::vector<WatchRequest> planWatches(const std::vector<ScanDirectory>& directories, std::int32_t globalScanFlags);
+// The packaged apps source watches `packagesFolder` alone, for packages that come or go; it
+// has no watch where the system has no such folder (empty).
+std::vector<WatchRequest> planWatches(const std::vector<ScanDirectory>& directories, std::int32_t globalScanFlags,
+                                      const std::string& packagesFolder = std::string());
 
 // Opens and closes the system's change notifications; faked in tests.
 using WatchHandle = void*;

@@ -6,6 +6,8 @@
 #include <algorithm>
 
 #include "base/ascii.h"
+#include "base/utf8.h"
+#include "settings/apps_source.h"
 
 const char* const ShortcutExtensions[2] = {".lnk", ".pif"};
 
@@ -16,10 +18,12 @@ bool operator==(const FolderIdentity& a, const FolderIdentity& b)
 
 namespace {
 
-// Room for the terminator that the system's fixed path buffers need.
-bool fitsPathBuffer(std::size_t length)
+// Room for the terminator that the system's fixed path buffers need. They count UTF-16 units,
+// not the bytes of the program's UTF-8: the system takes a path of 259 characters whatever
+// its length in bytes.
+bool fitsPathBuffer(const std::string& path, std::size_t extraUnits = 0)
 {
-    return length < MaxPathChars;
+    return utf16Length(path) + extraUnits < MaxPathChars;
 }
 
 bool isDotEntry(const std::string& name)
@@ -96,14 +100,14 @@ void examineItem(ScanContext& context, std::size_t directoryIndex, const ScanDef
 {
     const ScanDirectory& directory = context.settings.directories[directoryIndex];
     const std::string fullPath = folderPath + item.name;
-    if (!fitsPathBuffer(fullPath.size()))
+    if (!fitsPathBuffer(fullPath))
         return;
 
     std::string target = fullPath;
     std::string textToMatch = item.name;
     if (isShortcutName(item.name)) {
         target = context.fileSystem.resolveShortcut(fullPath);
-        if (!fitsPathBuffer(target.size()))
+        if (!fitsPathBuffer(target))
             target.clear();
         textToMatch = target;
     }
@@ -123,7 +127,9 @@ void examineItem(ScanContext& context, std::size_t directoryIndex, const ScanDef
 
 void scanDirectory(ScanContext& context, std::size_t directoryIndex)
 {
-    if (directoryIndex >= context.settings.directories.size())
+    // The packaged apps source is no folder: its line is read through the shell instead.
+    if (directoryIndex >= context.settings.directories.size() ||
+        isAppsSource(context.settings.directories[directoryIndex]))
         return;
     std::vector<FolderIdentity> ancestors;
     scanFolder(context, directoryIndex, context.settings.directories[directoryIndex].path, ancestors);
@@ -143,7 +149,7 @@ void scanFolder(ScanContext& context, std::size_t directoryIndex, const std::str
     context.feedback.folderVisited(directory);
 
     // The search pattern is the folder path and a '*'.
-    if (!fitsPathBuffer(folderPath.size() + 1))
+    if (!fitsPathBuffer(folderPath, 1))
         return;
     // A junction or link back to a folder above would otherwise be descended without end.
     const FolderIdentity identity = context.fileSystem.identify(folderPath);

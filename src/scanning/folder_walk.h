@@ -14,7 +14,7 @@
 #include <string>
 #include <vector>
 
-// Paths, search patterns and shortcut targets fit the system's path buffers,
+// Paths, search patterns and shortcut targets fit the system's path buffers of UTF-16 units,
 // terminator included; longer ones are skipped.
 constexpr std::size_t MaxPathChars = 260;
 

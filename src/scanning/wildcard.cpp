@@ -1,6 +1,7 @@
 #include "scanning/wildcard.h"
 
 #include "base/ascii.h"
+#include "base/utf8.h"
 
 #include <cstddef>
 #include <vector>
@@ -20,11 +21,29 @@ constexpr char ListSeparator = ';';
 constexpr char Blank = ' ';
 constexpr char AnyRun = '*';
 constexpr char AnyOne = '?';
+constexpr std::size_t NotACharacterStart = 0;
+
+// Where the character that starts at each byte of the name ends, or NotACharacterStart inside
+// a character: '?' takes one whole character and a star resumes only where one starts, so
+// neither splits a UTF-8 sequence. A byte that starts no well-formed sequence is a character
+// of its own.
+std::vector<std::size_t> characterEnds(const std::string& name)
+{
+    std::vector<std::size_t> ends(name.size() + 1, NotACharacterStart);
+    std::size_t at = 0;
+    while (at < name.size()) {
+        const std::size_t length = decodeUtf8(std::string_view(name).substr(at)).length;
+        ends[at] = at + (length == 0 ? 1 : length);
+        at = ends[at];
+    }
+    ends[name.size()] = name.size();
+    return ends;
+}
 
 class MatchTable {
 public:
     MatchTable(const std::string& name, const std::string& patterns)
-        : name_(name), patterns_(patterns), columns_(patterns.size() + 1),
+        : name_(name), patterns_(patterns), characterEnds_(characterEnds(name)), columns_(patterns.size() + 1),
           patternEnd_(columns_), matches_((name.size() + 1) * columns_, 0),
           starTries_((name.size() + 1) * columns_, 0)
     {
@@ -46,6 +65,9 @@ public:
 
     std::size_t patternEnd(std::size_t k) const { return patternEnd_[k]; }
 
+    bool startsCharacter(std::size_t i) const { return characterEnds_[i] != NotACharacterStart; }
+    std::size_t characterEnd(std::size_t i) const { return characterEnds_[i]; }
+
     std::size_t skipBlanks(std::size_t k, std::size_t end) const
     {
         while (k < end && patterns_[k] == Blank)
@@ -66,7 +88,7 @@ private:
                 if (k < end) {
                     const std::size_t tail = skipBlanks(k, end);
                     starTries_[i * columns_ + k] =
-                        i < n && (matches(i, tail) || starTry(i + 1, k));
+                        i < n && ((startsCharacter(i) && matches(i, tail)) || starTry(i + 1, k));
                 }
             }
         }
@@ -83,13 +105,16 @@ private:
         }
         if (i == name_.size())
             return false;
-        if (patterns_[k] == AnyOne || toUpperAscii(patterns_[k]) == toUpperAscii(name_[i]))
+        if (patterns_[k] == AnyOne)
+            return startsCharacter(i) && matches(characterEnd(i), k + 1);
+        if (toUpperAscii(patterns_[k]) == toUpperAscii(name_[i]))
             return matches(i + 1, k + 1);
         return false;
     }
 
     const std::string& name_;
     const std::string& patterns_;
+    std::vector<std::size_t> characterEnds_;
     std::size_t columns_;
     std::vector<std::size_t> patternEnd_;
     std::vector<char> matches_;
@@ -141,16 +166,22 @@ bool matchPattern(const std::string& name, const std::string& pattern)
             break;
         if (i == name.size())
             return false;
-        if (pattern[k] != AnyOne && toUpperAscii(pattern[k]) != toUpperAscii(name[i]))
+        if (pattern[k] == AnyOne) {
+            if (!table.startsCharacter(i))
+                return false;
+            i = table.characterEnd(i);
+        } else if (toUpperAscii(pattern[k]) == toUpperAscii(name[i])) {
+            ++i;
+        } else {
             return false;
-        ++i;
+        }
         ++k;
     }
     const std::size_t tail = k + 1;
     if (tail == patternEnd)
         return true;
     for (std::size_t t = i; t < name.size(); ++t) {
-        if (anyPatternOfList(table, tail, patternEnd, [&](std::size_t s) { return table.matches(t, s); }))
+        if (table.startsCharacter(t) && anyPatternOfList(table, tail, patternEnd, [&](std::size_t s) { return table.matches(t, s); }))
             return true;
     }
     return false;

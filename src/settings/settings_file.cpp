@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "base/ascii.h"
+#include "base/legacy_text.h"
 
 namespace {
 
@@ -273,7 +274,7 @@ void parseSettingsText(const std::string& text, Settings& settings, const std::s
         std::size_t end = text.find('\n', start);
         if (end == std::string::npos)
             end = text.size();
-        parseLine(lineAt(text, start, end), section, settings, driveFormat);
+        parseLine(textFromDataFile(lineAt(text, start, end)), section, settings, driveFormat);
         start = end + 1;
     }
 }

@@ -43,6 +43,7 @@ enum GlobalScanFlag : std::int32_t {
     NoNetworkWarning = 0x40,
     NoRemovableWarning = 0x80,
     LastScanAborted = 0x100,
+    AppsSourceOffered = 0x200, // the packaged apps source was added once; not again
 };
 
 // When a full scan shows its progress window, kept in the StatusBoxModeMask bits; a hand-edited

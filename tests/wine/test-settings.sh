@@ -83,6 +83,21 @@ close_tandor
 [ "$TANDOR_EXIT" = 0 ] || fail "exit code $TANDOR_EXIT"
 cmp -s expected-uninst.dir uninst.dir || { cat -A uninst.dir; fail "uninst.dir changed"; }
 
+step "a huge uninst.dir of anybody's making: the settings are saved, the exit is clean, the line appended"
+reset_user_data
+truncate -s 700M uninst.dir
+start_tandor
+close_tandor
+[ "$TANDOR_EXIT" = 0 ] || fail "exit code $TANDOR_EXIT"
+[ -s "$(data_dir)/Settings.ini" ] || fail "the settings were not saved"
+# The list's last line had no line end: it is finished before the launcher's own line.
+{ printf '\r\n'; cat expected-uninst.dir; } >expected-tail
+tail -c "$(stat -c %s expected-tail)" uninst.dir >written-tail
+cmp -s expected-tail written-tail || { cat -A written-tail; fail "the launcher's line was not appended"; }
+[ "$(stat -c %s uninst.dir)" = $(( 700 * 1024 * 1024 + $(stat -c %s expected-tail) )) ] ||
+    fail "uninst.dir has $(stat -c %s uninst.dir) bytes"
+rm uninst.dir
+
 step "a hand-edited Settings.ini is read tolerantly and written back in the launcher's format"
 reset_user_data
 write_settings <<'END'

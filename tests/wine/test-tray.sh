@@ -24,9 +24,19 @@ driver post-message TANDOR Tandor "$(driver registered-message TaskbarCreated)" 
 handle=$(driver window-handle TANDOR Tandor)
 wait_until 10 driver tray-icon-exists TANDOR Tandor || fail "no tray icon after TaskbarCreated"
 
-step "the tray menu's About... opens the about box, OK closes it"
+# The icon's callbacks come in the fourth version's layout: the event in the low word of lParam,
+# the icon's anchor (x, y) in wParam.
 callback=$(driver registered-message TaskbarCreated)
-driver post-message TANDOR Tandor "$callback" 0 0x205   # right button released on the icon
+anchor=$(( (700 << 16) | 900 ))
+
+step "Enter on the keyboard-selected icon (NIN_KEYSELECT) opens the launcher"
+driver post-message TANDOR Tandor "$callback" "$anchor" 0x401
+driver launcher-wait 20000 || fail "no launcher window after NIN_KEYSELECT"
+driver keys escape
+driver launcher-wait-gone 20000 || fail "the launcher stayed open"
+
+step "the menu key (WM_CONTEXTMENU) opens the tray menu; its About... opens the about box"
+driver post-message TANDOR Tandor "$callback" "$anchor" 0x7B
 driver wait-window '#32768' - 10000 || fail "no tray menu"
 screenshot "$T_WORK/tray-menu.png"
 driver keys a

@@ -1,12 +1,14 @@
 // The launcher's entry point: single instance, start-up in a fixed order, the message loop
 // and shutdown in a fixed order.
 #include <windows.h>
-#include <objbase.h>
 
 #include "app/command_line.h"
+#include "app/win/every_session_close.h"
 #include "app/win/main_window.h"
 #include "app/win/tray.h"
+#include "base/legacy_text.h"
 #include "base/tray_state.h"
+#include "base/win/owners.h"
 #include "base/win/program_handles.h"
 #include "resources/resource.h"
 #include "scanning/win/change_monitor.h"
@@ -68,7 +70,6 @@ void shutDown()
     rescanChangesLeftAtExit();
     saveCatalogueFile();
     saveSettings();
-    CoUninitialize();
     deleteTrayIcon();
     deleteHotkeyAtom();
 }
@@ -78,16 +79,21 @@ void shutDown()
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int)
 {
     app.appInstance = instance;
+    useLegacyCodePage(systemLegacyCodePage());
     showTrayStateWith(showTrayState);
     const CommandLineOptions options = parseCommandLine(commandLine);
+    if (options.closeEverySession)
+        closeEverySessionsLauncher();
     if (forwardedToRunningInstance(options) || options.closeRequested)
         return 0;
 
     settings.global.Hotkey = DefaultHotkey;
     addHotkeyAtom();
-    CoInitialize(nullptr);
+    // Shortcuts are read through COM, on this thread, until the program ends.
+    const ComApartment apartment;
     if (!createMainWindow())
         return 0;
+    const EverySessionCloseListener closeFromAnySession(app.mainWindow);
     startChangeMonitor(app.mainWindow, WM_DIRECTORY_CHANGED);
     waitForMonitorReady(); // its pause and resume signals must exist before the first scan
     initialiseSettings(options.tourRequested);

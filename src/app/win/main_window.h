@@ -11,7 +11,6 @@ constexpr unsigned WM_SECOND_START = FirstPrivateMessage + 12;     // from a sec
 constexpr unsigned WM_ICON_LOADER_ENDED = FirstPrivateMessage + 13; // from an icon loader thread as it ends
 
 LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-void openLauncherOnHotkey();
 // At program end, after the change monitor has stopped: rescans the folders whose changes were
 // not served yet, so that the saved catalogue holds them.
 void rescanChangesLeftAtExit();

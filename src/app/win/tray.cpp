@@ -5,14 +5,18 @@
 #include <string>
 
 #include "base/bounded_text.h"
-#include "base/win/help.h"
 #include "base/win/program_handles.h"
+#include "base/win/texts.h"
 #include "resources/resource.h"
 
 namespace {
 
-// The first-version notify-icon record, understood by every shell.
-constexpr DWORD NotifyIconRecordSize = NOTIFYICONDATAA_V1_SIZE;
+// The second-version notify-icon record: the first one that carries a callback version.
+constexpr DWORD NotifyIconRecordSize = NOTIFYICONDATAA_V2_SIZE;
+// Defined by Vista's headers, which the build does not target: the callback layout that tells
+// keyboard selection and the context menu apart, and the flag that keeps the tooltip with it.
+constexpr UINT KeyboardCallbackVersion = 4;
+constexpr UINT ShowTooltipFlag = 0x00000080;
 constexpr UINT TrayIconId = 0;
 // Sent by the shell to every top-level window when a new task bar starts.
 const char* const TaskbarCreatedName = "TaskbarCreated";
@@ -30,6 +34,7 @@ const TrayLook TrayLooks[] = {
 
 HICON heldTrayIcon = nullptr;
 UINT registeredTaskbarCreated = 0;
+bool keyboardCallbacks = false;
 
 HICON loadSmallIcon(int iconId)
 {
@@ -57,14 +62,12 @@ void holdIcon(HICON icon)
 
 void modifyTrayIcon(int iconId, UINT tooltipStringId, const char* detailText)
 {
-    // The detail may itself live in loadText's shared buffer, which the state's text overwrites.
-    const std::string detail = detailText != nullptr ? detailText : "";
-    NOTIFYICONDATAA record = trayRecord(NIF_ICON | NIF_TIP);
+    NOTIFYICONDATAA record = trayRecord(NIF_ICON | NIF_TIP | ShowTooltipFlag);
     record.hIcon = loadSmallIcon(iconId);
     BoundedText tooltip(record.szTip, sizeof record.szTip);
-    tooltip.append(loadText(tooltipStringId));
+    tooltip.append(loadText(tooltipStringId).c_str());
     if (detailText != nullptr)
-        tooltip.append(": ").append(detail.c_str());
+        tooltip.append(": ").append(detailText);
     Shell_NotifyIconA(NIM_MODIFY, &record);
     holdIcon(record.hIcon);
 }
@@ -91,12 +94,15 @@ UINT taskbarCreatedMessage()
 
 void addTrayIcon()
 {
-    NOTIFYICONDATAA record = trayRecord(NIF_MESSAGE | NIF_ICON | NIF_TIP);
+    NOTIFYICONDATAA record = trayRecord(NIF_MESSAGE | NIF_ICON | NIF_TIP | ShowTooltipFlag);
     record.uCallbackMessage = registeredTaskbarCreated;
     record.hIcon = loadSmallIcon(IDI_TANDOR_IDLE);
-    BoundedText(record.szTip, sizeof record.szTip).append(loadText(IDS_TRAY_ACTIVE));
+    BoundedText(record.szTip, sizeof record.szTip).append(loadText(IDS_TRAY_ACTIVE).c_str());
     Shell_NotifyIconA(NIM_ADD, &record);
     holdIcon(record.hIcon);
+    NOTIFYICONDATAA version = trayRecord(0);
+    version.uVersion = KeyboardCallbackVersion;
+    keyboardCallbacks = Shell_NotifyIconA(NIM_SETVERSION, &version) != FALSE;
 }
 
 void deleteTrayIcon()
@@ -104,4 +110,9 @@ void deleteTrayIcon()
     NOTIFYICONDATAA record = trayRecord(0);
     Shell_NotifyIconA(NIM_DELETE, &record);
     holdIcon(nullptr);
+}
+
+bool trayCallbacksTellKeyboard()
+{
+    return keyboardCallbacks;
 }

@@ -12,6 +12,10 @@ void showTrayState(TrayState state, const char* detailText);
 // start, 0 before.
 void registerTaskbarCreatedMessage();
 UINT taskbarCreatedMessage();
-// Adds the icon; its callbacks arrive with taskbarCreatedMessage().
+// Adds the icon; its callbacks arrive with taskbarCreatedMessage(), in the fourth version's
+// layout when the shell accepts it (the event in LOWORD(lParam), the anchor in wParam).
 void addTrayIcon();
+// Whether the shell took that layout: it then sends WM_CONTEXTMENU after a right click, and
+// NIN_KEYSELECT for Enter or Space on the keyboard-selected icon.
+bool trayCallbacksTellKeyboard();
 void deleteTrayIcon();

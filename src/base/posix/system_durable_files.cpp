@@ -49,3 +49,12 @@ bool moveFileReplacing(const std::string& from, const std::string& to, std::stri
 {
     return std::rename(from.c_str(), to.c_str()) == 0 || failed(failure);
 }
+
+bool appendToFile(const std::string& path, const std::string& contents)
+{
+    const int descriptor = ::open(path.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0666);
+    if (descriptor < 0)
+        return false;
+    const bool written = writeAll(descriptor, contents.data(), contents.size());
+    return ::close(descriptor) == 0 && written;
+}

@@ -3,6 +3,9 @@
 #include <shellapi.h>
 #include <unknwn.h>
 
+#include "base/win/fonts.h"
+#include "base/win/owners.h"
+
 namespace {
 
 using GetDpiForWindowFunction = UINT(WINAPI*)(HWND);
@@ -31,10 +34,8 @@ Function laterSystemFunction(const char* module, const char* name)
 
 int systemDpi()
 {
-    HDC screen = GetDC(nullptr);
-    const int dpi = screen ? GetDeviceCaps(screen, LOGPIXELSY) : DefaultDpi;
-    if (screen)
-        ReleaseDC(nullptr, screen);
+    const WindowDC screen(nullptr);
+    const int dpi = screen.get() ? GetDeviceCaps(screen.get(), LOGPIXELSY) : DefaultDpi;
     return dpi > 0 ? dpi : DefaultDpi;
 }
 
@@ -60,16 +61,14 @@ SIZE baseUnitsOf(HFONT font)
     static const char alphabet[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz";
     constexpr int letters = sizeof alphabet - 1;
     SIZE units{0, 0};
-    HDC screen = GetDC(nullptr);
-    if (!screen)
+    const WindowDC screen(nullptr);
+    if (!screen.get())
         return units;
-    HGDIOBJ old = SelectObject(screen, font);
+    SelectedObject selected(screen.get(), font);
     SIZE extent{};
     TEXTMETRICA metrics{};
-    if (GetTextExtentPoint32A(screen, alphabet, letters, &extent) && GetTextMetricsA(screen, &metrics))
+    if (GetTextExtentPoint32A(screen.get(), alphabet, letters, &extent) && GetTextMetricsA(screen.get(), &metrics))
         units = SIZE{(extent.cx / (letters / 2) + 1) / 2, metrics.tmHeight};
-    SelectObject(screen, old);
-    ReleaseDC(nullptr, screen);
     return units;
 }
 
@@ -81,12 +80,10 @@ SIZE designedBaseUnits(HWND dialog, int dpi)
     if (!font || !GetObjectA(font, sizeof face, &face))
         return SIZE{0, 0};
     face.lfHeight = unscaleFromDpi(face.lfHeight, dpi);
-    HFONT designed = CreateFontIndirectA(&face);
-    if (!designed)
+    const Font designed(CreateFontIndirectA(&face));
+    if (!designed.get())
         return SIZE{0, 0};
-    const SIZE units = baseUnitsOf(designed);
-    DeleteObject(designed);
-    return units;
+    return baseUnitsOf(designed.get());
 }
 
 struct DialogScale {
@@ -167,7 +164,7 @@ HIMAGELIST systemIconListForDpi(int dpi)
         if (FAILED(getImageList(kind, ImageListInterface, &found)) || !found)
             continue;
         // The shell keeps its lists for the life of the process; this reference is not needed.
-        static_cast<IUnknown*>(found)->Release();
+        ComPointer<IUnknown>(static_cast<IUnknown*>(found)).reset();
         HIMAGELIST images = static_cast<HIMAGELIST>(found);
         const int size = iconListSize(images);
         if (size == wanted)

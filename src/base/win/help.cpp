@@ -1,10 +1,14 @@
 #include "base/win/help.h"
 
+#include <windows.h>
 #include <shellapi.h>
 #include <urlmon.h>
 
+#include <string>
+
 #include "base/system_files.h"
-#include "base/win/program_handles.h"
+#include "base/win/message_boxes.h"
+#include "base/win/texts.h"
 #include "resources/resource.h"
 
 const char* const OnlineDocsBase = "http://www.tandor-launcher.net/docs/";
@@ -12,16 +16,14 @@ const char* const SupportMailAddress = "mailto:support@tandor-launcher.net?Subje
 
 namespace {
 
-constexpr int SharedTextSize = 512;
 constexpr int MaxNavigationUnits = 256;
 const char* const LocalHelpFolder = "html\\";
 
-char sharedTextBuffer[SharedTextSize];
 bool localDocs = true;
 
 bool userAcceptsOnlineDocs()
 {
-    return MessageBoxA(nullptr, loadText(IDS_HELP_MISSING), "Tandor", MB_YESNO | MB_ICONQUESTION) == IDYES;
+    return askYesOrNo(nullptr, loadText(IDS_HELP_MISSING));
 }
 
 } // namespace
@@ -47,17 +49,4 @@ void navigateTo(const char* address)
     if (MultiByteToWideChar(CP_ACP, MB_PRECOMPOSED, address, -1, wideAddress, MaxNavigationUnits) == 0)
         return;
     HlinkNavigateString(nullptr, wideAddress);
-}
-
-const char* loadText(UINT stringId)
-{
-    sharedTextBuffer[0] = '\0';
-    LoadStringA(app.appInstance, stringId, sharedTextBuffer, SharedTextSize);
-    return sharedTextBuffer;
-}
-
-const char* loadTextInto(UINT stringId, std::string& target)
-{
-    target = loadText(stringId);
-    return target.c_str();
 }

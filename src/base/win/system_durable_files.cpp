@@ -1,5 +1,7 @@
 #include "base/system_files.h"
 
+#include "base/win/owners.h"
+
 #include <windows.h>
 
 namespace {
@@ -44,21 +46,29 @@ bool writeAll(HANDLE file, const char* bytes, std::size_t size)
 
 bool writeFileDurably(const std::string& path, const char* bytes, std::size_t size, std::string* failure)
 {
-    HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE)
+    OwnedHandle file(
+        CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file.valid())
         return failed(failure);
     // The data must be on the disk before a rename can be: otherwise a power cut may leave
     // the new name pointing at nothing.
-    if (!writeAll(file, bytes, size) || !FlushFileBuffers(file)) {
-        failed(failure);
-        CloseHandle(file);
-        return false;
-    }
-    return CloseHandle(file) || failed(failure);
+    if (!writeAll(file.get(), bytes, size) || !FlushFileBuffers(file.get()))
+        return failed(failure);
+    return file.close() || failed(failure);
 }
 
 bool moveFileReplacing(const std::string& from, const std::string& to, std::string* failure)
 {
     return MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) ||
            failed(failure);
+}
+
+bool appendToFile(const std::string& path, const std::string& contents)
+{
+    OwnedHandle file(CreateFileA(path.c_str(), FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                 OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file.valid())
+        return false;
+    const bool written = writeAll(file.get(), contents.data(), contents.size());
+    return file.close() && written;
 }

@@ -52,8 +52,11 @@ public:
         }
         wake_.notify_all();
         claims_.work(job);
-        std::unique_lock<std::mutex> held(lock_);
-        finished_.wait(held, [&]() { return claims_.allDone(job); });
+        {
+            std::unique_lock<std::mutex> held(lock_);
+            finished_.wait(held, [&]() { return claims_.allDone(job); });
+        }
+        claims_.rethrowFailure();
     }
 
 private:

@@ -4,46 +4,35 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <utility>
 #include <vector>
+
+#include "base/lock.h"
+#include "base/win/owners.h"
 
 namespace {
 
 constexpr std::size_t MostWorkerThreads = 63;
-
-// The pool's lock guards only the current job's description.
-class HeldSection {
-public:
-    explicit HeldSection(CRITICAL_SECTION& section) : section_(section) { EnterCriticalSection(&section_); }
-    ~HeldSection() { LeaveCriticalSection(&section_); }
-    HeldSection(const HeldSection&) = delete;
-    HeldSection& operator=(const HeldSection&) = delete;
-
-private:
-    CRITICAL_SECTION& section_;
-};
 
 // Never destroyed: its threads wait for work until the process ends.
 class Win32WorkerPool : public WorkerPool {
 public:
     explicit Win32WorkerPool(std::size_t workers)
     {
-        InitializeCriticalSection(&lock_);
-        finished_ = CreateEventA(nullptr, FALSE, FALSE, nullptr);
-        if (finished_ == nullptr)
+        finished_ = OwnedHandle(CreateEventA(nullptr, FALSE, FALSE, nullptr));
+        if (!finished_.valid())
             return;
         workers_.reserve(workers); // the threads hold pointers into it
         for (std::size_t i = 0; i < workers; ++i) {
-            HANDLE wake = CreateEventA(nullptr, FALSE, FALSE, nullptr);
-            if (wake == nullptr)
+            OwnedHandle wake(CreateEventA(nullptr, FALSE, FALSE, nullptr));
+            if (!wake.valid())
                 break;
-            workers_.push_back(Worker{this, wake});
-            HANDLE thread = CreateThread(nullptr, 0, serve, &workers_.back(), 0, nullptr);
-            if (thread == nullptr) {
+            workers_.push_back(Worker{this, std::move(wake)});
+            const OwnedHandle thread(CreateThread(nullptr, 0, serve, &workers_.back(), 0, nullptr));
+            if (!thread.valid()) {
                 workers_.pop_back();
-                CloseHandle(wake);
                 break; // fewer workers: the caller takes what they would have
             }
-            CloseHandle(thread);
         }
     }
 
@@ -57,22 +46,23 @@ public:
         }
         PartsJob job;
         {
-            HeldSection held(lock_);
+            HeldLock held(lock_);
             job = claims_.start(parts, function, context);
             job_ = job;
         }
         for (const Worker& worker : workers_)
-            SetEvent(worker.wake);
+            SetEvent(worker.wake.get());
         claims_.work(job);
         // A signal left over from an earlier job only costs one more look.
         while (!claims_.allDone(job))
-            WaitForSingleObject(finished_, INFINITE);
+            WaitForSingleObject(finished_.get(), INFINITE);
+        claims_.rethrowFailure();
     }
 
 private:
     struct Worker {
         Win32WorkerPool* pool;
-        HANDLE wake;
+        OwnedHandle wake;
     };
 
     static DWORD WINAPI serve(LPVOID argument)
@@ -80,19 +70,19 @@ private:
         const Worker& worker = *static_cast<const Worker*>(argument);
         Win32WorkerPool& pool = *worker.pool;
         for (;;) {
-            WaitForSingleObject(worker.wake, INFINITE);
+            WaitForSingleObject(worker.wake.get(), INFINITE);
             PartsJob job;
             {
-                HeldSection held(pool.lock_);
+                HeldLock held(pool.lock_);
                 job = pool.job_;
             }
             if (pool.claims_.work(job))
-                SetEvent(pool.finished_);
+                SetEvent(pool.finished_.get());
         }
     }
 
-    CRITICAL_SECTION lock_;
-    HANDLE finished_ = nullptr;
+    OwnedCriticalSection lock_; // guards only the current job's description
+    OwnedHandle finished_;
     std::vector<Worker> workers_;
     PartsJob job_;
     PartClaims claims_;

@@ -6,8 +6,9 @@
 #include <prsht.h>
 
 #include "base/tray_state.h"
-#include "base/win/help.h"
+#include "base/win/message_boxes.h"
 #include "base/win/program_handles.h"
+#include "base/win/texts.h"
 #include "configuration/win/configuration_session.h"
 #include "configuration/win/sheet_page.h"
 #include "resources/resource.h"
@@ -36,7 +37,7 @@ constexpr int PageCount = sizeof SheetPages / sizeof SheetPages[0];
 // The sheet's window while it is open; set and cleared here alone.
 HWND sheetWindow = nullptr;
 
-// Titles outlive the sheet's creation; loadText's buffer would not.
+// Titles outlive the sheet's creation.
 std::string pageTitles[PageCount];
 std::string sheetCaption;
 
@@ -49,7 +50,8 @@ void describePages(PROPSHEETPAGEA (&pages)[PageCount])
         page.dwFlags = PSP_USETITLE | PSP_HASHELP;
         page.hInstance = app.appInstance;
         page.pszTemplate = MAKEINTRESOURCEA(SheetPages[i].templateId);
-        page.pszTitle = loadTextInto(SheetPages[i].titleStringId, pageTitles[i]);
+        pageTitles[i] = loadText(SheetPages[i].titleStringId);
+        page.pszTitle = pageTitles[i].c_str();
         page.pfnDlgProc = SheetPageProc;
         page.lParam = reinterpret_cast<LPARAM>(&SheetPages[i].page);
     }
@@ -107,7 +109,8 @@ void runSheet()
     header.dwFlags = PSH_PROPSHEETPAGE | PSH_HASHELP | PSH_USECALLBACK;
     header.hwndParent = nullptr;
     header.hInstance = app.appInstance;
-    header.pszCaption = loadTextInto(IDS_CONFIG_CAPTION, sheetCaption);
+    sheetCaption = loadText(IDS_CONFIG_CAPTION);
+    header.pszCaption = sheetCaption.c_str();
     header.nPages = PageCount;
     header.nStartPage = 0;
     header.ppsp = pages;
@@ -124,9 +127,7 @@ void runSheet()
 
 void offerRescan()
 {
-    const int answer = MessageBoxA(app.mainWindow, loadText(IDS_RESCAN_RECOMMENDED), "Tandor",
-                                   MB_YESNO | MB_ICONQUESTION);
-    if (answer == IDYES)
+    if (askYesOrNo(app.mainWindow, loadText(IDS_RESCAN_RECOMMENDED)))
         scanAllDirectories(false);
 }
 

@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "base/win/help.h"
+#include "base/win/texts.h"
 #include "catalogue/directory_moves.h"
 #include "catalogue/win/program_catalogue.h"
 #include "configuration/definition_edits.h"
@@ -43,7 +43,8 @@ void insertColumns(HWND list)
         header.mask = LVCF_FMT | LVCF_WIDTH | LVCF_TEXT;
         header.fmt = LVCFMT_LEFT;
         header.cx = column.width;
-        header.pszText = const_cast<char*>(loadText(column.headerStringId));
+        std::string headerText = loadText(column.headerStringId);
+        header.pszText = &headerText[0];
         ListView_InsertColumn(list, index++, &header);
     }
 }
@@ -54,10 +55,8 @@ void fillList(HWND page)
 {
     HWND list = directoryList(page);
     ListView_DeleteAllItems(list);
-    std::string yes;
-    std::string no;
-    loadTextInto(IDS_YES, yes);
-    loadTextInto(IDS_NO, no);
+    const std::string yes = loadText(IDS_YES);
+    const std::string no = loadText(IDS_NO);
     int row = 0;
     for (const ScanDirectory& directory : configuration.editDirectories) {
         const auto cells = directoryRowCells(directory, settings.definitions, yes, no);

@@ -5,8 +5,9 @@
 
 #include <string>
 
-#include "base/win/help.h"
+#include "base/win/narrow_text.h"
 #include "base/win/program_handles.h"
+#include "base/win/texts.h"
 #include "configuration/directory_edits.h"
 #include "configuration/win/configuration_session.h"
 #include "configuration/win/sheet_page.h"
@@ -46,7 +47,7 @@ INT_PTR CALLBACK WarningDialogProc(HWND dialog, UINT message, WPARAM wParam, LPA
 {
     switch (message) {
     case WM_INITDIALOG:
-        SetDlgItemTextA(dialog, IDC_WARNING_TEXT, loadText(static_cast<UINT>(lParam)));
+        SetDlgItemTextA(dialog, IDC_WARNING_TEXT, loadText(static_cast<UINT>(lParam)).c_str());
         return TRUE;
     case WM_COMMAND:
         if (HIWORD(wParam) == BN_CLICKED) {
@@ -94,7 +95,7 @@ void fillPriorities(HWND editor, int priority)
 {
     HWND list = GetDlgItem(editor, IDC_EDITOR_PRIORITY);
     for (const PriorityLevel& level : PriorityLevels)
-        ComboBox_AddString(list, loadText(level.stringId));
+        ComboBox_AddString(list, loadText(level.stringId).c_str());
     ComboBox_SetCurSel(list, priorityItemOf(priority));
 }
 
@@ -123,8 +124,7 @@ int CALLBACK browseCallback(HWND browser, UINT message, LPARAM, LPARAM currentPa
 void onBrowse(HWND editor)
 {
     const std::string currentPath = controlText(editor, IDC_EDITOR_PATH);
-    std::string title;
-    loadTextInto(IDS_BROWSE_TITLE, title);
+    const std::string title = loadText(IDS_BROWSE_TITLE);
     char displayName[MAX_PATH] = "";
     BROWSEINFOA browse = {};
     browse.hwndOwner = editor;
@@ -136,9 +136,11 @@ void onBrowse(HWND editor)
     LPITEMIDLIST chosen = SHBrowseForFolderA(&browse);
     if (chosen == nullptr)
         return;
-    char path[MAX_PATH] = "";
-    if (SHGetPathFromIDListA(chosen, path)) {
-        SetDlgItemTextA(editor, IDC_EDITOR_PATH, path);
+    // Asked in UTF-16: the narrow call's buffer holds MAX_PATH bytes, not characters.
+    WCHAR widePath[MAX_PATH] = L"";
+    if (SHGetPathFromIDListW(chosen, widePath)) {
+        const std::string path = narrowFromWide(widePath);
+        SetDlgItemTextA(editor, IDC_EDITOR_PATH, path.c_str());
         if (GetWindowTextLengthA(GetDlgItem(editor, IDC_EDITOR_NAME)) == 0)
             SetDlgItemTextA(editor, IDC_EDITOR_NAME, displayNameFromPath(path).c_str());
     }

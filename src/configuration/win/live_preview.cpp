@@ -6,8 +6,8 @@
 
 #include "base/win/dpi.h"
 #include "base/win/fonts.h"
-#include "base/win/help.h"
 #include "base/win/program_handles.h"
+#include "base/win/texts.h"
 #include "base/win/window_alpha.h"
 #include "configuration/user_interface_choices.h"
 #include "launcher/win/result_list_view.h"
@@ -46,7 +46,7 @@ void fillSampleRows(HWND list)
 BOOL onPreviewInit(HWND preview)
 {
     fitDialogToDpi(preview);
-    loadTextInto(IDS_PREVIEW_SAMPLE, sampleText);
+    sampleText = loadText(IDS_PREVIEW_SAMPLE);
     SetDlgItemTextA(preview, IDC_QUERY_EDIT, sampleText.c_str());
     fillSampleRows(GetDlgItem(preview, IDC_RESULT_LIST));
     return FALSE; // the preview never takes the focus

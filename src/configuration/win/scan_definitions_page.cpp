@@ -5,7 +5,8 @@
 
 #include <string>
 
-#include "base/win/help.h"
+#include "base/win/message_boxes.h"
+#include "base/win/texts.h"
 #include "configuration/definition_edits.h"
 #include "configuration/directory_edits.h"
 #include "configuration/win/configuration_session.h"
@@ -78,8 +79,7 @@ BOOL onInitDialog(HWND page)
 
 void onAdd(HWND page)
 {
-    std::string name;
-    loadTextInto(IDS_NEW_DEFINITION, name);
+    const std::string name = loadText(IDS_NEW_DEFINITION);
     const std::int32_t id = addScanDefinition(configuration.editDefinitions, settings.global.NextScanID, name, "*", "", 0);
     HWND list = definitionList(page);
     const int item = ComboBox_AddString(list, name.c_str());
@@ -92,9 +92,7 @@ void onAdd(HWND page)
 void refuseDeletion(HWND page)
 {
     DimmedSheet dimmed(page);
-    std::string text;
-    loadTextInto(IDS_DEFINITION_IN_USE, text);
-    MessageBoxA(page, text.c_str(), loadText(IDS_CANNOT_DELETE), MB_OK | MB_ICONINFORMATION);
+    tellUser(page, loadText(IDS_DEFINITION_IN_USE), loadText(IDS_CANNOT_DELETE));
 }
 
 void onDelete(HWND page)

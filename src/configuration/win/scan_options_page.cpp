@@ -3,7 +3,7 @@
 #include <commctrl.h>
 #include <prsht.h>
 
-#include "base/win/help.h"
+#include "base/win/texts.h"
 #include "configuration/scan_options.h"
 #include "configuration/win/configuration_session.h"
 #include "configuration/win/sheet_page.h"
@@ -33,7 +33,7 @@ BOOL onInitDialog(HWND page)
     setChecked(page, IDC_SCAN_SHOW_DIRECTORY, choice.showScannedDirectory);
     HWND list = GetDlgItem(page, IDC_SCAN_STATUS_BOX);
     for (UINT textId : StatusBoxItemTexts)
-        SendMessageA(list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(loadText(textId)));
+        SendMessageA(list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(loadText(textId).c_str()));
     SendMessageA(list, CB_SETCURSEL, static_cast<WPARAM>(choice.statusBoxItem), 0); // mode 3 selects nothing
     enableShowDirectory(page);
     return TRUE;

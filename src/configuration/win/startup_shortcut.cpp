@@ -6,8 +6,10 @@
 
 #include <string>
 
-#include "base/win/help.h"
+#include "base/win/narrow_text.h"
+#include "base/win/owners.h"
 #include "base/win/program_handles.h"
+#include "base/win/texts.h"
 #include "resources/resource.h"
 
 namespace {
@@ -31,11 +33,10 @@ std::wstring widened(const std::string& text)
 
 void saveLink(IShellLinkA* link, const std::string& path)
 {
-    IPersistFile* file = nullptr;
-    if (FAILED(link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file))))
+    ComPointer<IPersistFile> file;
+    if (FAILED(link->QueryInterface(IID_IPersistFile, file.out())))
         return;
     file->Save(widened(path).c_str(), TRUE);
-    file->Release();
 }
 
 } // namespace
@@ -45,11 +46,9 @@ bool startupShortcutExists()
     const std::string path = shortcutPath();
     if (path.empty())
         return false;
-    HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
-    if (file == INVALID_HANDLE_VALUE)
-        return false;
-    CloseHandle(file);
-    return true;
+    const OwnedHandle file(
+        CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr));
+    return file.valid();
 }
 
 void createStartupShortcut()
@@ -57,16 +56,14 @@ void createStartupShortcut()
     const std::string path = shortcutPath();
     if (path.empty())
         return;
-    IShellLinkA* link = nullptr;
-    if (FAILED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
-                                reinterpret_cast<void**>(&link))))
+    ComPointer<IShellLinkA> link;
+    if (FAILED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA, link.out())))
         return;
-    char program[MAX_PATH] = "";
-    GetModuleFileNameA(nullptr, program, MAX_PATH);
-    link->SetPath(program);
-    link->SetDescription(loadText(IDS_STARTUP_DESCRIPTION));
-    saveLink(link, path);
-    link->Release();
+    WCHAR program[MAX_PATH] = L""; // a path of MAX_PATH characters may take more bytes
+    GetModuleFileNameW(nullptr, program, MAX_PATH);
+    link->SetPath(narrowFromWide(program).c_str());
+    link->SetDescription(loadText(IDS_STARTUP_DESCRIPTION).c_str());
+    saveLink(link.get(), path);
 }
 
 void deleteStartupShortcut()

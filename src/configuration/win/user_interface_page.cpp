@@ -6,7 +6,6 @@
 
 #include <cstdio>
 
-#include "base/win/help.h"
 #include "base/win/window_alpha.h"
 #include "configuration/user_interface_choices.h"
 #include "configuration/win/configuration_session.h"

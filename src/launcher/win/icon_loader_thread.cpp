@@ -1,5 +1,6 @@
 #include "launcher/win/icon_loader_thread.h"
 
+#include "base/win/owners.h"
 #include "launcher/icon_loader.h"
 #include "launcher/launcher_limits.h"
 #include "launcher/win/launcher_state.h"
@@ -7,23 +8,52 @@
 #include <objbase.h>
 #include <atomic>
 #include <shellapi.h>
+#include <shlobj.h>
+#include <string>
+
+#include "settings/apps_source.h"
 
 namespace {
 
 std::atomic<HWND> endNoticeWindow{nullptr};
 std::atomic<UINT> endNoticeMessage{0};
 
+std::wstring wideFromUtf8(const std::string& text)
+{
+    const int size = MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, text.c_str(), -1, nullptr, 0);
+    if (size <= 1)
+        return std::wstring();
+    std::wstring wide(static_cast<std::size_t>(size), L'\0');
+    MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, text.c_str(), -1, &wide[0], size);
+    wide.resize(static_cast<std::size_t>(size - 1));
+    return wide;
+}
+
 class ShellIconSource : public IconSource {
 public:
     int smallIconIndex(const std::string& path) override
     {
         SHFILEINFOA info{};
-        if (!SHGetFileInfoA(path.c_str(), 0, &info, sizeof info, SHGFI_ICON | SHGFI_SMALLICON))
+        if (!iconOf(path, info))
             return -1;
         // Only the index into the system image list is kept; the list itself holds the picture.
         if (info.hIcon)
             DestroyIcon(info.hIcon);
         return info.iIcon;
+    }
+
+private:
+    // A packaged app is no file: the shell finds its picture by the item's parsing name.
+    static bool iconOf(const std::string& path, SHFILEINFOA& info)
+    {
+        const UINT flags = SHGFI_ICON | SHGFI_SMALLICON;
+        if (!isAppsFolderEntryPath(path))
+            return SHGetFileInfoA(path.c_str(), 0, &info, sizeof info, flags) != 0;
+        TaskMemory<PIDLIST_ABSOLUTE> item;
+        const std::wstring name = wideFromUtf8(path);
+        if (name.empty() || FAILED(SHParseDisplayName(name.c_str(), nullptr, item.out(), 0, nullptr)))
+            return false;
+        return SHGetFileInfoA(reinterpret_cast<LPCSTR>(item.get()), 0, &info, sizeof info, flags | SHGFI_PIDL) != 0;
     }
 };
 
@@ -39,12 +69,12 @@ private:
     HWND window_;
 };
 
-DWORD WINAPI iconLoaderMain(void* parameter)
+void loadIconsUntilStopped(HWND window)
 {
     // Some shell icon handlers are COM objects.
-    const HRESULT com = CoInitialize(nullptr);
+    const ComApartment apartment;
     ShellIconSource source;
-    WindowIconPoster poster(static_cast<HWND>(parameter));
+    WindowIconPoster poster(window);
     SharedResultList& results = launcherShared.results;
     while (!results.loaderStopRequested) {
         if (results.iconLoaderPaused)
@@ -52,10 +82,13 @@ DWORD WINAPI iconLoaderMain(void* parameter)
         else
             loadNextIcon(results, launcherShared.lock, source, poster);
     }
-    if (SUCCEEDED(com))
-        CoUninitialize();
+}
+
+DWORD WINAPI iconLoaderMain(void* parameter)
+{
+    loadIconsUntilStopped(static_cast<HWND>(parameter));
     launcherShared.lock.destroy();
-    CloseHandle(launcherShared.loaderThread.load());
+    OwnedHandle(launcherShared.loaderThread.load()).close();
     launcherShared.loaderThread = nullptr;
     if (HWND waiting = endNoticeWindow.load())
         PostMessageA(waiting, endNoticeMessage.load(), 0, 0);

@@ -3,15 +3,7 @@
 
 #include <windows.h>
 
-// What the window tells whoever opens it, for the tour guide to follow.
-enum class LauncherEvent { Shown, QueryChanged, EntryLaunched };
-
-// How the window reaches the rest of the program; handed over once at start-up.
-struct LauncherLinks {
-    void (*reportEvent)(LauncherEvent event);
-    // False while the typed text must stay unmarked (and the retry timer unstarted).
-    bool (*marksTypedText)();
-};
+#include "launcher/launcher_links.h"
 
 void connectLauncherWindow(const LauncherLinks& links);
 // Opens the launcher window modally; returns when it has closed.

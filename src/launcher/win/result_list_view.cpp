@@ -1,7 +1,10 @@
 #include "launcher/win/result_list_view.h"
 
+#include "base/utf8.h"
 #include "base/win/dpi.h"
+#include "base/win/narrow_text.h"
 #include "base/win/fonts.h"
+#include "launcher/announcement.h"
 #include "launcher/launcher_limits.h"
 #include "launcher/row_text.h"
 
@@ -50,10 +53,13 @@ void Win32ResultListView::announceRowCount(int count)
 
 void Win32ResultListView::writeRow(int row, CatalogueEntry& entry, bool withImage, bool replace)
 {
+    // Accessibility tools read the item text: the name and where it comes from. Drawing takes
+    // both from the entry.
+    const std::string text = directories_ ? rowItemText(itemPattern_, entry, *directories_) : entry.name;
     LVITEMA item{};
     item.mask = LVIF_TEXT | LVIF_PARAM | (withImage ? LVIF_IMAGE : 0);
     item.iItem = row;
-    item.pszText = const_cast<char*>(entry.name.c_str());
+    item.pszText = const_cast<char*>(text.c_str());
     item.lParam = reinterpret_cast<LPARAM>(&entry);
     item.iImage = -1;
     SendMessageA(list_, replace ? LVM_SETITEMA : LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item));
@@ -160,26 +166,25 @@ void setRowImage(HWND list, int row, int image)
 namespace {
 
 struct RowContents {
-    char text[RowTextBufferSize] = {};
     int image = -1;
     const CatalogueEntry* entry = nullptr;
     bool selected = false;
+    bool focused = false;
 };
 
 RowContents readRow(HWND list, int row)
 {
     RowContents contents;
     LVITEMA item{};
-    item.mask = LVIF_TEXT | LVIF_IMAGE | LVIF_PARAM | LVIF_STATE;
+    item.mask = LVIF_IMAGE | LVIF_PARAM | LVIF_STATE;
     item.iItem = row;
-    item.stateMask = LVIS_SELECTED;
-    item.pszText = contents.text;
-    item.cchTextMax = RowTextBufferSize;
+    item.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
     item.iImage = -1;
     if (SendMessageA(list, LVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&item))) {
         contents.image = item.iImage;
         contents.entry = reinterpret_cast<const CatalogueEntry*>(item.lParam);
         contents.selected = (item.state & LVIS_SELECTED) != 0;
+        contents.focused = (item.state & LVIS_FOCUSED) != 0;
     }
     return contents;
 }
@@ -209,18 +214,23 @@ void drawRowContents(HDC dc, const RECT& area, int dpi, HIMAGELIST images, int i
         drawIconOfSize(images, image, dc, area.left + scaleToDpi(RowIconOffset, dpi), area.top, smallIconSize(dpi));
     if (name == nullptr)
         return;
+    // Drawn in UTF-16: the narrow text functions read bytes in the font's character set, not in
+    // the program's code page.
     SelectedObject font(dc, fonts.name);
-    const int length = lstrlenA(name);
-    TextOutA(dc, area.left + scaleToDpi(RowNameOffset, dpi), area.top, name, length);
+    const std::wstring wideName = wideFromNarrow(name);
+    const int length = static_cast<int>(wideName.size());
+    TextOutW(dc, area.left + scaleToDpi(RowNameOffset, dpi), area.top, wideName.c_str(), length);
     if (directory == nullptr)
         return;
     SIZE nameSize{};
-    GetTextExtentPoint32A(dc, name, length, &nameSize);
+    GetTextExtentPoint32W(dc, wideName.c_str(), length, &nameSize);
     font.select(fonts.directory);
-    TextOutA(dc, area.left + nameSize.cx + scaleToDpi(RowDirectoryGap, dpi), area.top, directory, lstrlenA(directory));
+    const std::wstring wideDirectory = wideFromNarrow(directory);
+    TextOutW(dc, area.left + nameSize.cx + scaleToDpi(RowDirectoryGap, dpi), area.top, wideDirectory.c_str(),
+             static_cast<int>(wideDirectory.size()));
 }
 
-void drawResultRow(HWND window, const DRAWITEMSTRUCT& item, const RowFonts& fonts, bool launching,
+void drawResultRow(HWND window, const DRAWITEMSTRUCT& item, const RowFonts& fonts, RowLook look,
                    const std::vector<ScanDirectory>& directories)
 {
     HWND list = item.hwndItem;
@@ -230,11 +240,18 @@ void drawResultRow(HWND window, const DRAWITEMSTRUCT& item, const RowFonts& font
 
     const COLORREF oldTextColour = GetTextColor(dc);
     const int oldBackMode = SetBkMode(dc, TRANSPARENT);
-    paintBackground(window, list, dc, area, row.selected, launching);
+    paintBackground(window, list, dc, area, row.selected, look.launching);
 
     HIMAGELIST images = reinterpret_cast<HIMAGELIST>(SendMessageA(list, LVM_GETIMAGELIST, LVSIL_SMALL, 0));
     const char* directory = row.entry ? directoryNameOf(*row.entry, directories) : nullptr;
-    drawRowContents(dc, area, windowDpi(list), images, row.image, row.entry ? row.text : nullptr, directory, fonts);
+    drawRowContents(dc, area, windowDpi(list), images, row.image, row.entry ? row.entry->name.c_str() : nullptr,
+                    directory, fonts);
+    // The focus stays in the query edit, so the list never draws this itself.
+    if (row.focused && look.keyboardFocus) {
+        const COLORREF oldBackColour = SetBkColor(dc, GetSysColor(row.selected ? COLOR_HIGHLIGHT : COLOR_WINDOW));
+        DrawFocusRect(dc, &area);
+        SetBkColor(dc, oldBackColour);
+    }
     SetTextColor(dc, oldTextColour);
     SetBkMode(dc, oldBackMode);
 }

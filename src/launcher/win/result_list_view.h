@@ -6,11 +6,18 @@
 
 #include "launcher/result_list.h"
 
+#include <string>
+#include <utility>
 #include <vector>
 
 class Win32ResultListView : public ResultListView {
 public:
-    explicit Win32ResultListView(HWND list) : list_(list) {}
+    // A view that writes rows needs the directories and the item text's pattern.
+    explicit Win32ResultListView(HWND list, const std::vector<ScanDirectory>* directories = nullptr,
+                                 std::string itemPattern = std::string())
+        : list_(list), directories_(directories), itemPattern_(std::move(itemPattern))
+    {
+    }
     ClientSize clientSize() override;
     int rowSpacing() override;
     bool hasImageList() override;
@@ -26,6 +33,8 @@ public:
 
 private:
     HWND list_;
+    const std::vector<ScanDirectory>* directories_;
+    std::string itemPattern_;
 };
 
 // Gives a fresh list control the launcher's look: no background, one column wider than any screen.
@@ -51,5 +60,10 @@ struct RowFonts {
 // when there is one, the directory name after it in the italic font.
 void drawRowContents(HDC dc, const RECT& area, int dpi, HIMAGELIST images, int image, const char* name,
                      const char* directory, const RowFonts& fonts);
-void drawResultRow(HWND window, const DRAWITEMSTRUCT& item, const RowFonts& fonts, bool launching,
+struct RowLook {
+    bool launching = false;      // the selected row in the launching colours
+    bool keyboardFocus = false;  // the focused row gets the focus rectangle
+};
+
+void drawResultRow(HWND window, const DRAWITEMSTRUCT& item, const RowFonts& fonts, RowLook look,
                    const std::vector<ScanDirectory>& directories);

@@ -8,13 +8,17 @@
 #include <vector>
 
 #include "base/win/critical_section.h"
+#include "base/win/owners.h"
+#include "base/win/packages_folder.h"
 #include "scanning/change_monitor_loop.h"
 #include "settings/win/settings_store.h"
 
 namespace {
 
 // The three control events in slot order; made and closed by the thread under `controlLock`,
-// so that pause, resume and stop never signal a handle the thread has already closed.
+// so that pause, resume and stop never signal a handle the thread has already closed. They
+// reset themselves as the wait returns them: a resume given while the thread arms its watches
+// for the last one is kept for the next wait.
 HANDLE controlEvents[ControlEventCount] = {};
 std::atomic<bool> monitorReady{false};
 std::atomic<HANDLE> monitorThread{nullptr};
@@ -71,12 +75,10 @@ public:
 
     bool pauseCoversAllDirectories() override { return pauseForFullScan.exchange(false); }
 
-    void clearControlEvent(MonitorSlot slot) override { ResetEvent(controlEvents[slot]); }
-
     std::vector<WatchRequest> plannedWatches() override
     {
         DirectoryListLock lock;
-        return planWatches(settings.directories, settings.global.GlobalScanFlags);
+        return planWatches(settings.directories, settings.global.GlobalScanFlags, packagesFolderPath());
     }
 
     void reportChange(std::size_t directoryIndex) override
@@ -89,7 +91,7 @@ bool createControlEvents()
 {
     HeldLock lock(controlLock);
     for (HANDLE& control : controlEvents) {
-        control = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+        control = CreateEventA(nullptr, FALSE, FALSE, nullptr);
         if (control == nullptr)
             return false;
     }
@@ -101,8 +103,7 @@ void closeControlEvents()
     HeldLock lock(controlLock);
     monitorReady = false;
     for (HANDLE& control : controlEvents) {
-        if (control != nullptr)
-            CloseHandle(control);
+        OwnedHandle(control).close();
         control = nullptr;
     }
 }
@@ -115,7 +116,7 @@ DWORD WINAPI changeMonitorThread(LPVOID)
         changesLeftAtExit = runChangeMonitorLoop(platform);
     }
     closeControlEvents();
-    CloseHandle(monitorThread.load());
+    OwnedHandle(monitorThread.load()).close();
     // Last action: stopChangeMonitor waits for this.
     monitorThread = nullptr;
     return 0;

@@ -1,7 +1,6 @@
 #include "scanning/win/scan_progress_window.h"
 
 #include "base/win/fonts.h"
-#include "base/win/help.h"
 #include "base/win/program_handles.h"
 #include "resources/resource.h"
 

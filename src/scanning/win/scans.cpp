@@ -5,14 +5,17 @@
 #include <vector>
 
 #include "base/tray_state.h"
-#include "base/win/help.h"
+#include "base/win/texts.h"
 #include "catalogue/win/program_catalogue.h"
 #include "resources/resource.h"
 #include "scanning/catalogue_file.h"
 #include "scanning/folder_walk.h"
+#include "scanning/packaged_apps.h"
 #include "scanning/win/change_monitor.h"
 #include "scanning/win/scan_progress_window.h"
+#include "scanning/win/shell_apps_folder.h"
 #include "scanning/win/windows_file_system.h"
+#include "settings/apps_source.h"
 #include "settings/win/settings_store.h"
 
 namespace {
@@ -102,8 +105,13 @@ std::vector<std::pair<std::string, std::string>> savedFormOf(std::size_t directo
     return form;
 }
 
+// The packaged apps source is read through the shell, the other directories from their folders.
 void walkDirectory(std::size_t directoryIndex, HWND progressWindow)
 {
+    if (isAppsSource(settings.directories[directoryIndex])) {
+        addPackagedApps(catalogue, scoreStore, directoryIndex, ShellAppsFolder().items());
+        return;
+    }
     WindowsFileSystem fileSystem;
     WindowsScanFeedback feedback(progressWindow);
     ScanContext context{settings, catalogue, scoreStore, fileSystem, feedback};
@@ -127,9 +135,14 @@ void scanAllDirectories(bool duringStartup)
     HWND progressWindow = wantsProgressWindow(duringStartup) ? createScanProgressWindow() : nullptr;
     forgetScanCancelRequest();
     clearCatalogue(catalogue);
-    for (std::size_t i = 0; i < settings.directories.size(); ++i) {
-        setTrayState(Scanning, settings.directories[i].name.c_str());
-        walkDirectory(i, progressWindow);
+    // Packaged apps come last, so that the shortcuts that already list some of them are known.
+    for (bool appsSources : {false, true}) {
+        for (std::size_t i = 0; i < settings.directories.size(); ++i) {
+            if (isAppsSource(settings.directories[i]) != appsSources)
+                continue;
+            setTrayState(Scanning, settings.directories[i].name.c_str());
+            walkDirectory(i, progressWindow);
+        }
     }
     if (progressWindow != nullptr)
         DestroyWindow(progressWindow);
@@ -145,7 +158,7 @@ void rescanDirectory(std::size_t directoryIndex)
         return;
     RunningScan running;
     const TrayState previousState = trayState();
-    setTrayState(Scanning, loadText(IDS_SCAN_DETAIL_SCORES));
+    setTrayState(Scanning, loadText(IDS_SCAN_DETAIL_SCORES).c_str());
     pauseChangeMonitor();
     loadScores();
     const auto before = savedFormOf(directoryIndex);

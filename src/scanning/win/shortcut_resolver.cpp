@@ -3,35 +3,32 @@
 #include <objbase.h>
 #include <shlobj.h>
 
-#include <cstring>
+#include "base/win/narrow_text.h"
+#include "base/win/owners.h"
 
-HRESULT resolveShortcut(const char* shortcutPath, char* target, char* matchText)
+namespace {
+
+// The wide interface: a target of 259 characters fits its buffer whatever its UTF-8 length.
+std::string targetOfLoadedLink(IShellLinkW& link)
 {
-    target[0] = '\0';
-    IShellLinkA* link = nullptr;
-    HRESULT result = CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
-                                      reinterpret_cast<void**>(&link));
-    if (FAILED(result))
-        return result;
-    IPersistFile* file = nullptr;
-    result = link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file));
-    if (FAILED(result)) {
-        link->Release();
-        return result;
-    }
-    WCHAR widePath[MAX_PATH];
-    if (MultiByteToWideChar(CP_ACP, 0, shortcutPath, -1, widePath, MAX_PATH) == 0)
-        widePath[0] = L'\0';
-    result = file->Load(widePath, STGM_READ);
-    if (SUCCEEDED(result)) {
-        WIN32_FIND_DATAA findData;
-        result = link->GetPath(target, MAX_PATH, &findData, SLGP_UNCPRIORITY);
-        target[MAX_PATH - 1] = '\0';
-        if (FAILED(result))
-            target[0] = '\0';
-        std::strcpy(matchText, target);
-    }
-    file->Release();
-    link->Release();
-    return result;
+    WCHAR target[MAX_PATH] = L"";
+    WIN32_FIND_DATAW findData;
+    if (FAILED(link.GetPath(target, MAX_PATH, &findData, SLGP_UNCPRIORITY)))
+        return std::string();
+    target[MAX_PATH - 1] = L'\0';
+    return narrowFromWide(target);
+}
+
+} // namespace
+
+std::string resolveShortcutTarget(const std::string& shortcutPath)
+{
+    ComPointer<IShellLinkW> link;
+    if (FAILED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW, link.out())))
+        return std::string();
+    ComPointer<IPersistFile> file;
+    if (FAILED(link->QueryInterface(IID_IPersistFile, file.out())) ||
+        FAILED(file->Load(wideFromNarrow(shortcutPath).c_str(), STGM_READ)))
+        return std::string();
+    return targetOfLoadedLink(*link.get());
 }

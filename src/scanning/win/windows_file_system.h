@@ -1,4 +1,4 @@
-// The walk's file-system access on Windows: FindFirstFileA listings, folder identities and
+// The walk's file-system access on Windows: wide listings, folder identities and
 // the shell-link resolver.
 #pragma once
 

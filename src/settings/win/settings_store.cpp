@@ -4,9 +4,13 @@
 #include <shlobj.h>
 
 #include "base/system_files.h"
-#include "base/win/help.h"
+#include "base/win/message_boxes.h"
+#include "base/win/narrow_text.h"
+#include "base/win/packages_folder.h"
 #include "base/win/program_handles.h"
+#include "base/win/texts.h"
 #include "resources/resource.h"
+#include "settings/apps_source.h"
 #include "settings/first_run.h"
 #include "settings/settings_file.h"
 #include "settings/uninstall_list.h"
@@ -21,10 +25,11 @@ namespace {
 // A shell folder's path, or empty when the shell cannot name it. Nothing is created.
 std::string shellFolderPath(HWND owner, int csidl)
 {
-    char path[MAX_PATH] = "";
-    if (!SHGetSpecialFolderPathA(owner, path, csidl, FALSE))
+    // Asked in UTF-16: the narrow call's buffer holds MAX_PATH bytes, not characters.
+    WCHAR path[MAX_PATH] = L"";
+    if (!SHGetSpecialFolderPathW(owner, path, csidl, FALSE))
         return std::string();
-    return path;
+    return narrowFromWide(path);
 }
 
 class ShellSpecialFolders : public SpecialFolders {
@@ -38,15 +43,15 @@ public:
 FirstRunNames loadFirstRunNames()
 {
     FirstRunNames names;
-    loadTextInto(IDS_DEF_FILES_AND_FOLDERS, names.filesAndFolders);
-    loadTextInto(IDS_DEF_FILES_ONLY, names.filesOnly);
-    loadTextInto(IDS_DEF_APPLICATIONS, names.applicationsOnly);
-    loadTextInto(IDS_DIR_DOCUMENTS, names.documents);
-    loadTextInto(IDS_DIR_START_MENU, names.startMenu);
-    loadTextInto(IDS_DIR_COMMON_START_MENU, names.commonStartMenu);
-    loadTextInto(IDS_DIR_FAVORITES, names.favorites);
-    loadTextInto(IDS_DIR_DESKTOP, names.desktop);
-    loadTextInto(IDS_DIR_COMMON_DESKTOP, names.commonDesktop);
+    names.filesAndFolders = loadText(IDS_DEF_FILES_AND_FOLDERS);
+    names.filesOnly = loadText(IDS_DEF_FILES_ONLY);
+    names.applicationsOnly = loadText(IDS_DEF_APPLICATIONS);
+    names.documents = loadText(IDS_DIR_DOCUMENTS);
+    names.startMenu = loadText(IDS_DIR_START_MENU);
+    names.commonStartMenu = loadText(IDS_DIR_COMMON_START_MENU);
+    names.favorites = loadText(IDS_DIR_FAVORITES);
+    names.desktop = loadText(IDS_DIR_DESKTOP);
+    names.commonDesktop = loadText(IDS_DIR_COMMON_DESKTOP);
     return names;
 }
 
@@ -72,6 +77,7 @@ void initialiseSettings(bool tourRequested)
     discardUnfinishedSaves();
     if (!loadSettings())
         addFirstRunDefaults(settings, ShellSpecialFolders(), loadFirstRunNames());
+    offerAppsSource(settings, !packagesFolderPath().empty(), loadText(IDS_APPS_SOURCE_NAME));
     if (tourRequested)
         settings.global.FirstTimer = 1;
 }
@@ -81,16 +87,18 @@ bool loadSettings()
     std::string text;
     if (!readWholeFile(dataFolderPath(SettingsFileName), text))
         return false;
-    std::string driveFormat;
-    loadTextInto(IDS_DRIVE_NAME, driveFormat);
+    const std::string driveFormat = loadText(IDS_DRIVE_NAME);
     parseSettingsText(text, settings, driveFormat);
     return true;
 }
 
 bool saveSettings(std::string* failure)
 {
+    // The settings first: the list is shared with every other user, who may have made it
+    // unreadable or huge.
+    const bool saved = replaceFileAtomically(dataFolderPath(SettingsFileName), formatSettingsText(settings), failure);
     recordUserDataFolder();
-    return replaceFileAtomically(dataFolderPath(SettingsFileName), formatSettingsText(settings), failure);
+    return saved;
 }
 
 bool saveSettingsOrTell(HWND owner)
@@ -99,19 +107,18 @@ bool saveSettingsOrTell(HWND owner)
     if (saveSettings(&reason))
         return true;
     const std::string path = dataFolderPath(SettingsFileName);
-    std::string format;
-    loadTextInto(IDS_SETTINGS_NOT_SAVED, format);
+    const std::string format = loadText(IDS_SETTINGS_NOT_SAVED);
     std::vector<char> text(format.size() + path.size() + reason.size() + 1);
     std::snprintf(text.data(), text.size(), format.c_str(), path.c_str(), reason.c_str());
-    MessageBoxA(owner, text.data(), "Tandor", MB_OK | MB_ICONERROR);
+    reportError(owner, text.data());
     return false;
 }
 
 void recordUserDataFolder()
 {
-    std::string listContents;
-    readWholeFile(UninstallListName, listContents); // a missing list is an empty one
-    const std::string addition = uninstallListAddition(shellFolderPath(nullptr, CSIDL_APPDATA), listContents);
+    UninstallListSearch search(shellFolderPath(nullptr, CSIDL_APPDATA));
+    search.readFile(UninstallListName);
+    const std::string addition = search.addition();
     if (!addition.empty())
         appendToFile(UninstallListName, addition);
 }

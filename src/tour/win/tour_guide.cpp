@@ -5,6 +5,7 @@
 #include "base/win/dpi.h"
 #include "base/win/help.h"
 #include "base/win/program_handles.h"
+#include "base/win/texts.h"
 #include "resources/resource.h"
 #include "settings/win/settings_store.h"
 #include "tour/tour_interpreter.h"
@@ -65,10 +66,10 @@ public:
     std::string buildHotkeyName() override
     {
         ModifierWords words;
-        loadTextInto(IDS_HOTKEY_CTRL, words.ctrl);
-        loadTextInto(IDS_HOTKEY_ALT, words.alt);
-        loadTextInto(IDS_HOTKEY_SHIFT, words.shift);
-        loadTextInto(IDS_HOTKEY_WINDOWS, words.windows);
+        words.ctrl = loadText(IDS_HOTKEY_CTRL);
+        words.alt = loadText(IDS_HOTKEY_ALT);
+        words.shift = loadText(IDS_HOTKEY_SHIFT);
+        words.windows = loadText(IDS_HOTKEY_WINDOWS);
         const std::int32_t hotkey = settings.global.Hotkey;
         return ::buildHotkeyName(hotkey, words, keyNameOf(hotkey & 0xFF));
     }

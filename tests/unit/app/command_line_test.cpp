@@ -35,6 +35,15 @@ TEST(CommandLine, RecognisesOptionWordsOnly)
     }
 }
 
+TEST(CommandLine, CloseAllClosesThisSessionsLauncherAndEveryOther)
+{
+    const CommandLineOptions all = parseCommandLine("/CloseAll");
+    EXPECT_TRUE(all.closeRequested);
+    EXPECT_TRUE(all.closeEverySession);
+    EXPECT_FALSE(parseCommandLine("/close").closeEverySession);
+    EXPECT_FALSE(parseCommandLine("/closeallx").closeRequested);
+}
+
 TEST(CommandLine, NullTextRequestsNothing)
 {
     CommandLineOptions options = parseCommandLine(nullptr);

@@ -73,3 +73,25 @@ TEST(Utf8, PrefixNeverCutsASequence)
     EXPECT_EQ(utf8PrefixLength(text, 8), 5u);
     EXPECT_EQ(utf8PrefixLength(text, 0), 0u);
 }
+
+TEST(Utf8, CharacterPrefixCountsSequencesAndStrayBytesAsOneEach)
+{
+    std::string_view text = "ab\xE6\x97\xA5\xF0\x9F\x98\x80";
+    EXPECT_EQ(utf8CharactersPrefixLength(text, 0), 0u);
+    EXPECT_EQ(utf8CharactersPrefixLength(text, 3), 5u);
+    EXPECT_EQ(utf8CharactersPrefixLength(text, 4), text.size());
+    EXPECT_EQ(utf8CharactersPrefixLength(text, 100), text.size());
+    EXPECT_EQ(utf8CharactersPrefixLength("\xE9\xE6\x97x", 2), 2u); // cp1252 bytes, a cut sequence
+    EXPECT_EQ(utf8CharactersPrefixLength("\xE6\x97", 1), 1u);
+}
+
+TEST(Utf8, Utf16LengthCountsPairsBeyondTheFirstPlaneAndStrayBytes)
+{
+    EXPECT_EQ(utf16Length(""), 0u);
+    EXPECT_EQ(utf16Length("C:\\a"), 4u);
+    EXPECT_EQ(utf16Length("Jos\xC3\xA9 \xE6\x97\xA5"), 6u);
+    EXPECT_EQ(utf16Length("\xF0\x9F\x98\x80"), 2u);
+    EXPECT_EQ(utf16Length("Jos\xE9"), 4u);     // cp1252
+    EXPECT_EQ(utf16Length("\xE6\x97"), 2u);    // a cut sequence
+    EXPECT_EQ(utf16Length("\xC0\xAF"), 2u);    // overlong
+}

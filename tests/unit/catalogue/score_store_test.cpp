@@ -146,6 +146,26 @@ TEST(ScoreStore, APathTooLongForItsLengthFieldIsLeftOutNotCorrupted)
     EXPECT_EQ(storedLaunchScore(store, "C:\\after.lnk"), 4);
 }
 
+TEST(ScoreStore, PathsLongerThanOlderReadersTakeAreWrittenLast)
+{
+    // 259 characters whose UTF-8 is 772 bytes: an older reader stops at such a record, so it must
+    // come after every record that reader can still use.
+    std::string longPath = "C:\\";
+    for (int i = 0; i < 256; ++i)
+        longPath += "\xE6\x97\xA5";
+    ScoreStore store;
+    ScratchFile file("scores");
+    file.write(Magic + record(1, "C:\\old.lnk"));
+    Catalogue catalogue;
+    appendEntry(catalogue, entryAt(longPath, 5));
+    appendEntry(catalogue, entryAt("C:\\a.lnk", 2));
+    appendEntry(catalogue, entryAt(longPath + "\xE6\x97\xA5\xE6\x97\xA5\xE6\x97\xA5", 6)); // no path is that long
+    ASSERT_TRUE(saveScoreStore(store, catalogue, file.path()));
+    EXPECT_EQ(file.read(), Magic + record(1, "C:\\old.lnk") + record(2, "C:\\a.lnk") + record(5, longPath));
+    ASSERT_TRUE(loadScoreStore(store, file.path()));
+    EXPECT_EQ(storedLaunchScore(store, longPath), 5);
+}
+
 TEST(ScoreStore, AnUnwritableFileReportsFailureAndEmptiesTheStore)
 {
     ScoreStore store;

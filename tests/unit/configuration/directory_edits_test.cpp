@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "settings/apps_source.h"
+
 #include <map>
 
 #include "configuration/directory_edits.h"
@@ -220,6 +222,30 @@ TEST(DirectoryRow, DefinitionCellNamesOnlyCommittedDefinitions)
     cells = directoryRowCells(directory, committed, "Yes", "No");
     EXPECT_EQ(cells[1], "No");
     EXPECT_EQ(cells[2], "");
+
+    // The apps source names neither descent nor definition, even one an editor gave it.
+    ScanDirectory apps = appsSourceDirectory("Apps without a shortcut");
+    apps.flags = Recursive;
+    apps.definitionId = 2;
+    cells = directoryRowCells(apps, committed, "Yes", "No");
+    EXPECT_EQ(cells[1], "");
+    EXPECT_EQ(cells[2], "");
+    EXPECT_EQ(cells[3], "shell:AppsFolder\\");
+
+    // Its editor changes its name and priority only.
+    DirectoryEditorValues values;
+    values.path = "shell:AppsFolder";
+    values.name = "Store apps";
+    values.recursive = true;
+    values.priorityItem = 0;
+    values.hasDefinition = true;
+    values.definitionId = 2;
+    applyEditorValues(apps, values);
+    EXPECT_TRUE(isAppsSource(apps));
+    EXPECT_EQ(apps.name, "Store apps");
+    EXPECT_EQ(apps.priority, LowestPriority);
+    EXPECT_EQ(apps.flags, 0);
+    EXPECT_EQ(apps.definitionId, AppsSourceDefinitionId);
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "installhelpers/user_data_remover.h"
 
+#include "base/latin1_code_page.h"
 #include "fake_data_drive.h"
 #include "installhelpers/helper_exit_codes.h"
 #include "text_bytes.h"
@@ -174,3 +175,16 @@ TEST(UserDataRemover, ListOfBlankLinesRemovesNothing)
 }
 
 } // namespace
+
+TEST(UserDataRemover, ALegacyLineIsReadInTheLegacyCodePage)
+{
+    Latin1CodePage latin1;
+    FakeDataDrive drive;
+    const std::string zoeData = "C:\\Users\\Zo\xC3\xAB\\AppData\\Tandor";
+    const std::string zhangData = "C:\\Users\\\xE5\xBC\xA0\xE4\xBC\x9F\\AppData\\Tandor";
+    drive.addFile(zoeData + "\\Settings.ini");
+    drive.addFile(zhangData + "\\scores.dat");
+    EXPECT_EQ(runRemover("C:\\Users\\Zo\xEB\\AppData\r\nC:\\Users\\\xE5\xBC\xA0\xE4\xBC\x9F\\AppData\r\n", drive),
+              HelperSucceeded);
+    EXPECT_EQ(drive.removed, (Paths{zoeData, zhangData}));
+}

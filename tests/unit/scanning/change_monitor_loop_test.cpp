@@ -27,15 +27,15 @@ TEST(ChangeMonitorLoop, StartsPausedAndReadsNoSettingsUntilResumed)
     EXPECT_FALSE(system.scriptExhausted);
 }
 
-TEST(ChangeMonitorLoop, ResumeArmsFromTheSettingsThenClearsItsEvent)
+TEST(ChangeMonitorLoop, ResumeArmsFromTheSettings)
 {
     FakeMonitorPlatform system;
     system.directories = {directory("C:\\Programs\\", Recursive), directory("C:\\Flat\\", 0)};
     system.script = {wakeAt(ResumeSlot), wakeAt(ExitSlot)};
     runChangeMonitorLoop(system);
 
-    const std::vector<std::string> expected = {"plan", "open C:\\Programs\\ tree", "open C:\\Flat\\ flat", "clear 0",
-                                               "close", "close"};
+    const std::vector<std::string> expected = {"plan", "open C:\\Programs\\ tree", "open C:\\Flat\\ flat", "close",
+                                               "close"};
     EXPECT_EQ(system.log, expected);
     EXPECT_EQ(system.watchCountAtWait, (std::vector<std::size_t>{0, 2}));
     EXPECT_TRUE(system.openHandles.empty());
@@ -51,7 +51,7 @@ TEST(ChangeMonitorLoop, ResumeWithMonitoringOffStaysPaused)
 
     EXPECT_EQ(system.watchCountAtWait, (std::vector<std::size_t>{0, 0, 0}));
     EXPECT_TRUE(system.reported.empty());
-    EXPECT_EQ(countOf(system.log, "clear 0"), 2u);
+    EXPECT_EQ(countOf(system.log, "plan"), 2u);
 }
 
 TEST(ChangeMonitorLoop, APausedMonitorKeepsWatchingAndReportsAfterTheResume)
@@ -114,6 +114,28 @@ TEST(ChangeMonitorLoop, EachResumeReadsTheCurrentDirectoryList)
     EXPECT_EQ(countOf(system.log, "open C:\\New\\ flat"), 1u);
     EXPECT_EQ(system.reported, std::vector<std::size_t>{1});
     EXPECT_TRUE(system.openHandles.empty());
+}
+
+// The configuration sheet closes (pause, new list, resume) at each moment of the monitor's
+// arming for the last resume: from the reading of the list to the last watch opened. The new
+// resume is kept, so the new list is watched and its folders reported at their new positions.
+TEST(ChangeMonitorLoop, AResumeWhileWatchesAreArmedIsNotLost)
+{
+    for (std::size_t step = 0; step < 4; ++step) {
+        FakeMonitorPlatform system;
+        system.directories = numberedDirectories(3);
+        system.duringArmingStep(step, [](FakeMonitorPlatform& platform) {
+            platform.userPauses();
+            platform.directories = {directory("C:\\New\\"), directory("C:\\D2\\")};
+            platform.userResumes();
+        });
+        system.script = {wakeAt(ResumeSlot), folderChanges("C:\\D2\\"), folderChanges("C:\\New\\"),
+                         timePasses(ChangeSettleMilliseconds)};
+        runChangeMonitorLoop(system);
+
+        EXPECT_EQ(system.reported, (std::vector<std::size_t>{1, 0})) << "list edited at arming step " << step;
+        EXPECT_TRUE(system.openHandles.empty());
+    }
 }
 
 TEST(ChangeMonitorLoop, ManyDirectoriesKeepTheMonitorRunning)

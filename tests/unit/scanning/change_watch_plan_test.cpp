@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "monitor_fakes.h"
+#include "settings/apps_source.h"
 
 TEST(PlanWatches, NothingIsWatchedWithMonitoringOff)
 {
@@ -30,6 +31,22 @@ TEST(PlanWatches, SubtreeFollowsOnlyTheRecursiveFlag)
         EXPECT_EQ(plan[i].subtree, expectedSubtree[i]) << plan[i].path;
         EXPECT_EQ(plan[i].directoryIndex, i);
     }
+}
+
+TEST(PlanWatches, TheAppsSourceWatchesThePackagesFolderAloneOrNothing)
+{
+    std::vector<ScanDirectory> directories = {directory("C:\\A\\", Recursive), appsSourceDirectory("Apps"),
+                                              directory("C:\\B\\", 0)};
+    directories[1].flags = Recursive;
+    const auto plan = planWatches(directories, MonitorChanges, "C:\\Users\\Ann\\AppData\\Local\\Packages");
+    ASSERT_EQ(plan.size(), 3u);
+    EXPECT_EQ(plan[1].path, "C:\\Users\\Ann\\AppData\\Local\\Packages");
+    EXPECT_FALSE(plan[1].subtree);
+    EXPECT_EQ(plan[1].directoryIndex, 1u);
+
+    const auto withoutPackages = planWatches(directories, MonitorChanges);
+    ASSERT_EQ(withoutPackages.size(), 2u);
+    EXPECT_EQ(withoutPackages[1].directoryIndex, 2u);
 }
 
 TEST(PlanWatches, EveryDirectoryIsPlannedEvenPastTheWatchLimit)

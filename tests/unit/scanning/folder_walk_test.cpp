@@ -322,6 +322,22 @@ TEST_F(FolderWalk, PathsThatDoNotFitTheSystemBufferAreSkipped)
     EXPECT_EQ(fileSystem.listed, (Names{folderPath}));
 }
 
+TEST_F(FolderWalk, PathLengthsAreCountedInTheSystemsUnitsNotInBytes)
+{
+    // Three bytes a character in UTF-8, one UTF-16 unit; an emoji is four bytes and two units.
+    const std::string folderPath = "C:\\" + std::string(200, 'f') + "\\"; // 204 characters
+    std::string base;
+    for (int i = 0; i < 53; ++i)
+        base += "\xE6\x97\xA5";
+    const std::string fits = base + "\xE6\x97\xA5x";                   // 259 units, 367 bytes
+    const std::string emojiTooLong = base + "\xF0\x9F\x98\x80x";       // 260 units
+    const std::string tooLong = base + "\xE6\x97\xA5\xE6\x97\xA5x";   // 260 units
+    fileSystem.addFolder(folderPath, {file(fits), file(emojiTooLong), file(tooLong)});
+
+    scan(addDirectory(folderPath, Everything));
+    EXPECT_EQ(names(), (Names{fits}));
+}
+
 TEST_F(FolderWalk, AFolderReachedAgainThroughAJunctionIsNotWalkedForever)
 {
     // Two links back to the top: without protection the walk would branch twice per level.

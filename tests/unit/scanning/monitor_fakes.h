@@ -50,6 +50,7 @@ public:
     WatchHandle openWatch(const std::string& path, bool subtree) override
     {
         log.push_back("open " + path + (subtree ? " tree" : " flat"));
+        armingStep();
         if (unwatchable.count(path) != 0)
             return nullptr;
         WatchHandle watch = reinterpret_cast<WatchHandle>(++lastHandle_);
@@ -65,6 +66,9 @@ public:
     std::size_t waitForSignal(const std::vector<WatchHandle>& watches, std::optional<std::uint64_t> timeoutMs) override
     {
         watchCountAtWait.push_back(watches.size());
+        for (std::size_t slot = 0; slot < ControlEventCount; ++slot)
+            if (std::exchange(signalled_[slot], false))
+                return slot;
         while (next_ < script.size())
             if (const auto slot = script[next_++](*this, watches, timeoutMs))
                 return *slot;
@@ -72,11 +76,11 @@ public:
         return ExitSlot;
     }
     std::uint64_t now() override { return clock; }
-    void clearControlEvent(MonitorSlot slot) override { log.push_back("clear " + std::to_string(slot)); }
     bool pauseCoversAllDirectories() override { return std::exchange(nextPauseCoversAll, false); }
     std::vector<WatchRequest> plannedWatches() override
     {
         log.push_back("plan");
+        armingStep();
         return planWatches(directories, globalScanFlags);
     }
     void reportChange(std::size_t directoryIndex) override
@@ -85,7 +89,35 @@ public:
         reported.push_back(directoryIndex);
     }
 
+    // The user-interface thread steers the monitor as the launcher does: a pause withdraws a
+    // resume that was not taken yet, and the other way round.
+    void userPauses() { steer(ResumeSlot, PauseSlot); }
+    void userResumes() { steer(PauseSlot, ResumeSlot); }
+
+    // Lets `action` run on the user-interface thread during the monitor's `step`th reading of
+    // the directory list or opening of a watch, counted from 0.
+    void duringArmingStep(std::size_t step, std::function<void(FakeMonitorPlatform&)> action)
+    {
+        armingStepsLeft_ = step;
+        armingAction_ = std::move(action);
+    }
+
 private:
+    void steer(MonitorSlot withdrawn, MonitorSlot given)
+    {
+        signalled_[withdrawn] = false;
+        signalled_[given] = true;
+    }
+
+    void armingStep()
+    {
+        if (armingAction_ && armingStepsLeft_-- == 0)
+            std::exchange(armingAction_, nullptr)(*this);
+    }
+
+    bool signalled_[ControlEventCount] = {};
+    std::size_t armingStepsLeft_ = 0;
+    std::function<void(FakeMonitorPlatform&)> armingAction_;
     std::size_t next_ = 0;
     std::uintptr_t lastHandle_ = 0x100;
 };

@@ -120,6 +120,25 @@ TEST(Pattern, IsAnchoredAndFoldsAsciiCaseOnly)
         EXPECT_EQ(matchPattern(c.name, c.patterns), c.matches) << c.name << " / " << c.patterns;
 }
 
+TEST(Pattern, AQuestionMarkTakesOneWholeCharacter)
+{
+    const Case cases[] = {
+        {"\xE6\x97\xA5.txt", "?.txt", true},
+        {"\xE6\x97\xA5\xE6\x9C\xAC.txt", "?.txt", false},
+        {"\xE6\x97\xA5\xE6\x9C\xAC.txt", "??.txt", true},
+        {"\xF0\x9F\x98\x80", "?", true},
+        {"\xF0\x9F\x98\x80", "??", false},
+        {"\xE6\x97\xA5x", "*??x", false}, // a star resumes only where a character starts
+        {"\xC3\xA9\xE6\x97\xA5x", "*??x", true},
+        {"\xE6\x97\xA5x", "*?;*??x", true},
+        {"\xE9t\xE9", "?t?", true}, // bytes that are not UTF-8 are characters of their own
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(matchPattern(c.name, c.patterns), c.matches) << c.name << " / " << c.patterns;
+        EXPECT_EQ(matchPatternList(c.name, c.patterns), c.matches) << c.name << " / " << c.patterns;
+    }
+}
+
 std::string randomText(std::mt19937& random, const std::string& alphabet, std::size_t maxLength)
 {
     std::uniform_int_distribution<std::size_t> length(0, maxLength);

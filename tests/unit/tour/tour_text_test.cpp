@@ -61,4 +61,14 @@ TEST(ExpandTourText, ResultIsLimitedEvenWhenTheHotkeyNameOverflowsIt)
     EXPECT_EQ(expanded, std::string(TourTextLimit, 'n'));
 }
 
+TEST(ExpandTourText, CutsNeverSplitACharacter)
+{
+    std::string text = std::string(TourTextLimit - 1, 'a') + "\xC3\xA9";
+    EXPECT_EQ(expandTourText(text, "X"), std::string(TourTextLimit - 1, 'a'));
+    text = std::string(TourTextLimit - 1, 'a') + "%h";
+    EXPECT_EQ(expandTourText(text, "\xC3\x89" "chap"), std::string(TourTextLimit - 1, 'a'));
+    EXPECT_EQ(buildHotkeyName(0, ModifierWords{}, std::string(KeyNameLimit - 1, 'k') + "\xE2\x86\x90"),
+              std::string(KeyNameLimit - 1, 'k'));
+}
+
 } // namespace

@@ -48,117 +48,87 @@ LRESULT sendTo(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 
 int childClick(const Arguments& a)
 {
-    if (a.size() < 3)
-        return UsageError;
-    HWND child = waitChild(a);
-    if (child == nullptr)
-        return Failure;
-    sendTo(child, BM_CLICK, 0, 0);
-    return Success;
+    return withWindow(a, 3, waitChild, [&](HWND child) {
+        sendTo(child, BM_CLICK, 0, 0);
+        return Success;
+    });
 }
 
 int childChecked(const Arguments& a)
 {
-    if (a.size() < 3)
-        return UsageError;
-    HWND child = waitChild(a);
-    return child != nullptr && sendTo(child, BM_GETCHECK, 0, 0) == BST_CHECKED ? Success : Failure;
+    return withWindow(a, 3, waitChild, [](HWND child) { return sendTo(child, BM_GETCHECK, 0, 0) == BST_CHECKED ? Success : Failure; });
 }
 
 int childEnabled(const Arguments& a)
 {
-    if (a.size() < 3)
-        return UsageError;
-    HWND child = waitChild(a);
-    return child != nullptr && IsWindowEnabled(child) ? Success : Failure;
+    return withWindow(a, 3, waitChild, [](HWND child) { return IsWindowEnabled(child) ? Success : Failure; });
 }
 
 int childText(const Arguments& a)
 {
-    if (a.size() < 3)
-        return UsageError;
-    HWND child = waitChild(a);
-    if (child == nullptr)
-        return Failure;
-    char text[1024] = "";
-    sendTo(child, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
-    std::printf("%s\n", text);
-    return Success;
+    return withWindow(a, 3, waitChild, [&](HWND child) {
+        char text[1024] = "";
+        sendTo(child, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
+        std::printf("%s\n", text);
+        return Success;
+    });
 }
 
 // Selects an item of a drop-down list as the user would confirm it.
 int childSelect(const Arguments& a)
 {
-    if (a.size() < 4)
-        return UsageError;
-    HWND child = waitChild(a);
-    if (child == nullptr)
-        return Failure;
-    sendTo(child, CB_SETCURSEL, static_cast<WPARAM>(toInt(a[3])), 0);
-    sendTo(GetParent(child), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(child), CBN_SELENDOK),
-           reinterpret_cast<LPARAM>(child));
-    return Success;
+    return withWindow(a, 4, waitChild, [&](HWND child) {
+        sendTo(child, CB_SETCURSEL, static_cast<WPARAM>(toInt(a[3])), 0);
+        sendTo(GetParent(child), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(child), CBN_SELENDOK),
+               reinterpret_cast<LPARAM>(child));
+        return Success;
+    });
 }
 
 // Prints the selected item of a drop-down list (-1 for none).
 int childSelection(const Arguments& a)
 {
-    if (a.size() < 3)
-        return UsageError;
-    HWND child = waitChild(a);
-    if (child == nullptr)
-        return Failure;
-    std::printf("%d\n", static_cast<int>(sendTo(child, CB_GETCURSEL, 0, 0)));
-    return Success;
+    return withWindow(a, 3, waitChild, [&](HWND child) {
+        std::printf("%d\n", static_cast<int>(sendTo(child, CB_GETCURSEL, 0, 0)));
+        return Success;
+    });
 }
 
 // Tells a scroll bar control's dialog that the user scrolled: CODE as SB_..., POSITION for the thumb.
 int childScroll(const Arguments& a)
 {
-    if (a.size() < 4)
-        return UsageError;
-    HWND child = waitChild(a);
-    if (child == nullptr)
-        return Failure;
-    const WORD position = static_cast<WORD>(a.size() > 4 ? toInt(a[4]) : 0);
-    sendTo(GetParent(child), WM_HSCROLL, MAKEWPARAM(toInt(a[3]), position), reinterpret_cast<LPARAM>(child));
-    return Success;
+    return withWindow(a, 4, waitChild, [&](HWND child) {
+        const WORD position = static_cast<WORD>(a.size() > 4 ? toInt(a[4]) : 0);
+        sendTo(GetParent(child), WM_HSCROLL, MAKEWPARAM(toInt(a[3]), position), reinterpret_cast<LPARAM>(child));
+        return Success;
+    });
 }
 
 int childScrollPosition(const Arguments& a)
 {
-    if (a.size() < 3)
-        return UsageError;
-    HWND child = waitChild(a);
-    if (child == nullptr)
-        return Failure;
-    std::printf("%d\n", GetScrollPos(child, SB_CTL));
-    return Success;
+    return withWindow(a, 3, waitChild, [&](HWND child) {
+        std::printf("%d\n", GetScrollPos(child, SB_CTL));
+        return Success;
+    });
 }
 
 int childSetText(const Arguments& a)
 {
-    if (a.size() < 4)
-        return UsageError;
-    HWND child = waitChild(a);
-    if (child == nullptr)
-        return Failure;
-    sendTo(child, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(a[3].c_str()));
-    return Success;
+    return withWindow(a, 4, waitChild, [&](HWND child) {
+        sendTo(child, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(a[3].c_str()));
+        return Success;
+    });
 }
 
 // Sends a message with number arguments to a control and prints the result.
 int childSend(const Arguments& a)
 {
-    if (a.size() < 4)
-        return UsageError;
-    HWND child = waitChild(a);
-    if (child == nullptr)
-        return Failure;
-    const WPARAM wParam = a.size() > 4 ? static_cast<WPARAM>(toInt(a[4])) : 0;
-    const LPARAM lParam = a.size() > 5 ? static_cast<LPARAM>(toInt(a[5])) : 0;
-    std::printf("%ld\n", static_cast<long>(sendTo(child, static_cast<UINT>(toInt(a[3])), wParam, lParam)));
-    return Success;
+    return withWindow(a, 4, waitChild, [&](HWND child) {
+        const WPARAM wParam = a.size() > 4 ? static_cast<WPARAM>(toInt(a[4])) : 0;
+        const LPARAM lParam = a.size() > 5 ? static_cast<LPARAM>(toInt(a[5])) : 0;
+        std::printf("%ld\n", static_cast<long>(sendTo(child, static_cast<UINT>(toInt(a[3])), wParam, lParam)));
+        return Success;
+    });
 }
 
 // Posts several messages in one go, so that they wait in the queue together.

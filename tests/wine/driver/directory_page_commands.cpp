@@ -1,6 +1,8 @@
 // Working the Directories and Scan definitions pages of the configuration sheet from outside.
 #include "driver.h"
 
+#include "base/win/owners.h"
+
 #include <commctrl.h>
 
 #include <cstdio>
@@ -31,10 +33,7 @@ HWND findControl(const std::string& title, int controlId)
 template <typename Act>
 int onControl(const Arguments& a, std::size_t count, Act act)
 {
-    if (a.size() < count)
-        return UsageError;
-    HWND control = findControl(a[0], toInt(a[1]));
-    return control != nullptr ? act(control) : Failure;
+    return withWindow(a, count, [](const Arguments& given) { return findControl(given[0], toInt(given[1])); }, act);
 }
 
 void notifyParent(HWND control, UINT notification)
@@ -45,13 +44,10 @@ void notifyParent(HWND control, UINT notification)
 
 int sheetSelect(const Arguments& a)
 {
-    if (a.size() < 2)
-        return UsageError;
-    HWND sheet = findDialog(a[0]);
-    if (sheet == nullptr)
-        return Failure;
-    SendMessageA(sheet, PSM_SETCURSEL, static_cast<WPARAM>(toInt(a[1])), 0);
-    return Success;
+    return withWindow(a, 2, [](const Arguments& given) { return findDialog(given[0]); }, [&](HWND sheet) {
+        SendMessageA(sheet, PSM_SETCURSEL, static_cast<WPARAM>(toInt(a[1])), 0);
+        return Success;
+    });
 }
 
 int controlText(const Arguments& a)
@@ -134,16 +130,16 @@ public:
     {
         DWORD processId = 0;
         GetWindowThreadProcessId(list, &processId);
-        process_ = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, processId);
-        if (process_)
-            remote_ = static_cast<char*>(VirtualAllocEx(process_, nullptr, BlockSize, MEM_COMMIT, PAGE_READWRITE));
+        process_ =
+            OwnedHandle(OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, processId));
+        if (process_.valid())
+            remote_ =
+                static_cast<char*>(VirtualAllocEx(process_.get(), nullptr, BlockSize, MEM_COMMIT, PAGE_READWRITE));
     }
     ~RemoteListView()
     {
         if (remote_)
-            VirtualFreeEx(process_, remote_, 0, MEM_RELEASE);
-        if (process_)
-            CloseHandle(process_);
+            VirtualFreeEx(process_.get(), remote_, 0, MEM_RELEASE);
     }
     bool ready() const { return remote_ != nullptr; }
     int count() const { return static_cast<int>(SendMessageA(list_, LVM_GETITEMCOUNT, 0, 0)); }
@@ -155,9 +151,9 @@ public:
         item.pszText = remote_ + sizeof(LVITEMA);
         item.cchTextMax = TextSize;
         char text[TextSize] = "";
-        if (WriteProcessMemory(process_, remote_, &item, sizeof item, nullptr) &&
+        if (WriteProcessMemory(process_.get(), remote_, &item, sizeof item, nullptr) &&
             SendMessageA(list_, LVM_GETITEMTEXTA, row, reinterpret_cast<LPARAM>(remote_)) >= 0)
-            ReadProcessMemory(process_, remote_ + sizeof(LVITEMA), text, sizeof text, nullptr);
+            ReadProcessMemory(process_.get(), remote_ + sizeof(LVITEMA), text, sizeof text, nullptr);
         text[TextSize - 1] = '\0';
         return text;
     }
@@ -167,7 +163,7 @@ public:
         LVITEMA item{};
         item.stateMask = LVIS_SELECTED;
         item.state = selected ? LVIS_SELECTED : 0;
-        return WriteProcessMemory(process_, remote_, &item, sizeof item, nullptr) &&
+        return WriteProcessMemory(process_.get(), remote_, &item, sizeof item, nullptr) &&
                SendMessageA(list_, LVM_SETITEMSTATE, row, reinterpret_cast<LPARAM>(remote_));
     }
 
@@ -180,7 +176,7 @@ private:
     static constexpr int TextSize = 1024;
     static constexpr SIZE_T BlockSize = sizeof(LVITEMA) + TextSize;
     HWND list_;
-    HANDLE process_ = nullptr;
+    OwnedHandle process_;
     char* remote_ = nullptr;
 };
 

@@ -33,6 +33,19 @@ bool waitUntil(Condition condition, DWORD timeoutMs)
     }
 }
 
+// Runs act(window) on the window that find(arguments) returns: UsageError with fewer than `count`
+// arguments, Failure when there is no such window.
+template <typename Find, typename Act>
+int withWindow(const Arguments& arguments, std::size_t count, Find find, Act act)
+{
+    if (arguments.size() < count)
+        return UsageError;
+    HWND window = find(arguments);
+    return window != nullptr ? act(window) : Failure;
+}
+
 int toInt(const std::string& text);
 // A top-level window by class and title; "-" stands for any.
 HWND findTopWindow(const std::string& className, const std::string& title);
+// The top-level window named by the first two arguments, class and title.
+HWND topWindowOf(const Arguments& arguments);

@@ -1,6 +1,8 @@
 // Fixtures that need Windows itself: shell links.
 #include "driver.h"
 
+#include "base/win/owners.h"
+
 #include <objbase.h>
 #include <shlobj.h>
 
@@ -13,32 +15,29 @@ namespace {
 template <typename Use>
 HRESULT withShellLink(const std::string& linkPath, Use use)
 {
-    CoInitialize(nullptr);
-    IShellLinkA* link = nullptr;
-    HRESULT result = CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
-                                      reinterpret_cast<void**>(&link));
-    if (SUCCEEDED(result)) {
-        IPersistFile* file = nullptr;
-        result = link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file));
-        if (SUCCEEDED(result)) {
-            WCHAR widePath[MAX_PATH];
-            MultiByteToWideChar(CP_ACP, 0, linkPath.c_str(), -1, widePath, MAX_PATH);
-            result = use(*link, *file, widePath);
-            file->Release();
-        }
-        link->Release();
-    }
-    CoUninitialize();
-    return result;
+    const ComApartment apartment;
+    ComPointer<IShellLinkA> link;
+    HRESULT result = CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA, link.out());
+    if (FAILED(result))
+        return result;
+    ComPointer<IPersistFile> file;
+    result = link->QueryInterface(IID_IPersistFile, file.out());
+    if (FAILED(result))
+        return result;
+    WCHAR widePath[MAX_PATH];
+    MultiByteToWideChar(CP_ACP, 0, linkPath.c_str(), -1, widePath, MAX_PATH);
+    return use(*link.get(), *file.get(), widePath);
 }
 
-// Creates LINK_PATH pointing at TARGET_PATH.
+// Creates LINK_PATH pointing at TARGET_PATH, started with ARGUMENTS when given.
 int makeShortcut(const Arguments& a)
 {
     if (a.size() < 2)
         return UsageError;
     const HRESULT result = withShellLink(a[0], [&](IShellLinkA& link, IPersistFile& file, const WCHAR* path) {
         link.SetPath(a[1].c_str());
+        if (a.size() > 2)
+            link.SetArguments(a[2].c_str());
         return file.Save(path, TRUE);
     });
     return SUCCEEDED(result) ? Success : Failure;
@@ -76,7 +75,7 @@ int setHidden(const Arguments& a)
 }
 
 const Registration registrations[] = {
-    {"make-shortcut", "LINK_PATH TARGET_PATH", makeShortcut},
+    {"make-shortcut", "LINK_PATH TARGET_PATH [ARGUMENTS]", makeShortcut},
     {"show-shortcut", "LINK_PATH  (target, then working folder)", showShortcut},
     {"set-hidden", "PATH on|off", setHidden},
 };

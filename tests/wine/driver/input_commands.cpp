@@ -3,6 +3,7 @@
 
 #include <cctype>
 #include <map>
+#include <vector>
 
 namespace {
 
@@ -97,6 +98,53 @@ int typeText(const Arguments& a)
     return Success;
 }
 
+// Puts UTF-8 text on the clipboard as Unicode and presses Ctrl+V: text in any script, which no
+// keyboard layout of the prefix can type.
+int pasteText(const Arguments& a)
+{
+    if (a.empty())
+        return UsageError;
+    const int units = MultiByteToWideChar(CP_UTF8, 0, a[0].c_str(), -1, nullptr, 0);
+    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, static_cast<SIZE_T>(units) * sizeof(WCHAR));
+    if (units <= 0 || memory == nullptr)
+        return Failure;
+    MultiByteToWideChar(CP_UTF8, 0, a[0].c_str(), -1, static_cast<WCHAR*>(GlobalLock(memory)), units);
+    GlobalUnlock(memory);
+    if (!OpenClipboard(nullptr)) {
+        GlobalFree(memory);
+        return Failure;
+    }
+    EmptyClipboard();
+    SetClipboardData(CF_UNICODETEXT, memory);
+    CloseClipboard();
+    return pressChord("ctrl+v") ? Success : Failure;
+}
+
+// Types lower-case letters and digits with one SendInput call, as a fast typist's burst that the
+// program finds queued all at once.
+int typeBurst(const Arguments& a)
+{
+    if (a.empty())
+        return UsageError;
+    std::vector<INPUT> inputs;
+    for (char c : a[0]) {
+        const SHORT scan = VkKeyScanA(c);
+        if (scan == -1 || (scan & 0x100) != 0)
+            return UsageError;
+        for (bool up : {false, true}) {
+            INPUT input = {};
+            input.type = INPUT_KEYBOARD;
+            input.ki.wVk = LOBYTE(scan);
+            input.ki.wScan = static_cast<WORD>(MapVirtualKeyA(LOBYTE(scan), 0));
+            input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+            inputs.push_back(input);
+        }
+    }
+    SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+    Sleep(KeyGapMs);
+    return Success;
+}
+
 int hotkey(const Arguments& a)
 {
     return pressChord(a.empty() ? "ctrl+alt+x" : a[0]) ? Success : UsageError;
@@ -125,6 +173,8 @@ int click(const Arguments& a)
 const Registration registrations[] = {
     {"keys", "CHORD...  (e.g. return, down, f12, ctrl+alt+x)", keys},
     {"type", "TEXT", typeText},
+    {"paste", "TEXT  (UTF-8, through the clipboard and Ctrl+V)", pasteText},
+    {"type-burst", "TEXT  (lower-case letters and digits, one SendInput)", typeBurst},
     {"hotkey", "[CHORD]  (default ctrl+alt+x)", hotkey},
     {"click", "X Y [left|right] [double]", click},
 };

@@ -3,6 +3,8 @@
 // and the scores file it writes.
 #include "driver.h"
 
+#include "base/win/owners.h"
+
 #include <commctrl.h>
 
 #include <cstdio>
@@ -36,6 +38,11 @@ HWND findLauncher()
     return found;
 }
 
+HWND launcherOf(const Arguments&)
+{
+    return findLauncher();
+}
+
 struct Row {
     std::string text;
     int image = -1;
@@ -47,7 +54,8 @@ bool readRows(HWND list, std::vector<Row>& rows)
 {
     DWORD processId = 0;
     GetWindowThreadProcessId(list, &processId);
-    HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, processId);
+    const OwnedHandle opened(OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, processId));
+    HANDLE process = opened.get();
     if (!process)
         return false;
     const SIZE_T blockSize = sizeof(LVITEMA) + RowTextSize;
@@ -73,7 +81,6 @@ bool readRows(HWND list, std::vector<Row>& rows)
     }
     if (remote)
         VirtualFreeEx(process, remote, 0, MEM_RELEASE);
-    CloseHandle(process);
     return ok;
 }
 
@@ -108,14 +115,32 @@ std::string joinedRows(const std::vector<Row>& rows)
     return joined;
 }
 
-// Waits until the list holds exactly the given rows in this order (no argument: an empty list).
+// A row's item text is its name, followed by ", " and the directory's description when it has one.
+bool rowShowsName(const std::string& text, const std::string& name)
+{
+    return text == name || text.rfind(name + ", ", 0) == 0;
+}
+
+bool rowsShowNames(const std::vector<Row>& rows, const Arguments& names)
+{
+    if (rows.size() != names.size())
+        return false;
+    for (std::size_t i = 0; i < rows.size(); ++i)
+        if (!rowShowsName(rows[i].text, names[i]))
+            return false;
+    return true;
+}
+
+// Waits until the list holds exactly the rows of the given names in this order (no name: an empty
+// list).
 int launcherWaitRows(const Arguments& a)
 {
     if (a.empty())
         return UsageError;
+    const Arguments names(a.begin() + 1, a.end());
     std::string expected;
-    for (std::size_t i = 1; i < a.size(); ++i)
-        expected += a[i] + "|";
+    for (const std::string& name : names)
+        expected += name + "|";
     std::string seen;
     const bool found = waitUntil(
         [&] {
@@ -124,7 +149,7 @@ int launcherWaitRows(const Arguments& a)
             if (!list || !readRows(list, rows))
                 return false;
             seen = joinedRows(rows);
-            return seen == expected;
+            return rowsShowNames(rows, names);
         },
         static_cast<DWORD>(toInt(a[0])));
     if (!found)
@@ -180,16 +205,15 @@ int launcherWaitGone(const Arguments& a)
     return waitUntil([] { return findLauncher() == nullptr; }, timeout) ? Success : Failure;
 }
 
-int launcherQuery(const Arguments&)
+int launcherQuery(const Arguments& a)
 {
-    HWND launcher = findLauncher();
-    if (!launcher)
-        return Failure;
-    char text[256] = "";
-    SendMessageTimeoutA(GetDlgItem(launcher, QueryEditId), WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text),
-                        SMTO_ABORTIFHUNG, 5000, nullptr);
-    std::printf("%s\n", text);
-    return Success;
+    return withWindow(a, 0, launcherOf, [](HWND launcher) {
+        char text[256] = "";
+        SendMessageTimeoutA(GetDlgItem(launcher, QueryEditId), WM_GETTEXT, sizeof text,
+                            reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG, 5000, nullptr);
+        std::printf("%s\n", text);
+        return Success;
+    });
 }
 
 // Exit 0 when the hint shows and the list is hidden, 1 when it is the other way round.
@@ -244,7 +268,8 @@ int firstRowHeight(HWND list)
 {
     DWORD processId = 0;
     GetWindowThreadProcessId(list, &processId);
-    HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, processId);
+    const OwnedHandle opened(OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, processId));
+    HANDLE process = opened.get();
     if (!process)
         return -1;
     RECT rect{LVIR_BOUNDS, 0, 0, 0};
@@ -254,22 +279,20 @@ int firstRowHeight(HWND list)
                     ReadProcessMemory(process, remote, &rect, sizeof rect, nullptr);
     if (remote)
         VirtualFreeEx(process, remote, 0, MEM_RELEASE);
-    CloseHandle(process);
     return ok ? rect.bottom - rect.top : -1;
 }
 
 // Prints what display scaling changes: "row H" (the first row's height) and "minimum W H" (the
 // smallest size the user can give the window).
-int launcherMetrics(const Arguments&)
+int launcherMetrics(const Arguments& a)
 {
-    HWND launcher = findLauncher();
-    if (!launcher)
-        return Failure;
-    MINMAXINFO limits{};
-    SendMessageA(launcher, WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&limits));
-    std::printf("row %d\nminimum %ld %ld\n", firstRowHeight(GetDlgItem(launcher, ResultListId)),
-                limits.ptMinTrackSize.x, limits.ptMinTrackSize.y);
-    return Success;
+    return withWindow(a, 0, launcherOf, [](HWND launcher) {
+        MINMAXINFO limits{};
+        SendMessageA(launcher, WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&limits));
+        std::printf("row %d\nminimum %ld %ld\n", firstRowHeight(GetDlgItem(launcher, ResultListId)),
+                    limits.ptMinTrackSize.x, limits.ptMinTrackSize.y);
+        return Success;
+    });
 }
 
 // Tells the launcher window that it moved to a display of DPI, with the rectangle LEFT TOP WIDTH
@@ -284,7 +307,8 @@ int launcherDpiChanged(const Arguments& a)
     const RECT suggested{toInt(a[1]), toInt(a[2]), toInt(a[1]) + toInt(a[3]), toInt(a[2]) + toInt(a[4])};
     DWORD processId = 0;
     GetWindowThreadProcessId(launcher, &processId);
-    HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_WRITE, FALSE, processId);
+    const OwnedHandle opened(OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_WRITE, FALSE, processId));
+    HANDLE process = opened.get();
     if (!process)
         return Failure;
     void* remote = VirtualAllocEx(process, nullptr, sizeof suggested, MEM_COMMIT, PAGE_READWRITE);
@@ -293,7 +317,6 @@ int launcherDpiChanged(const Arguments& a)
         SendMessageA(launcher, 0x02E0 /* WM_DPICHANGED */, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(remote));
     if (remote)
         VirtualFreeEx(process, remote, 0, MEM_RELEASE);
-    CloseHandle(process);
     return ok ? Success : Failure;
 }
 
@@ -301,7 +324,7 @@ const Registration registrations[] = {
     {"launcher-wait", "[TIMEOUT_MS]  (the launcher window is open)", launcherWait},
     {"launcher-wait-gone", "[TIMEOUT_MS]", launcherWaitGone},
     {"launcher-rows", "[images]  (one line per row; * marks the selection)", launcherRows},
-    {"launcher-wait-rows", "TIMEOUT_MS [ROW_TEXT...]  (exactly these rows, in order)", launcherWaitRows},
+    {"launcher-wait-rows", "TIMEOUT_MS [NAME...]  (exactly rows of these names, in order)", launcherWaitRows},
     {"launcher-wait-selected", "TIMEOUT_MS ROW", launcherWaitSelected},
     {"launcher-wait-icon", "TIMEOUT_MS ROW", launcherWaitIcon},
     {"launcher-query", "", launcherQuery},

@@ -41,6 +41,11 @@ HWND findTopWindow(const std::string& className, const std::string& title)
     return FindWindowA(className == "-" ? nullptr : className.c_str(), title == "-" ? nullptr : title.c_str());
 }
 
+HWND topWindowOf(const Arguments& arguments)
+{
+    return findTopWindow(arguments[0], arguments[1]);
+}
+
 int main(int argc, char** argv)
 {
     if (argc < 2) {

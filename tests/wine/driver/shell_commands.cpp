@@ -36,13 +36,10 @@ int registeredMessage(const Arguments& a)
 
 int windowHandle(const Arguments& a)
 {
-    if (a.size() < 2)
-        return UsageError;
-    HWND window = findTopWindow(a[0], a[1]);
-    if (window == nullptr)
-        return Failure;
-    std::printf("%lu\n", static_cast<unsigned long>(reinterpret_cast<ULONG_PTR>(window)));
-    return Success;
+    return withWindow(a, 2, topWindowOf, [&](HWND window) {
+        std::printf("%lu\n", static_cast<unsigned long>(reinterpret_cast<ULONG_PTR>(window)));
+        return Success;
+    });
 }
 
 // Exit 0 when the notification area holds icon 0 of the window with this handle.

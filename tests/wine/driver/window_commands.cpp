@@ -26,19 +26,17 @@ int waitWindowGone(const Arguments& a)
 // Prints the window's text (its caption, or an edit box's contents).
 int windowText(const Arguments& a)
 {
-    if (a.size() < 2)
-        return UsageError;
-    HWND window = findTopWindow(a[0], a[1]);
-    if (window == nullptr)
-        return Failure;
-    if (a.size() > 2)
-        window = GetDlgItem(window, toInt(a[2]));
-    if (window == nullptr)
-        return Failure;
-    char text[4096] = "";
-    SendMessageTimeoutA(window, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG, 5000, nullptr);
-    std::printf("%s\n", text);
-    return Success;
+    return withWindow(a, 2, topWindowOf, [&](HWND window) {
+        if (a.size() > 2)
+            window = GetDlgItem(window, toInt(a[2]));
+        if (window == nullptr)
+            return Failure;
+        char text[4096] = "";
+        SendMessageTimeoutA(window, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG, 5000,
+                            nullptr);
+        std::printf("%s\n", text);
+        return Success;
+    });
 }
 
 // Presses a button of a dialog (a message box's OK is 1, Yes 6, No 7) or closes the window.
@@ -55,52 +53,40 @@ int pressButton(const Arguments& a)
 
 int closeWindow(const Arguments& a)
 {
-    if (a.size() < 2)
-        return UsageError;
-    HWND window = findTopWindow(a[0], a[1]);
-    if (window == nullptr)
-        return Failure;
-    PostMessageA(window, WM_CLOSE, 0, 0);
-    return Success;
+    return withWindow(a, 2, topWindowOf, [&](HWND window) {
+        PostMessageA(window, WM_CLOSE, 0, 0);
+        return Success;
+    });
 }
 
 // Exit 0 when the window is visible.
 int windowVisible(const Arguments& a)
 {
-    if (a.size() < 2)
-        return UsageError;
-    HWND window = findTopWindow(a[0], a[1]);
-    return window != nullptr && IsWindowVisible(window) ? Success : Failure;
+    return withWindow(a, 2, topWindowOf, [](HWND window) { return IsWindowVisible(window) ? Success : Failure; });
 }
 
 // Posts a message to a top-level window: CLASS TITLE MESSAGE [WPARAM [LPARAM]].
 int postMessage(const Arguments& a)
 {
-    if (a.size() < 3)
-        return UsageError;
-    HWND window = findTopWindow(a[0], a[1]);
-    if (window == nullptr)
-        return Failure;
-    WPARAM wParam = a.size() > 3 ? static_cast<WPARAM>(toInt(a[3])) : 0;
-    LPARAM lParam = a.size() > 4 ? static_cast<LPARAM>(toInt(a[4])) : 0;
-    return PostMessageA(window, static_cast<UINT>(toInt(a[2])), wParam, lParam) ? Success : Failure;
+    return withWindow(a, 3, topWindowOf, [&](HWND window) {
+        WPARAM wParam = a.size() > 3 ? static_cast<WPARAM>(toInt(a[3])) : 0;
+        LPARAM lParam = a.size() > 4 ? static_cast<LPARAM>(toInt(a[4])) : 0;
+        return PostMessageA(window, static_cast<UINT>(toInt(a[2])), wParam, lParam) ? Success : Failure;
+    });
 }
 
 // Exit 0 when the notification area holds an icon of the window (identifier 0): modifying
 // an icon that does not exist fails.
 int trayIconExists(const Arguments& a)
 {
-    if (a.size() < 2)
-        return UsageError;
-    HWND window = findTopWindow(a[0], a[1]);
-    if (window == nullptr)
-        return Failure;
-    NOTIFYICONDATAA data = {};
-    data.cbSize = NOTIFYICONDATAA_V1_SIZE;
-    data.hWnd = window;
-    data.uID = 0;
-    data.uFlags = 0;
-    return Shell_NotifyIconA(NIM_MODIFY, &data) ? Success : Failure;
+    return withWindow(a, 2, topWindowOf, [&](HWND window) {
+        NOTIFYICONDATAA data = {};
+        data.cbSize = NOTIFYICONDATAA_V1_SIZE;
+        data.hWnd = window;
+        data.uID = 0;
+        data.uFlags = 0;
+        return Shell_NotifyIconA(NIM_MODIFY, &data) ? Success : Failure;
+    });
 }
 
 // Prints the window's position and size: left top width height.

@@ -1,6 +1,7 @@
 #include "windows_placer_system.h"
 
 #include "base/system_files.h"
+#include "base/win/owners.h"
 #include "resources/resource.h"
 
 #include <vector>
@@ -47,8 +48,8 @@ void WindowsPlacerSystem::startHidden(const std::string& program, const std::str
     // Naming the program outright keeps the system from guessing it from a path with blanks.
     if (CreateProcessA(program.c_str(), command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
                        &process)) {
-        CloseHandle(process.hThread);
-        CloseHandle(process.hProcess);
+        OwnedHandle(process.hThread).close();
+        OwnedHandle(process.hProcess).close();
     }
 }
 

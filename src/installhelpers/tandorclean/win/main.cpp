@@ -1,5 +1,6 @@
 // TandorClean: run by the uninstaller with the argument 42 in the folder that holds
 // uninst.dir; deletes the data folders of the users listed there.
+#include "base/legacy_text.h"
 #include "installhelpers/byte_source.h"
 #include "installhelpers/helper_exit_codes.h"
 #include "installhelpers/line_piece_reader.h"
@@ -33,6 +34,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int)
         showNotForHandsMessage(instance);
         return HelperFailed;
     }
+    useLegacyCodePage(systemLegacyCodePage());
     std::FILE* list = std::fopen(UninstallListName, "rb");
     if (list == nullptr)
         return HelperSucceeded;

@@ -109,7 +109,7 @@ FolderKind WindowsUserDataFolders::holdDataFolder(const std::string& path)
 
 FolderKind WindowsUserDataFolders::hold(const std::string& path, DWORD access, DWORD& attributes)
 {
-    ScopedHandle part(CreateFileA(path.c_str(), access, HeldSharing, nullptr, OPEN_EXISTING,
+    OwnedHandle part(CreateFileA(path.c_str(), access, HeldSharing, nullptr, OPEN_EXISTING,
                                   FILE_FLAG_BACKUP_SEMANTICS | FILE_FLAG_OPEN_REPARSE_POINT, nullptr));
     BY_HANDLE_FILE_INFORMATION information;
     if (!part.valid() || !GetFileInformationByHandle(part.get(), &information))
@@ -150,11 +150,11 @@ OpenedEntry WindowsUserDataFolders::openEntry(std::uint64_t id)
     descriptor.dwSize = sizeof descriptor;
     descriptor.Type = FileIdType;
     descriptor.FileId.QuadPart = static_cast<LONGLONG>(id);
-    openEntry_ = ScopedHandle(OpenFileById(heldParts_.back().get(), &descriptor, EntryAccess, HeldSharing, nullptr,
+    openEntry_ = OwnedHandle(OpenFileById(heldParts_.back().get(), &descriptor, EntryAccess, HeldSharing, nullptr,
                                            FILE_FLAG_OPEN_REPARSE_POINT));
     BY_HANDLE_FILE_INFORMATION information;
     if (!openEntry_.valid() || !GetFileInformationByHandle(openEntry_.get(), &information)) {
-        openEntry_.reset();
+        openEntry_.close();
         return OpenedEntry{};
     }
     openEntryAttributes_ = information.dwFileAttributes;
@@ -166,7 +166,7 @@ bool WindowsUserDataFolders::deleteOpenEntry()
 {
     // A file goes when its last handle closes; until then the folder would not count as empty.
     const bool deleted = deleteThroughHandle(openEntry_.get(), openEntryAttributes_);
-    openEntry_.reset();
+    openEntry_.close();
     return deleted;
 }
 
@@ -177,6 +177,6 @@ bool WindowsUserDataFolders::deleteDataFolder()
 
 void WindowsUserDataFolders::letGo()
 {
-    openEntry_.reset();
+    openEntry_.close();
     heldParts_.clear();
 }

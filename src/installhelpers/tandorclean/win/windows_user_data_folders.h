@@ -2,8 +2,8 @@
 // listed, opened and deleted only through its handle.
 #pragma once
 
+#include "base/win/owners.h"
 #include "installhelpers/user_data_folders.h"
-#include "scoped_handle.h"
 
 #include <windows.h>
 
@@ -24,8 +24,8 @@ private:
 
     // From the drive's root down to the data folder; shared for reading and writing but not for
     // deleting, so that nobody can move a part away and put a link in its place meanwhile.
-    std::vector<ScopedHandle> heldParts_;
+    std::vector<OwnedHandle> heldParts_;
     DWORD dataFolderAttributes_ = 0;
-    ScopedHandle openEntry_;
+    OwnedHandle openEntry_;
     DWORD openEntryAttributes_ = 0;
 };

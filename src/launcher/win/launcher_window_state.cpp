@@ -1,0 +1,3 @@
+#include "launcher/win/launcher_window_state.h"
+
+LauncherWindowState launcherWindowState;
