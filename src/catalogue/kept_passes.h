@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-// The number of kept passes whose queries begin `query`.
+// The number of kept passes whose queries begin `query` and end where one of its characters does.
 std::size_t passesBeginning(const std::vector<KeptPass>& passes, const std::string& query);
 
 // Makes the marks of the last kept pass current again, with what selections took given back.

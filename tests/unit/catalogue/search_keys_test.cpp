@@ -90,6 +90,17 @@ TEST(SearchKeys, QueriesFindNamesInEveryScript)
     }
 }
 
+TEST(SearchKeys, TypingACharacterByteByByteFindsWhatAFreshPassFinds)
+{
+    // The query's first bytes alone are a stray byte that no key holds: typed on from, their
+    // empty marks would hide the name the whole character finds.
+    Catalogue catalogue = catalogueOf({"ノート", "Note"});
+    const std::string query = "ノ";
+    for (std::size_t length = 1; length <= query.size(); ++length)
+        matchCatalogue(catalogue, query.substr(0, length), {});
+    EXPECT_EQ(matchCatalogue(catalogue, query, {}), 1u);
+}
+
 TEST(SearchKeys, OwnLettersRankAboveAnEqualPhoneticMatch)
 {
     // Each reading begins a word, as each word of "wei xin" does; the phonetic key costs one.
