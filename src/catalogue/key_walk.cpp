@@ -1,25 +1,63 @@
 #include "catalogue/key_walk.h"
 
-bool walkKeys(const char* keys, const char* upperQuery, std::uint32_t queryMask, std::int32_t& score,
-                     int& matchedKey)
+#include "catalogue/planned_walk.h"
+
+#include <algorithm>
+
+namespace {
+
+struct PackedKey {
+    bool phonetic;
+    KeySignature signature;
+    const char* text;
+    const char* shadow;
+    const char* next;
+};
+
+PackedKey unpack(const char* at)
+{
+    PackedKey key{};
+    key.phonetic = at[0] != 'f';
+    const auto length = static_cast<unsigned char>(at[1]);
+    const auto shadowLength = static_cast<unsigned char>(at[2]);
+    std::memcpy(&key.signature.letters, at + 3, sizeof key.signature.letters);
+    std::memcpy(&key.signature.others, at + 7, sizeof key.signature.others);
+    key.text = at + PackedKeyHeader;
+    key.shadow = shadowLength == 0 ? key.text : key.text + length + 1;
+    key.next = shadowLength == 0 ? key.text + length + 1 : key.shadow + shadowLength + 1;
+    return key;
+}
+
+} // namespace
+
+std::string keyShadow(std::string_view key)
+{
+    std::string shadow;
+    for (char c : key) {
+        if ((static_cast<unsigned char>(c) & 0xC0) != 0x80)
+            shadow += c;
+    }
+    return shadow;
+}
+
+bool walkKeys(const char* keys, const char* upperQuery, const KeySignature& query, const WalkPlan* plan,
+              std::int32_t& score)
 {
     bool matched = false;
-    for (int number = 0; *keys != 0; ++number) {
-        const bool phonetic = *keys != 'f';
-        const auto length = static_cast<unsigned char>(keys[1]);
-        std::uint32_t mask = 0;
-        std::memcpy(&mask, keys + 2, sizeof mask);
-        const char* text = keys + PackedKeyHeader;
+    while (*keys != 0) {
+        const PackedKey key = unpack(keys);
+        keys = key.next;
+        if (!key.signature.holds(query))
+            continue;
         std::int32_t keyScore = 0;
-        if ((mask & queryMask) == queryMask && walkKey(text, upperQuery, keyScore)) {
-            keyScore -= phonetic ? PhoneticKeyCost : 0;
-            if (!matched || keyScore > score) {
-                score = keyScore;
-                matchedKey = number;
-            }
-            matched = true;
-        }
-        keys = text + length + 1;
+        std::size_t stop = 0;
+        const bool hit = plan != nullptr ? walkPlanned<false>(key.shadow, *plan, keyScore, stop)
+                                         : walkKey(key.text, upperQuery, keyScore);
+        if (!hit)
+            continue;
+        keyScore -= key.phonetic ? PhoneticKeyCost : 0;
+        score = matched ? std::max(score, keyScore) : keyScore;
+        matched = true;
     }
     return matched;
 }

@@ -1,7 +1,7 @@
 // The walk of one search key, by characters rather than bytes: a query character of several
 // bytes hits only a key character of the same bytes, and every move to the next key character
-// costs one step, however many bytes it has. The rules are the name walk's: on an ASCII key it
-// scores exactly as walkName.
+// costs one step, however many bytes it has. The rules are the name walk's: for an ASCII query
+// it scores exactly as walkName on the key's shadow, where each character is its first byte.
 #pragma once
 
 #include "base/ascii.h"
@@ -10,6 +10,8 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
+#include <string>
+#include <string_view>
 
 // The bytes of the character at `p` (a NUL-terminated text): a well-formed sequence's length,
 // else 1, so that a stray byte is a character of its own.
@@ -24,21 +26,35 @@ inline std::size_t keyCharacterLength(const char* p)
     return length;
 }
 
-// The signature of a search key or of a query: a bit per character, ASCII and stray bytes as
-// computeCharMask sets them, every other character by its code point, so that a key's several
-// bytes per character do not set most of the bits. On single bytes it equals computeCharMask.
-inline std::uint32_t searchMask(const char* text)
+// The signature of a search key or of a query, in two halves. `letters` has a bit per ASCII or
+// stray byte as computeCharMask sets them; `others` a bit per other character, by its code point.
+// Kept apart, the other characters of a Cyrillic or Hangul key do not set the bits of ASCII
+// letters, so an ASCII query passes over the keys that cannot hold it.
+struct KeySignature {
+    std::uint32_t letters = 0;
+    std::uint32_t others = 0;
+
+    bool holds(const KeySignature& query) const
+    {
+        return (letters & query.letters) == query.letters && (others & query.others) == query.others;
+    }
+};
+
+inline KeySignature keySignature(const char* text)
 {
-    std::uint32_t mask = 0;
+    KeySignature signature;
     while (*text != 0) {
         const std::size_t length = keyCharacterLength(text);
         std::uint32_t value = static_cast<unsigned char>(text[0]);
         for (std::size_t k = 1; k < length; ++k)
             value = (value << 6) | (static_cast<unsigned char>(text[k]) & 0x3Fu);
-        mask |= 1u << ((length == 1 ? value : value ^ (value >> 5)) & 31u);
+        if (length == 1)
+            signature.letters |= 1u << (value & 31u);
+        else
+            signature.others |= 1u << ((value ^ (value >> 5)) & 31u);
         text += length;
     }
-    return mask;
+    return signature;
 }
 
 // True when `text` holds a character of more than one byte: only search keys can match it.
@@ -49,23 +65,6 @@ inline bool hasMultiByteCharacter(const char* text)
             return true;
     }
     return false;
-}
-
-// Bonus of a hit at `position` of `key`: a word begins after anything but a letter, and every
-// character other than ASCII counts as a letter.
-inline int keyHitBonus(const char* key, const char* position)
-{
-    if (position == key)
-        return WordStartBonus;
-    const char* previous = position - 1;
-    while (previous > key && (static_cast<unsigned char>(*previous) & 0xC0) == 0x80)
-        --previous;
-    const auto before = static_cast<unsigned char>(*previous);
-    if (before < 0x80 && !isAsciiLetter(static_cast<char>(before)))
-        return WordStartBonus;
-    if (isUpperAscii(position[0]) && isLowerAscii(static_cast<char>(before)))
-        return CamelCaseBonus;
-    return 0;
 }
 
 inline bool keyCharacterHits(const char* p, std::size_t length, const char* wanted, std::size_t wantedLength)
@@ -99,7 +98,7 @@ inline bool walkKey(const char* key, const char* upperQuery, std::int32_t& score
         // Whatever was subtracted before the first hit is discarded.
         if (q != upperQuery)
             s -= StepCost * skipped;
-        s += (p == key ? NameStartBonus : 0) + HitScore + keyHitBonus(key, p);
+        s += (p == key ? NameStartBonus : 0) + HitScore + hitBonus(key, p);
         q += wantedLength;
         if (*q != 0) {
             p += keyCharacterLength(p);
@@ -114,11 +113,20 @@ inline bool walkKey(const char* key, const char* upperQuery, std::int32_t& score
 // name's own letters ranks above an equal one on a way of typing them.
 constexpr std::int32_t PhoneticKeyCost = 1;
 
-// The search keys of a name as the match index holds them: per key its kind, its length, its
-// signature (searchMask) and its text with a NUL; a zero byte after the last.
-constexpr std::size_t PackedKeyHeader = 6;
+// A key as an ASCII query sees it: each character other than ASCII reduced to its first byte,
+// which no ASCII query character equals and which counts as a letter, so that the fast walks
+// over names walk it with walkKey's score.
+std::string keyShadow(std::string_view key);
 
-// The best walk over packed keys; `matchedKey` is the number of the key that gave it. Out of
-// line: the match pass calls it for one name in many, and its name walk must stay inlined.
-bool walkKeys(const char* keys, const char* upperQuery, std::uint32_t queryMask, std::int32_t& score,
-              int& matchedKey);
+// The search keys of a name as the match index holds them: per key its kind, its length, the
+// length of its shadow (0: a key of ASCII alone is its own), its signature (the two halves of
+// keySignature), its text with a NUL, and its shadow with a NUL; a zero byte after the last key.
+constexpr std::size_t PackedKeyHeader = 11;
+
+struct WalkPlan;
+
+// The best walk over packed keys. With a plan (an ASCII query), each key's shadow is walked as
+// names are. Out of line: the match pass calls it for one name in many, and its name walk must
+// stay inlined.
+bool walkKeys(const char* keys, const char* upperQuery, const KeySignature& query, const WalkPlan* plan,
+              std::int32_t& score);

@@ -72,7 +72,7 @@ std::string keyHitLine(const char* key, const char* p, std::size_t characterNumb
 {
     std::string line = "hit '" + std::string(p, keyCharacterLength(p)) + "' at " + std::to_string(characterNumber) +
                        ": " + signedText(HitScore);
-    const int bonus = keyHitBonus(key, p);
+    const int bonus = hitBonus(key, p);
     if (bonus == WordStartBonus)
         line += ", " + signedText(bonus) + " word start";
     else if (bonus == CamelCaseBonus)
@@ -118,7 +118,7 @@ void explainKeyWalk(const SearchKey& key, const std::string& query, std::int32_t
             total -= StepCost * steps;
             lines.push_back(std::to_string(steps) + (steps == 1 ? " step: " : " steps: ") + signedText(-StepCost * steps));
         }
-        total += (p == text ? NameStartBonus : 0) + HitScore + keyHitBonus(text, p);
+        total += (p == text ? NameStartBonus : 0) + HitScore + hitBonus(text, p);
         lines.push_back(keyHitLine(text, p, characterNumber));
         q += wantedLength;
         if (*q != 0) {

@@ -31,6 +31,7 @@ struct RankedEntry {
 constexpr std::uint16_t NoStop = 0xFFFF;
 constexpr std::int8_t NoFirstScore = std::numeric_limits<std::int8_t>::min();
 constexpr std::size_t KeyedLetters = 26;
+constexpr std::uint32_t EmptyIndexedName = 0; // offset of the empty name in MatchIndex::names
 
 // What one pass found in a slice.
 struct SliceMarks {
@@ -76,11 +77,12 @@ struct MatchIndex {
 
     struct Item {
         std::uint32_t mask;
-        std::uint32_t nameOffset; // into `names`
+        std::uint32_t nameOffset; // into `names`: the name, or for a keyed name its keys
     };
     std::vector<Item> items;
-    // Every name, each followed by a NUL and, when it is not plain ASCII, by its search keys;
-    // then MatchIndexPadding NULs.
+    // An empty name, which the name walk reads for a keyed name and passes over; every name that
+    // is plain ASCII (or not UTF-8), each followed by a NUL; then the search keys of every other
+    // name; then MatchIndexPadding NULs.
     std::string names;
     // A bit per entry: set when its name has search keys (and is matched on them alone).
     std::vector<std::uint32_t> keyed;

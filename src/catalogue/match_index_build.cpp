@@ -31,25 +31,32 @@ bool weightsUnchanged(const MatchIndex& index, const std::vector<ScanDirectory>&
 }
 
 // The search keys of a name that is not plain ASCII, packed as walkKeys reads them; the index
-// holds them after an empty name instead of the name.
+// holds them instead of the name.
 struct KeyedName {
     std::uint32_t place;
     std::string keys;
-    std::uint32_t mask; // of every key
+    std::uint32_t mask; // the ASCII half of every key's signature
 };
 
 std::string packedKeys(const std::vector<SearchKey>& keys, std::uint32_t& mask)
 {
-    std::string packed(1, '\0'); // the name stands empty: the name walk passes it over
+    std::string packed;
     mask = 0;
     for (const SearchKey& key : keys) {
-        const std::uint32_t keyMask = searchMask(key.text.c_str());
-        char header[PackedKeyHeader] = {static_cast<char>(key.kind), static_cast<char>(key.text.size())};
-        std::memcpy(header + 2, &keyMask, sizeof keyMask);
+        const KeySignature signature = keySignature(key.text.c_str());
+        const std::string shadow = signature.others == 0 ? std::string() : keyShadow(key.text);
+        char header[PackedKeyHeader] = {static_cast<char>(key.kind), static_cast<char>(key.text.size()),
+                                        static_cast<char>(shadow.size())};
+        std::memcpy(header + 3, &signature.letters, sizeof signature.letters);
+        std::memcpy(header + 7, &signature.others, sizeof signature.others);
         packed.append(header, PackedKeyHeader);
         packed += key.text;
         packed += '\0';
-        mask |= keyMask;
+        if (!shadow.empty()) {
+            packed += shadow;
+            packed += '\0';
+        }
+        mask |= signature.letters;
     }
     packed += '\0';
     return packed;
@@ -68,31 +75,33 @@ void findKeys(const CatalogueEntry* entries, const MatchSlice& slice, std::vecto
 }
 
 // Each name's place in the index, or its keys' for a name that has them; their signature is
-// the keys', so that a query the keys hold is not turned away before they are walked.
+// the ASCII half of the keys', so that a query whose ASCII characters the keys hold is not
+// turned away before they are walked. The keys go after every name: a walk over the names reads
+// them packed as tightly as if there were no keys, and only keyed candidates touch the keys.
 void placeNames(Catalogue& catalogue, const std::vector<std::vector<KeyedName>>& keyedNames)
 {
     MatchIndex& index = catalogue.matchIndex;
-    std::uint32_t offset = 0;
-    std::uint32_t i = 0;
-    auto placeUpTo = [&](std::uint32_t end) {
-        for (; i < end; ++i) {
-            index.items[i].nameOffset = offset;
-            index.items[i].mask = catalogue.entries[i].charMask;
-            offset += static_cast<std::uint32_t>(catalogue.entries[i].name.size() + 1);
-        }
-    };
     for (const std::vector<KeyedName>& inSlice : keyedNames) {
         for (const KeyedName& keyed : inSlice) {
-            placeUpTo(keyed.place);
-            index.items[i].nameOffset = offset;
-            index.items[i].mask = keyed.mask;
-            offset += static_cast<std::uint32_t>(keyed.keys.size());
-            ++i;
             index.keyed[keyed.place / 32] |= 1u << (keyed.place % 32);
             index.keyedPlaces.push_back(keyed.place);
         }
     }
-    placeUpTo(static_cast<std::uint32_t>(catalogue.entries.size()));
+    std::uint32_t offset = EmptyIndexedName + 1;
+    for (std::uint32_t i = 0; i < catalogue.entries.size(); ++i) {
+        if (index.isKeyed(i))
+            continue;
+        index.items[i].nameOffset = offset;
+        index.items[i].mask = catalogue.entries[i].charMask;
+        offset += static_cast<std::uint32_t>(catalogue.entries[i].name.size() + 1);
+    }
+    for (const std::vector<KeyedName>& inSlice : keyedNames) {
+        for (const KeyedName& keyed : inSlice) {
+            index.items[keyed.place].nameOffset = offset;
+            index.items[keyed.place].mask = keyed.mask;
+            offset += static_cast<std::uint32_t>(keyed.keys.size());
+        }
+    }
 }
 
 // What each one-letter query scores on the keys: a one-letter pass reads it instead of walking.
@@ -101,8 +110,7 @@ void scoreEveryLetter(const char* keys, std::int8_t* scores)
     for (std::size_t letter = 0; letter < KeyedLetters; ++letter) {
         const char query[2] = {static_cast<char>('A' + letter), 0};
         std::int32_t score = 0;
-        int matchedKey = 0;
-        const bool matched = walkKeys(keys, query, searchMask(query), score, matchedKey);
+        const bool matched = walkKeys(keys, query, keySignature(query), nullptr, score);
         scores[letter] = matched ? static_cast<std::int8_t>(score) : NoFirstScore;
     }
 }
@@ -145,7 +153,7 @@ void rebuildIndex(Catalogue& catalogue)
     const CatalogueEntry* entries = catalogue.entries.data();
     std::vector<std::vector<KeyedName>> keyedNames(index.slices.size());
     forEachSlice(index, [&](MatchSlice& slice) { findKeys(entries, slice, keyedNames[sliceNumber(index, slice)]); });
-    std::size_t nameBytes = 0;
+    std::size_t nameBytes = EmptyIndexedName + 1;
     for (const CatalogueEntry& entry : catalogue.entries)
         nameBytes += entry.name.size() + 1;
     std::size_t keyedNameBytes = 0;
@@ -180,7 +188,7 @@ void rebuildIndex(Catalogue& catalogue)
         for (const KeyedName& keyed : keyedNames[sliceNumber(index, slice)]) {
             char* at = &index.names[index.items[keyed.place].nameOffset];
             std::copy(keyed.keys.begin(), keyed.keys.end(), at);
-            scoreEveryLetter(at + 1, &index.keyedFirstScores[rank++ * KeyedLetters]);
+            scoreEveryLetter(at, &index.keyedFirstScores[rank++ * KeyedLetters]);
         }
     });
 }

@@ -1,5 +1,6 @@
 #include "catalogue/match_pass.h"
 
+#include "base/utf8.h"
 #include "catalogue/best_candidates.h"
 #include "catalogue/first_hits.h"
 #include "catalogue/key_walk.h"
@@ -7,6 +8,7 @@
 #include "catalogue/match_slices.h"
 #include "catalogue/name_walk.h"
 #include "catalogue/planned_walk.h"
+#include "catalogue/prefetch.h"
 
 #include <algorithm>
 
@@ -19,17 +21,22 @@ constexpr std::size_t SignatureRun = 1024;
 // What every slice of one pass shares.
 struct Pass {
     Pass(const MatchIndex& index, const CatalogueEntry* entries, const char* query)
-        : index(index), entries(entries), query(query), queryMask(searchMask(query)),
-          bytewiseQuery(!hasMultiByteCharacter(query))
+        : index(index), entries(entries), query(query), signature(keySignature(query)),
+          queryMask(signature.letters), bytewiseQuery(!hasMultiByteCharacter(query)), asciiQuery(isAscii(query))
     {
     }
     const MatchIndex& index;
     const CatalogueEntry* entries;
     const char* query;
+    KeySignature signature;
+    // What an indexed signature must hold: of a keyed name, it is its keys' ASCII half.
     std::uint32_t queryMask;
     // A query of single bytes walks the names byte by byte; one with a character of several bytes
     // can match only search keys.
     bool bytewiseQuery;
+    // Only a query of ASCII alone may walk the keys' shadows: a stray byte could equal the first
+    // byte of a character there.
+    bool asciiQuery;
     // Only the entries the level below matched can match: the greedy walk of the longer query
     // begins with the walk of the shorter one.
     bool typedOn() const { return level > 0; }
@@ -129,8 +136,7 @@ bool walkIndexedName(const Pass& pass, const char* name, std::int32_t& score, st
 // stop, so a query typed on walks the keys again.
 bool walkEntryKeys(const Pass& pass, const char* keys, std::int32_t& score)
 {
-    int matchedKey = 0;
-    return walkKeys(keys, pass.query, pass.queryMask, score, matchedKey);
+    return walkKeys(keys, pass.query, pass.signature, pass.wordWise && pass.asciiQuery ? &pass.plan : nullptr, score);
 }
 
 // The walk of a name that matched the shorter query, from that walk's last hit on.
@@ -197,10 +203,19 @@ void markOneLetter(const Pass& pass, int letterNumber, const MatchSlice& slice, 
     }
 }
 
-// The keys of an entry that has them: its name stands empty in the index, and they follow it.
+// The keys of an entry that has them, which the index holds instead of its name.
 const char* keysOf(const Pass& pass, std::uint32_t place)
 {
-    return pass.index.names.data() + pass.index.items[place].nameOffset + 1;
+    return pass.index.names.data() + pass.index.items[place].nameOffset;
+}
+
+// What the name walk reads for an entry: a keyed one reads the empty name, and its keys are
+// asked for, to be walked once its run is settled.
+const char* walkedName(const Pass& pass, std::uint32_t place, bool keyed)
+{
+    const char* text = pass.index.names.data() + pass.index.items[place].nameOffset;
+    prefetchLine(text);
+    return keyed ? pass.index.names.data() + EmptyIndexedName : text;
 }
 
 // Settles the entries of a run that have search keys: their empty names made the name walk pass
@@ -257,8 +272,6 @@ void walkCandidates(const Pass& pass, const MatchSlice& slice, SliceMarks& marks
         walkKeysOnly(pass, marks, best, [&](auto&& considerRun) { forSignatureRuns(pass, slice, considerRun); });
         return;
     }
-    const MatchIndex::Item* items = pass.index.items.data();
-    const char* names = pass.index.names.data();
     const std::int16_t* bias = pass.index.bias.data();
     MatchedRun run;
     std::uint16_t keyedSlots[SignatureRun];
@@ -270,7 +283,7 @@ void walkCandidates(const Pass& pass, const MatchSlice& slice, SliceMarks& marks
             std::int32_t score = 0;
             std::uint16_t stop = NoStop;
             const bool keyed = pass.index.isKeyed(i);
-            const bool matched = walkIndexedName(pass, names + items[i].nameOffset, score, stop);
+            const bool matched = walkIndexedName(pass, walkedName(pass, i, keyed), score, stop);
             keyedSlots[keyedCount] = static_cast<std::uint16_t>(run.count);
             keyedCount += keyed ? 1 : 0;
             run.add(i, score, stop, bias[i], matched || keyed);
@@ -292,8 +305,6 @@ void resumeWalks(const Pass& pass, const SliceMarks& before, SliceMarks& marks, 
         walkKeysOnly(pass, marks, best, forEachMarkRun);
         return;
     }
-    const MatchIndex::Item* items = pass.index.items.data();
-    const char* names = pass.index.names.data();
     const std::int16_t* bias = pass.index.bias.data();
     MatchedRun run;
     std::uint16_t keyedSlots[SignatureRun];
@@ -306,7 +317,7 @@ void resumeWalks(const Pass& pass, const SliceMarks& before, SliceMarks& marks, 
             std::int32_t score = before.walkScores[k];
             std::uint16_t stop = before.stops[k];
             const bool keyed = pass.index.isKeyed(i);
-            const bool matched = resumeIndexedName(pass, names + items[i].nameOffset, score, stop);
+            const bool matched = resumeIndexedName(pass, walkedName(pass, i, keyed), score, stop);
             keyedSlots[keyedCount] = static_cast<std::uint16_t>(run.count);
             keyedCount += keyed ? 1 : 0;
             run.add(i, score, stop, bias[i], matched || keyed);

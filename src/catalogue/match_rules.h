@@ -13,10 +13,17 @@ constexpr int WordStartBonus = 11;  // after a non-letter or at the start of the
 constexpr int CamelCaseBonus = 7;   // capital letter right after a lower-case one
 constexpr int StepCost = 1;         // every move to the next name character
 
+// A letter, for where words begin: an ASCII letter, or any byte of a character other than
+// ASCII, so that a word in another script is one word and not a word per character.
+inline bool countsAsLetter(char c)
+{
+    return isAsciiLetter(c) || static_cast<unsigned char>(c) >= 0x80;
+}
+
 // Bonus of a hit at `position` of `name`.
 inline int hitBonus(const char* name, const char* position)
 {
-    if (position == name || !isAsciiLetter(position[-1]))
+    if (position == name || !countsAsLetter(position[-1]))
         return WordStartBonus;
     if (isUpperAscii(position[0]) && isLowerAscii(position[-1]))
         return CamelCaseBonus;

@@ -78,7 +78,7 @@ struct Window {
     __m128i low, high;             // the bytes
     __m128i foldedLow, foldedHigh; // with letters in lower case
     std::uint32_t inName;          // before the name's end
-    std::uint32_t wordStarts;      // after a character that is no letter
+    std::uint32_t wordStarts;      // after a byte that is no letter (countsAsLetter)
     std::uint32_t camels;          // capitals after a small letter
 };
 
@@ -98,10 +98,12 @@ inline bool look(const char* at, char before, Window& window)
     const __m128i fold = _mm_set1_epi8(0x20);
     window.foldedLow = _mm_or_si128(window.low, fold);
     window.foldedHigh = _mm_or_si128(window.high, fold);
-    const std::uint32_t letters = bytesWithin(window.foldedLow, window.foldedHigh, 'a', 26);
+    const std::uint32_t asciiLetters = bytesWithin(window.foldedLow, window.foldedHigh, 'a', 26);
+    const std::uint32_t highBytes = static_cast<std::uint32_t>(_mm_movemask_epi8(window.low)) |
+                                    static_cast<std::uint32_t>(_mm_movemask_epi8(window.high)) << 16;
     const std::uint32_t capitals = bytesWithin(window.low, window.high, 'A', 26);
-    const std::uint32_t smalls = letters & ~capitals;
-    window.wordStarts = ~((letters << 1) | (isAsciiLetter(before) ? 1u : 0u));
+    const std::uint32_t smalls = asciiLetters & ~capitals;
+    window.wordStarts = ~(((asciiLetters | highBytes) << 1) | (countsAsLetter(before) ? 1u : 0u));
     window.camels = capitals & ((smalls << 1) | (isLowerAscii(before) ? 1u : 0u));
     return true;
 }

@@ -87,7 +87,11 @@ struct Reference {
     std::vector<Mark> marks;
 
     static bool upperEquals(char c, char q) { return (c >= 'a' && c <= 'z' ? c - 32 : c) == q; }
-    static bool letter(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
+    // A byte of a character other than ASCII counts as a letter.
+    static bool letter(char c)
+    {
+        return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || static_cast<unsigned char>(c) >= 0x80;
+    }
 
     void match(const Catalogue& catalogue, const std::string& query, const std::vector<ScanDirectory>& dirs)
     {

@@ -122,7 +122,8 @@ std::vector<std::string> charactersOf(const std::string& text)
     return characters;
 }
 
-bool asciiLetter(const std::string& c) { return c.size() == 1 && std::isalpha(static_cast<unsigned char>(c[0])); }
+// Every character other than ASCII, and a stray byte, counts as a letter.
+bool letter(const std::string& c) { return c.size() > 1 || std::isalpha(static_cast<unsigned char>(c[0])) || c[0] < 0; }
 
 // A key walked as first described, on lists of characters.
 bool referenceWalk(const std::string& keyText, const std::string& query, int& score)
@@ -140,7 +141,7 @@ bool referenceWalk(const std::string& keyText, const std::string& query, int& sc
         }
         if (p == key.size())
             return false;
-        const bool wordStart = p == 0 || (key[p - 1].size() == 1 && !asciiLetter(key[p - 1]));
+        const bool wordStart = p == 0 || !letter(key[p - 1]);
         const bool camel = !wordStart && std::isupper(static_cast<unsigned char>(key[p][0])) &&
                            std::islower(static_cast<unsigned char>(key[p - 1][0])) && key[p - 1].size() == 1;
         score += (p == 0 ? 14 : 0) + 2 + (wordStart ? 11 : camel ? 7 : 0);
