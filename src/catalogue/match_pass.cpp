@@ -11,6 +11,7 @@
 #include "catalogue/prefetch.h"
 
 #include <algorithm>
+#include <cstring>
 
 namespace {
 
@@ -215,34 +216,38 @@ const char* walkedName(const Pass& pass, std::uint32_t place, bool keyed)
 {
     const char* text = pass.index.names.data() + pass.index.items[place].nameOffset;
     prefetchLine(text);
+    prefetchLine(text + CacheLineBytes);
     return keyed ? pass.index.names.data() + EmptyIndexedName : text;
 }
 
 // Settles the entries of a run that have search keys: their empty names made the name walk pass
-// them over, and their keys decide. `slots` are their places in the run, in order.
+// them over, and their keys decide. `slots` are their places in the run, in order. Most keyed
+// candidates match, so the run is closed up only from the first that did not, and without a
+// branch on which entries stay.
 void settleKeyed(const Pass& pass, MatchedRun& run, const std::uint16_t* slots, std::size_t keyedCount)
 {
     const std::int16_t* bias = pass.index.bias.data();
-    std::size_t write = slots[0];
-    std::size_t next = 0;
-    for (std::size_t read = slots[0]; read < run.count; ++read) {
-        bool keep = true;
-        if (next < keyedCount && slots[next] == read) {
-            ++next;
-            const std::uint32_t i = run.places[read];
-            std::int32_t score = 0;
-            keep = walkEntryKeys(pass, keysOf(pass, i), score);
-            run.scores[read] = storedMatchScore(score + bias[i]);
-            run.walkScores[read] = score;
-            run.stops[read] = NoStop;
-        }
-        if (!keep)
-            continue;
+    std::uint8_t keep[SignatureRun];
+    std::memset(keep + slots[0], 1, run.count - slots[0]);
+    std::size_t firstDropped = run.count;
+    for (std::size_t k = 0; k < keyedCount; ++k) {
+        const std::size_t slot = slots[k];
+        const std::uint32_t i = run.places[slot];
+        std::int32_t score = 0;
+        const bool matched = walkEntryKeys(pass, keysOf(pass, i), score);
+        run.scores[slot] = storedMatchScore(score + bias[i]);
+        run.walkScores[slot] = score;
+        run.stops[slot] = NoStop;
+        keep[slot] = matched ? 1 : 0;
+        firstDropped = matched ? firstDropped : std::min(firstDropped, slot);
+    }
+    std::size_t write = firstDropped;
+    for (std::size_t read = firstDropped; read < run.count; ++read) {
         run.places[write] = run.places[read];
         run.scores[write] = run.scores[read];
         run.walkScores[write] = run.walkScores[read];
         run.stops[write] = run.stops[read];
-        ++write;
+        write += keep[read];
     }
     run.count = write;
 }

@@ -3,6 +3,10 @@
 // wait for them overlaps the walk.
 #pragma once
 
+#include <cstddef>
+
+constexpr std::size_t CacheLineBytes = 64;
+
 #if defined(__SSE__) || defined(_M_X64) || (defined(_M_IX86_FP) && _M_IX86_FP >= 1)
 #include <xmmintrin.h>
 
