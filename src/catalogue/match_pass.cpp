@@ -270,25 +270,24 @@ void walkKeysOnly(const Pass& pass, SliceMarks& marks, BestOf<RankedEntry>& best
     });
 }
 
-// Walks the names of the candidates whose signature holds the query's.
-void walkCandidates(const Pass& pass, const MatchSlice& slice, SliceMarks& marks, BestOf<RankedEntry>& best)
+// Walks the names of the runs of candidates `forEachRun` hands on, `walkOne` deciding how each
+// walk begins (afresh, or where an earlier one stopped), and keeps those that matched.
+template <typename ForEachRun, typename WalkOne>
+void walkRuns(const Pass& pass, SliceMarks& marks, BestOf<RankedEntry>& best, ForEachRun&& forEachRun,
+              WalkOne&& walkOne)
 {
-    if (!pass.bytewiseQuery) {
-        walkKeysOnly(pass, marks, best, [&](auto&& considerRun) { forSignatureRuns(pass, slice, considerRun); });
-        return;
-    }
     const std::int16_t* bias = pass.index.bias.data();
     MatchedRun run;
     std::uint16_t keyedSlots[SignatureRun];
-    forSignatureRuns(pass, slice, [&](const std::uint32_t* candidates, std::size_t count) {
+    forEachRun([&](const std::uint32_t* candidates, std::size_t count) {
         run.count = 0;
         std::size_t keyedCount = 0;
         for (std::size_t k = 0; k < count; ++k) {
             const std::uint32_t i = candidates[k];
+            const bool keyed = pass.index.isKeyed(i);
             std::int32_t score = 0;
             std::uint16_t stop = NoStop;
-            const bool keyed = pass.index.isKeyed(i);
-            const bool matched = walkIndexedName(pass, walkedName(pass, i, keyed), score, stop);
+            const bool matched = walkOne(&candidates[k], walkedName(pass, i, keyed), score, stop);
             keyedSlots[keyedCount] = static_cast<std::uint16_t>(run.count);
             keyedCount += keyed ? 1 : 0;
             run.add(i, score, stop, bias[i], matched || keyed);
@@ -299,38 +298,38 @@ void walkCandidates(const Pass& pass, const MatchSlice& slice, SliceMarks& marks
     });
 }
 
+// Walks the names of the candidates whose signature holds the query's.
+void walkCandidates(const Pass& pass, const MatchSlice& slice, SliceMarks& marks, BestOf<RankedEntry>& best)
+{
+    auto forEachRun = [&](auto&& considerRun) { forSignatureRuns(pass, slice, considerRun); };
+    if (!pass.bytewiseQuery) {
+        walkKeysOnly(pass, marks, best, forEachRun);
+        return;
+    }
+    walkRuns(pass, marks, best, forEachRun,
+             [&](const std::uint32_t*, const char* name, std::int32_t& score, std::uint16_t& stop) {
+                 return walkIndexedName(pass, name, score, stop);
+             });
+}
+
 // Goes on with the walks of the pass typed on from, for the letters added since.
 void resumeWalks(const Pass& pass, const SliceMarks& before, SliceMarks& marks, BestOf<RankedEntry>& best)
 {
-    auto forEachMarkRun = [&](auto&& considerRun) {
+    auto forEachRun = [&](auto&& considerRun) {
         for (std::size_t runStart = 0; runStart < before.marked.size(); runStart += SignatureRun)
             considerRun(&before.marked[runStart], std::min<std::size_t>(SignatureRun, before.marked.size() - runStart));
     };
     if (!pass.bytewiseQuery) {
-        walkKeysOnly(pass, marks, best, forEachMarkRun);
+        walkKeysOnly(pass, marks, best, forEachRun);
         return;
     }
-    const std::int16_t* bias = pass.index.bias.data();
-    MatchedRun run;
-    std::uint16_t keyedSlots[SignatureRun];
-    for (std::size_t runStart = 0; runStart < before.marked.size(); runStart += SignatureRun) {
-        const std::size_t runEnd = std::min(before.marked.size(), runStart + SignatureRun);
-        run.count = 0;
-        std::size_t keyedCount = 0;
-        for (std::size_t k = runStart; k < runEnd; ++k) {
-            const std::uint32_t i = before.marked[k];
-            std::int32_t score = before.walkScores[k];
-            std::uint16_t stop = before.stops[k];
-            const bool keyed = pass.index.isKeyed(i);
-            const bool matched = resumeIndexedName(pass, walkedName(pass, i, keyed), score, stop);
-            keyedSlots[keyedCount] = static_cast<std::uint16_t>(run.count);
-            keyedCount += keyed ? 1 : 0;
-            run.add(i, score, stop, bias[i], matched || keyed);
-        }
-        if (keyedCount > 0)
-            settleKeyed(pass, run, keyedSlots, keyedCount);
-        keepRun(run, marks, best);
-    }
+    walkRuns(pass, marks, best, forEachRun,
+             [&](const std::uint32_t* mark, const char* name, std::int32_t& score, std::uint16_t& stop) {
+                 const std::size_t k = static_cast<std::size_t>(mark - before.marked.data());
+                 score = before.walkScores[k];
+                 stop = before.stops[k];
+                 return resumeIndexedName(pass, name, score, stop);
+             });
 }
 
 // Walks the names in the entries themselves, for an index whose names outgrew its offsets.
