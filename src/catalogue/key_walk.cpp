@@ -40,6 +40,30 @@ std::string keyShadow(std::string_view key)
     return shadow;
 }
 
+std::string packSearchKeys(const std::vector<SearchKey>& keys, std::uint32_t& letters)
+{
+    std::string packed;
+    letters = 0;
+    for (const SearchKey& key : keys) {
+        const KeySignature signature = keySignature(key.text.c_str());
+        const std::string shadow = signature.others == 0 ? std::string() : keyShadow(key.text);
+        char header[PackedKeyHeader] = {static_cast<char>(key.kind), static_cast<char>(key.text.size()),
+                                        static_cast<char>(shadow.size())};
+        std::memcpy(header + 3, &signature.letters, sizeof signature.letters);
+        std::memcpy(header + 7, &signature.others, sizeof signature.others);
+        packed.append(header, PackedKeyHeader);
+        packed += key.text;
+        packed += '\0';
+        if (!shadow.empty()) {
+            packed += shadow;
+            packed += '\0';
+        }
+        letters |= signature.letters;
+    }
+    packed += '\0';
+    return packed;
+}
+
 bool walkKeys(const char* keys, const char* upperQuery, const KeySignature& query, const WalkPlan* plan,
               std::int32_t& score)
 {

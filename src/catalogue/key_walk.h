@@ -6,6 +6,7 @@
 
 #include "base/ascii.h"
 #include "catalogue/match_rules.h"
+#include "catalogue/search_keys.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -122,6 +123,9 @@ std::string keyShadow(std::string_view key);
 // length of its shadow (0: a key of ASCII alone is its own), its signature (the two halves of
 // keySignature), its text with a NUL, and its shadow with a NUL; a zero byte after the last key.
 constexpr std::size_t PackedKeyHeader = 11;
+
+// A name's keys packed so; `letters` is the ASCII half of all their signatures.
+std::string packSearchKeys(const std::vector<SearchKey>& keys, std::uint32_t& letters);
 
 struct WalkPlan;
 

@@ -30,37 +30,13 @@ bool weightsUnchanged(const MatchIndex& index, const std::vector<ScanDirectory>&
     return true;
 }
 
-// The search keys of a name that is not plain ASCII, packed as walkKeys reads them; the index
-// holds them instead of the name.
+// The search keys of a name that is not plain ASCII, packed; the index holds them instead of the
+// name.
 struct KeyedName {
     std::uint32_t place;
     std::string keys;
     std::uint32_t mask; // the ASCII half of every key's signature
 };
-
-std::string packedKeys(const std::vector<SearchKey>& keys, std::uint32_t& mask)
-{
-    std::string packed;
-    mask = 0;
-    for (const SearchKey& key : keys) {
-        const KeySignature signature = keySignature(key.text.c_str());
-        const std::string shadow = signature.others == 0 ? std::string() : keyShadow(key.text);
-        char header[PackedKeyHeader] = {static_cast<char>(key.kind), static_cast<char>(key.text.size()),
-                                        static_cast<char>(shadow.size())};
-        std::memcpy(header + 3, &signature.letters, sizeof signature.letters);
-        std::memcpy(header + 7, &signature.others, sizeof signature.others);
-        packed.append(header, PackedKeyHeader);
-        packed += key.text;
-        packed += '\0';
-        if (!shadow.empty()) {
-            packed += shadow;
-            packed += '\0';
-        }
-        mask |= signature.letters;
-    }
-    packed += '\0';
-    return packed;
-}
 
 void findKeys(const CatalogueEntry* entries, const MatchSlice& slice, std::vector<KeyedName>& found)
 {
@@ -69,7 +45,7 @@ void findKeys(const CatalogueEntry* entries, const MatchSlice& slice, std::vecto
         if (keys.empty())
             continue;
         KeyedName keyed{i, std::string(), 0};
-        keyed.keys = packedKeys(keys, keyed.mask);
+        keyed.keys = packSearchKeys(keys, keyed.mask);
         found.push_back(std::move(keyed));
     }
 }

@@ -170,11 +170,15 @@ const char* searchKeyKindName(SearchKeyKind kind)
     return "";
 }
 
+bool hasSearchKeys(std::string_view name)
+{
+    return !isAscii(name) && isValidUtf8(name);
+}
+
 std::vector<SearchKey> searchKeysOf(std::string_view name)
 {
     std::vector<SearchKey> keys;
-    // A name that is not UTF-8 (from an older catalogue or another program) keeps the byte walk.
-    if (isAscii(name) || !isValidUtf8(name))
+    if (!hasSearchKeys(name))
         return keys;
     std::vector<NameCharacter> characters;
     std::size_t hanCount = 0;
@@ -193,6 +197,44 @@ std::vector<SearchKey> searchKeysOf(std::string_view name)
     if (hasHangul)
         addKey(keys, SearchKeyKind::Hangul, hangulKey(characters));
     return keys;
+}
+
+namespace {
+
+std::uint32_t asciiLetters(std::string_view text)
+{
+    std::uint32_t letters = 0;
+    for (char c : text)
+        letters |= static_cast<unsigned char>(c) < 0x80 ? 1u << (static_cast<unsigned char>(c) & 31u) : 0u;
+    return letters;
+}
+
+} // namespace
+
+std::uint32_t searchKeyLetters(std::string_view name)
+{
+    std::uint32_t letters = 0;
+    for (std::size_t at = 0; at < name.size();) {
+        const auto byte = static_cast<unsigned char>(name[at]);
+        const DecodedCodePoint decoded = byte < 0x80 ? DecodedCodePoint{byte, 1} : decodeUtf8(name.substr(at));
+        if (decoded.length == 0) { // a stray byte stands for itself
+            letters |= 1u << (byte & 31u);
+            ++at;
+            continue;
+        }
+        at += decoded.length;
+        const FoldedCodePoint folded = foldCodePoint(decoded.codePoint);
+        letters |= folded.unchanged ? asciiLetters(name.substr(at - decoded.length, decoded.length))
+                                    : asciiLetters(folded.text);
+        // A compatibility ideograph reads as the unified one it folds to.
+        const DecodedCodePoint base = folded.unchanged ? decoded : decodeUtf8(folded.text);
+        for (char32_t han : {decoded.codePoint, base.codePoint}) {
+            const std::string_view readings = hanReadings(han);
+            if (!readings.empty())
+                letters |= asciiLetters(readings) | 1u << (static_cast<unsigned char>(ReadingBreak) & 31u);
+        }
+    }
+    return letters;
 }
 
 std::string foldedQuery(std::string_view upperQuery)

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -32,8 +33,18 @@ constexpr std::size_t MostKeyBytes = 255;
 bool isPhoneticKey(SearchKeyKind kind);
 const char* searchKeyKindName(SearchKeyKind kind);
 
-// Empty for an ASCII name, and for one that is not well-formed UTF-8.
+// True for a name beyond ASCII in well-formed UTF-8: it is matched on its search keys alone. An
+// ASCII name is its own key, and one that is not UTF-8 (from an older catalogue or another
+// program) keeps the byte walk.
+bool hasSearchKeys(std::string_view name);
+
+// Empty when the name has none.
 std::vector<SearchKey> searchKeysOf(std::string_view name);
+
+// A bit per ASCII character that any key of the name may hold, as computeCharMask sets them:
+// every key's ASCII characters are among them. Made without making the keys, to pass over a
+// name whose keys cannot hold an ASCII query's letters.
+std::uint32_t searchKeyLetters(std::string_view name);
 
 // A query folded as the keys are, its ASCII letters upper-cased as the matcher wants them; an
 // ASCII query is returned as it is.

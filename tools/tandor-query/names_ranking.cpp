@@ -2,10 +2,13 @@
 
 #include "base/utf8.h"
 #include "catalogue/best_candidates.h"
+#include "catalogue/key_walk.h"
+#include "catalogue/match_index.h"
 #include "catalogue/match_rules.h"
 #include "catalogue/matcher.h"
 #include "catalogue/name_walk.h"
 #include "catalogue/planned_walk.h"
+#include "catalogue/search_keys.h"
 #include "matched_lines.h"
 
 #include <algorithm>
@@ -41,15 +44,30 @@ struct NamesPart {
     const char* begin;
     const char* end; // after a line feed, or the end of the text
     std::vector<LineCandidate> best;
+    std::vector<LineCandidate> keyedBest; // of the lines matched on search keys
     std::string path; // scratch for looking up a launch score
+    std::string keys; // scratch: a line's packed search keys
 };
 
 struct LineRanking {
-    LineRanking(std::size_t limit, const ScoreStore& scores) : limit(limit), scores(scores) {}
+    LineRanking(std::size_t limit, const ScoreStore& scores, const char* upperQuery)
+        : limit(limit), scores(scores), upperQuery(upperQuery), signature(keySignature(upperQuery))
+    {
+    }
     WalkPlan plan;
     std::size_t limit;
     const ScoreStore& scores;
+    const char* upperQuery;
+    KeySignature signature;
+    // Some line goes beyond ASCII: a line with search keys is matched on them alone.
+    bool keyedLines = false;
 };
+
+// A line the byte walk must leave to its search keys.
+bool isKeyedLine(const LineRanking& ranking, const char* line, const char* lineEnd)
+{
+    return ranking.keyedLines && hasSearchKeys(std::string_view(line, nameLength(line, lineEnd)));
+}
 
 // A matched line, with the score of its walk, joins the best if it ranks among them.
 void keepLine(const LineRanking& ranking, const char* line, const char* lineEnd, std::int32_t score, NamesPart& part,
@@ -71,6 +89,8 @@ void rankPart(const LineRanking& ranking, NamesPart& part)
 {
     BestOf<LineCandidate> best(part.best, ranking.limit);
     lines::forEachMatchedLine(part.begin, part.end, ranking.plan.wide, [&](const char* line, const char* lineEnd) {
+        if (isKeyedLine(ranking, line, lineEnd))
+            return;
         std::int32_t score = 0;
         std::size_t stop = 0;
         walkPlanned<true>(line, ranking.plan, score, stop);
@@ -95,12 +115,63 @@ void rankPart(const LineRanking& ranking, NamesPart& part)
         bool matched = false;
         std::int32_t score = 0;
         const char* lineEnd = lineEndFrom(packed::walk<true>(line, ranking.plan.words, matched, score), part.end);
-        if (matched)
+        if (matched && !isKeyedLine(ranking, line, lineEnd))
             keepLine(ranking, line, lineEnd, score, part, best);
         line = lineEnd + 1;
     }
 }
 #endif
+
+// The first byte beyond ASCII at or after `from`, else `end`: a machine word at a time.
+const char* nextHighByte(const char* from, const char* end)
+{
+    constexpr std::uint64_t HighBits = 0x8080808080808080u;
+    for (; end - from >= 8; from += 8) {
+        std::uint64_t word = 0;
+        std::memcpy(&word, from, sizeof word);
+        if ((word & HighBits) != 0)
+            break;
+    }
+    while (from < end && static_cast<unsigned char>(*from) < 0x80)
+        ++from;
+    return from;
+}
+
+const char* lineStartBefore(const char* at, const char* partBegin)
+{
+    while (at > partBegin && at[-1] != '\n')
+        --at;
+    return at;
+}
+
+const char* lineFeedOrEnd(const char* from, const char* partEnd)
+{
+    const void* found = std::memchr(from, '\n', static_cast<std::size_t>(partEnd - from));
+    return found != nullptr ? static_cast<const char*>(found) : partEnd;
+}
+
+// The lines with search keys, found by their bytes beyond ASCII (a tenth of the lines or fewer
+// in most lists), each matched on its keys as the catalogue matches its name.
+void rankKeyedLines(const LineRanking& ranking, NamesPart& part)
+{
+    BestOf<LineCandidate> best(part.keyedBest, ranking.limit);
+    for (const char* at = nextHighByte(part.begin, part.end); at < part.end;) {
+        const char* line = lineStartBefore(at, part.begin);
+        const char* lineEnd = lineFeedOrEnd(at, part.end);
+        const std::string_view name(line, nameLength(line, lineEnd));
+        const std::uint32_t wanted = ranking.signature.letters;
+        // Most lines' keys cannot hold the query's letters, and that is known without making them.
+        if (hasSearchKeys(name) && (searchKeyLetters(name) & wanted) == wanted) {
+            std::uint32_t letters = 0;
+            part.keys = packSearchKeys(searchKeysOf(name), letters);
+            part.keys.append(MatchIndexPadding, '\0'); // the walk reads that far past a key's start
+            std::int32_t score = 0;
+            if (walkKeys(part.keys.data(), ranking.upperQuery, ranking.signature, &ranking.plan, score))
+                keepLine(ranking, line, lineEnd, score, part, best);
+        }
+        at = lineEnd < part.end ? nextHighByte(lineEnd + 1, part.end) : part.end;
+    }
+}
 
 // Parts of about equal size, each ending after a line feed (the last at the end of the text).
 std::vector<NamesPart> cutParts(const NamesText& text, std::size_t count)
@@ -118,7 +189,7 @@ std::vector<NamesPart> cutParts(const NamesText& text, std::size_t count)
             cut = end;
         if (cut <= begin)
             continue;
-        parts.push_back(NamesPart{begin, cut, {}, {}});
+        parts.push_back(NamesPart{begin, cut, {}, {}, {}, {}});
         begin = cut;
     }
     return parts;
@@ -163,11 +234,13 @@ std::vector<RankedName> rankNames(const NamesText& text, const std::string& uppe
     std::vector<RankedName> ranked;
     if (upperQuery.empty() || upperQuery[0] == 0 || limit == 0)
         return ranked; // an empty query matches nothing
-    LineRanking ranking(limit, scores);
+    LineRanking ranking(limit, scores, upperQuery.c_str());
     const bool breaksLines = upperQuery.find_first_of("\r\n") != std::string::npos;
-    // Names or a query beyond ASCII are matched on search keys, which only a catalogue has.
-    if (!isAscii(upperQuery) || !isAscii(std::string_view(text.bytes(), text.size())))
+    // A query beyond ASCII matches only search keys, and only an ASCII query may walk their
+    // shadows: the catalogue takes it.
+    if (!isAscii(upperQuery))
         return rankAsCatalogue(text, upperQuery, limit, scores);
+    ranking.keyedLines = !isAscii(std::string_view(text.bytes(), text.size()));
     if (breaksLines || !planWalk(upperQuery.c_str(), ranking.plan)) {
         if (breaksLines || upperQuery.size() >= packed::MostQueryCharacters || !packed::littleEndian())
             return rankAsCatalogue(text, upperQuery, limit, scores);
@@ -176,12 +249,18 @@ std::vector<RankedName> rankNames(const NamesText& text, const std::string& uppe
     const std::size_t wanted = std::min(pool.threadCount() * SlicesPerThread,
                                         text.size() / std::max<std::size_t>(1, smallestPart));
     std::vector<NamesPart> parts = cutParts(text, std::max<std::size_t>(1, wanted));
-    auto rank = [&](std::size_t k) { rankPart(ranking, parts[k]); };
+    auto rank = [&](std::size_t k) {
+        rankPart(ranking, parts[k]);
+        if (ranking.keyedLines)
+            rankKeyedLines(ranking, parts[k]);
+    };
     runEachPart(pool, parts.size(), rank);
 
     std::vector<const std::vector<LineCandidate>*> lists;
-    for (const NamesPart& part : parts)
+    for (const NamesPart& part : parts) {
         lists.push_back(&part.best);
+        lists.push_back(&part.keyedBest);
+    }
     std::vector<std::size_t> positions;
     std::vector<LineCandidate> merged;
     mergeBest(lists, limit, positions, merged);

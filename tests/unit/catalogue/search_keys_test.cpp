@@ -1,6 +1,7 @@
 #include "catalogue/search_keys.h"
 
 #include "base/utf8.h"
+#include "catalogue/key_walk.h"
 #include "catalogue/matcher.h"
 
 #include <gtest/gtest.h>
@@ -202,6 +203,12 @@ TEST(SearchKeys, MatcherAgreesWithAReferenceWalkOnMixedScripts)
                 const std::vector<std::string>& from = plain || random() % 2 ? ascii : other;
                 name += from[random() % from.size()];
             }
+        }
+        for (const std::string& name : names) {
+            std::uint32_t keyLetters = 0;
+            for (const SearchKey& key : searchKeysOf(name))
+                keyLetters |= keySignature(key.text.c_str()).letters;
+            ASSERT_EQ(keyLetters & ~searchKeyLetters(name), 0u) << name;
         }
         Catalogue catalogue = catalogueOf(names);
         catalogue.matchIndex.smallestSlice = 1 + random() % 40;

@@ -49,7 +49,10 @@ TEST(NamesFile, LinesBecomeEntriesOfNoDirectory)
 TEST(NamesFile, TheLineWalkRanksExactlyLikeTheWholeFile)
 {
     std::mt19937 random(99);
-    const std::string alphabet = "aAbBnNoOpPtT .-9\r";
+    // Whole characters beyond ASCII make lines with search keys; a stray byte, one without.
+    const std::vector<std::string> alphabet = {"a", "A", "b", "B", "n", "N", "o", "O", "p", "P", "t", "T", " ", ".",
+                                               "-", "9", "\r", "\xC3\xA9", "\xE9\x87\x8D", "\xD0\x96", "\xEC\xB9\xB4", "\xC3"};
+    const std::size_t asciiCharacters = 17;
     for (int round = 0; round < 300; ++round) {
         std::string bytes;
         std::vector<std::pair<std::string, int>> scored;
@@ -57,9 +60,12 @@ TEST(NamesFile, TheLineWalkRanksExactlyLikeTheWholeFile)
         for (int i = 0; i < lines; ++i) {
             // Mostly short lines; some about as long as a wide walk reads, some over many blocks.
             const std::size_t lengths[] = {random() % 12, 28 + random() % 8, random() % 150};
-            std::string line(lengths[random() % 3], ' ');
-            for (char& c : line)
-                c = random() % 200 == 0 ? '\0' : alphabet[random() % alphabet.size()];
+            std::string line;
+            const bool beyondAscii = random() % 4 == 0;
+            for (std::size_t c = lengths[random() % 3]; c > 0; --c) {
+                const std::size_t choices = beyondAscii ? alphabet.size() : asciiCharacters;
+                line += random() % 200 == 0 ? std::string(1, '\0') : alphabet[random() % choices];
+            }
             if (random() % 10 == 0 && !line.empty() && line.back() != '\r')
                 scored.emplace_back(line, static_cast<int>(random() % 15) - 4);
             bytes += line + (random() % 2 ? "\n" : "\r\n");
@@ -69,7 +75,7 @@ TEST(NamesFile, TheLineWalkRanksExactlyLikeTheWholeFile)
         const ScoreStore scores = scoresFor(scored);
         std::string query(1 + random() % 5, ' ');
         for (char& c : query)
-            c = static_cast<char>(toupper(static_cast<unsigned char>(alphabet[random() % alphabet.size()])));
+            c = static_cast<char>(toupper(static_cast<unsigned char>(alphabet[random() % asciiCharacters][0])));
         const std::size_t limit = random() % 25;
 
         Catalogue whole;
