@@ -1,7 +1,8 @@
-# Names in other scripts on the real Tandor: typed without their accents, or as pinyin initials,
-# they are found, and Return launches them. The catalogue file is written directly with UTF-8
-# names (the entries' paths are plain ASCII batch files that write a marker each), so that the
-# test does not depend on how the file system hands non-ASCII names to the program.
+# Names in other scripts on the real Tandor: typed without their accents or as pinyin initials,
+# or pasted in lower case or as Hangul initial consonants, they are found, and Return launches
+# them. The catalogue file is written directly with UTF-8 names (the entries' paths are plain
+# ASCII batch files that write a marker each), so that the test does not depend on how the file
+# system hands non-ASCII names to the program.
 source "$T_LIB"
 
 apps=$T_WORK/script-apps
@@ -39,6 +40,26 @@ expect_launch() {
     open_launcher
     driver type "$query"
     sleep 1
+    press_return_launches "$query" "$key"
+}
+
+# Pastes QUERY, which no keyboard layout of the prefix types; it must reach the edit box as
+# those characters and list exactly NAME, which Return launches. SHOT names a screenshot to take.
+expect_pasted_launch() {
+    local query=$1 key=$2 name=$3 shot=${4:-}
+    rm -f "$apps/launched-$key.txt"
+    open_launcher
+    driver paste "$query"
+    driver launcher-wait-rows 10000 "$name" || fail "pasting '$query' did not list only '$name'"
+    local typed
+    typed=$(driver launcher-query | tr -d '\r')
+    [ "$typed" = "$query" ] || fail "the edit box holds '$typed' instead of '$query'"
+    if [ -n "$shot" ]; then screenshot "$T_WORK/$shot"; fi
+    press_return_launches "$query" "$key"
+}
+
+press_return_launches() {
+    local query=$1 key=$2
     driver keys return
     driver launcher-wait-gone 20000 || fail "the launcher window stayed open after Return on '$query'"
     wait_for_file "$apps/launched-$key.txt" 30
@@ -52,5 +73,12 @@ expect_launch resume resume
 
 step "'zq' finds 重启 by the initials of its readings"
 expect_launch zq zq
+
+step "'москва', as typed in lower case, finds Москва Карта"
+expect_pasted_launch "москва" moskva "Москва Карта" scripts-cyrillic.png
+
+step "'ㅋㅋㅇ', the initial consonants as compatibility jamo, finds 카카오톡"
+# U+314B U+314B U+3147, as a Hangul keyboard gives them before they compose into syllables.
+expect_pasted_launch "ㅋㅋㅇ" kakao "카카오톡"
 
 close_tandor
