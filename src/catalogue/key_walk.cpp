@@ -40,10 +40,10 @@ std::string keyShadow(std::string_view key)
     return shadow;
 }
 
-std::string packSearchKeys(const std::vector<SearchKey>& keys, std::uint32_t& letters)
+std::string packSearchKeys(const std::vector<SearchKey>& keys, KeySignature& all)
 {
     std::string packed;
-    letters = 0;
+    all = KeySignature();
     for (const SearchKey& key : keys) {
         const KeySignature signature = keySignature(key.text.c_str());
         const std::string shadow = signature.others == 0 ? std::string() : keyShadow(key.text);
@@ -58,7 +58,8 @@ std::string packSearchKeys(const std::vector<SearchKey>& keys, std::uint32_t& le
             packed += shadow;
             packed += '\0';
         }
-        letters |= signature.letters;
+        all.letters |= signature.letters;
+        all.others |= signature.others;
     }
     packed += '\0';
     return packed;

@@ -124,8 +124,8 @@ std::string keyShadow(std::string_view key);
 // keySignature), its text with a NUL, and its shadow with a NUL; a zero byte after the last key.
 constexpr std::size_t PackedKeyHeader = 11;
 
-// A name's keys packed so; `letters` is the ASCII half of all their signatures.
-std::string packSearchKeys(const std::vector<SearchKey>& keys, std::uint32_t& letters);
+// A name's keys packed so, and the union of their signatures.
+std::string packSearchKeys(const std::vector<SearchKey>& keys, KeySignature& all);
 
 struct WalkPlan;
 

@@ -89,6 +89,9 @@ struct MatchIndex {
     // The entries with search keys, in catalogue order, and for each the score of every letter
     // A to Z as a one-letter query (NoFirstScore: none of its keys holds it).
     std::vector<std::uint32_t> keyedPlaces;
+    // For each of them, the half beyond ASCII of its keys' signatures (the ASCII half is its
+    // item's mask).
+    std::vector<std::uint32_t> keyedOthers;
     std::vector<std::int8_t> keyedFirstScores;
     bool isKeyed(std::uint32_t place) const { return (keyed[place / 32] >> (place % 32)) & 1u; }
     // Per entry, what a one-letter query scores at the first hit (see the matcher): the

@@ -35,7 +35,7 @@ bool weightsUnchanged(const MatchIndex& index, const std::vector<ScanDirectory>&
 struct KeyedName {
     std::uint32_t place;
     std::string keys;
-    std::uint32_t mask; // the ASCII half of every key's signature
+    KeySignature signature; // of every key
 };
 
 void findKeys(const CatalogueEntry* entries, const MatchSlice& slice, std::vector<KeyedName>& found)
@@ -44,8 +44,8 @@ void findKeys(const CatalogueEntry* entries, const MatchSlice& slice, std::vecto
         const std::vector<SearchKey> keys = searchKeysOf(entries[i].name);
         if (keys.empty())
             continue;
-        KeyedName keyed{i, std::string(), 0};
-        keyed.keys = packSearchKeys(keys, keyed.mask);
+        KeyedName keyed{i, std::string(), KeySignature()};
+        keyed.keys = packSearchKeys(keys, keyed.signature);
         found.push_back(std::move(keyed));
     }
 }
@@ -61,6 +61,7 @@ void placeNames(Catalogue& catalogue, const std::vector<std::vector<KeyedName>>&
         for (const KeyedName& keyed : inSlice) {
             index.keyed[keyed.place / 32] |= 1u << (keyed.place % 32);
             index.keyedPlaces.push_back(keyed.place);
+            index.keyedOthers.push_back(keyed.signature.others);
         }
     }
     std::uint32_t offset = EmptyIndexedName + 1;
@@ -74,7 +75,7 @@ void placeNames(Catalogue& catalogue, const std::vector<std::vector<KeyedName>>&
     for (const std::vector<KeyedName>& inSlice : keyedNames) {
         for (const KeyedName& keyed : inSlice) {
             index.items[keyed.place].nameOffset = offset;
-            index.items[keyed.place].mask = keyed.mask;
+            index.items[keyed.place].mask = keyed.signature.letters;
             offset += static_cast<std::uint32_t>(keyed.keys.size());
         }
     }
@@ -122,6 +123,7 @@ void rebuildIndex(Catalogue& catalogue)
     index.names.clear();
     index.keyed.assign((count + 31) / 32, 0);
     index.keyedPlaces.clear();
+    index.keyedOthers.clear();
     index.keyedFirstScores.clear();
     index.items.resize(count);
     index.bias.assign(count, 0);
@@ -145,6 +147,7 @@ void rebuildIndex(Catalogue& catalogue)
     if (!index.usable) {
         index.keyed.clear();
         index.keyedPlaces.clear();
+        index.keyedOthers.clear();
         return;
     }
     index.firstHits.resize(count);

@@ -80,21 +80,26 @@ void keepRun(const MatchedRun& run, SliceMarks& marks, BestOf<RankedEntry>& best
     }
 }
 
+// Hands on each entry that may match, with whether the half of its keys' signature beyond ASCII
+// holds the query's (always, where that is not known: the walk of the keys tells).
 template <typename Consider>
 void forEachCandidate(const Pass& pass, const MatchSlice& slice, Consider&& consider)
 {
     if (pass.typedOn()) {
         // The greedy walk of the longer query begins with the walk of the shorter one.
         for (std::uint32_t i : slice.levels[pass.level - 1].marked)
-            consider(i);
+            consider(i, true);
     } else if (!pass.bytewiseQuery) {
         // Only names with search keys can match: the others are not even looked at.
         const std::vector<std::uint32_t>& keyed = pass.index.keyedPlaces;
-        for (auto k = std::lower_bound(keyed.begin(), keyed.end(), slice.begin); k != keyed.end() && *k < slice.end; ++k)
-            consider(*k);
+        const std::uint32_t* others = pass.index.keyedOthers.data();
+        const std::uint32_t wanted = pass.signature.others;
+        for (std::size_t k = static_cast<std::size_t>(std::lower_bound(keyed.begin(), keyed.end(), slice.begin) - keyed.begin());
+             k < keyed.size() && keyed[k] < slice.end; ++k)
+            consider(keyed[k], (others[k] & wanted) == wanted);
     } else {
         for (std::uint32_t i = slice.begin; i < slice.end; ++i)
-            consider(i);
+            consider(i, true);
     }
 }
 
@@ -108,9 +113,9 @@ void forSignatureRuns(const Pass& pass, const MatchSlice& slice, ConsiderRun&& c
     const std::uint32_t queryMask = pass.queryMask;
     std::uint32_t passed[SignatureRun];
     std::size_t count = 0;
-    forEachCandidate(pass, slice, [&](std::uint32_t i) {
+    forEachCandidate(pass, slice, [&](std::uint32_t i, bool othersHeld) {
         passed[count] = i;
-        count += (items[i].mask & queryMask) == queryMask ? 1 : 0;
+        count += (items[i].mask & queryMask) == queryMask && othersHeld ? 1 : 0;
         if (count == SignatureRun) {
             considerRun(passed, count);
             count = 0;
@@ -338,7 +343,7 @@ void walkEntries(const Pass& pass, const MatchSlice& slice, SliceMarks& marks, B
     const std::int16_t* bias = pass.index.bias.data();
     if (!pass.bytewiseQuery)
         return; // such an index has no search keys
-    forEachCandidate(pass, slice, [&](std::uint32_t i) {
+    forEachCandidate(pass, slice, [&](std::uint32_t i, bool) {
         std::int32_t score = 0;
         const CatalogueEntry& entry = pass.entries[i];
         if ((entry.charMask & pass.queryMask) == pass.queryMask && walkName(entry.name.c_str(), pass.query, score)) {

@@ -162,8 +162,8 @@ void rankKeyedLines(const LineRanking& ranking, NamesPart& part)
         const std::uint32_t wanted = ranking.signature.letters;
         // Most lines' keys cannot hold the query's letters, and that is known without making them.
         if (hasSearchKeys(name) && (searchKeyLetters(name) & wanted) == wanted) {
-            std::uint32_t letters = 0;
-            part.keys = packSearchKeys(searchKeysOf(name), letters);
+            KeySignature all;
+            part.keys = packSearchKeys(searchKeysOf(name), all);
             part.keys.append(MatchIndexPadding, '\0'); // the walk reads that far past a key's start
             std::int32_t score = 0;
             if (walkKeys(part.keys.data(), ranking.upperQuery, ranking.signature, &ranking.plan, score))
