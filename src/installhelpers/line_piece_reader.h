@@ -1,15 +1,18 @@
 // Reads a text file the way a text-mode C stream hands it out line by line into a fixed
 // buffer: a carriage return right before a line feed is dropped, and a line longer than the
-// buffer comes in several pieces, each at most `LinePieceLength` characters long.
+// buffer comes in several pieces, each at most `LinePieceLength` bytes long.
 #pragma once
 
+#include "base/utf8.h"
 #include "installhelpers/byte_source.h"
 
 #include <cstddef>
 #include <string>
 
-// A buffer of 260 characters holds 259 and the terminator.
-constexpr std::size_t LinePieceLength = 259;
+// Room for the longest line whose path can be within the system's classic limit, counted in
+// UTF-16 units as the system counts it (up to three bytes each in UTF-8), and its line feed:
+// a piece that fills it without a line feed belongs to a line too long for any such path.
+constexpr std::size_t LinePieceLength = kLongestClassicPathBytes + 1;
 
 class LinePieceReader {
 public:

@@ -2,6 +2,7 @@
 
 #include "base/ascii.h"
 #include "base/legacy_text.h"
+#include "base/utf8.h"
 #include "installhelpers/data_folder_path.h"
 #include "installhelpers/helper_exit_codes.h"
 #include "settings/data_files.h"
@@ -32,6 +33,13 @@ void skipRestOfLine(LinePieceReader& list)
 {
     while (!list.atEnd() && !isWholeLine(list.readPiece())) {
     }
+}
+
+// Counted as the system counts a path, in the text the line is read as: a line in a legacy
+// double-byte code page takes two bytes for many of its characters, in UTF-8 up to three.
+bool isWithinPathLimit(const std::string& folder)
+{
+    return utf16Length(folder) <= kLongestClassicPathCharacters;
 }
 
 bool equalsIgnoringAsciiCase(const std::string& text, const std::string& other)
@@ -168,7 +176,8 @@ int removeListedDataFolders(LinePieceReader& list, UserDataFolders& folders)
         if (isBlankPiece(piece))
             continue;
         // A line written before UTF-8 names its folder in the legacy code page.
-        if (!removeDataFolder(dataFolderForLine(textFromDataFile(lineOfPiece(piece))), folders))
+        const std::string folder = textFromDataFile(lineOfPiece(piece));
+        if (!isWithinPathLimit(folder) || !removeDataFolder(dataFolderForLine(folder), folders))
             everyFolderWent = false;
     }
     return everyFolderWent ? HelperSucceeded : HelperFailed;

@@ -25,8 +25,9 @@ std::string lineOfPiece(const std::string& piece);
 bool isOwnDataFileName(const std::string& name);
 
 // Removes the data folder of every listed user, in list order. A line that is not a local
-// absolute path, is longer than one piece, or whose folder is missing, lies behind a link,
-// holds anything but the launcher's own files or cannot be removed counts as failed, and the
-// lines after it are still tried. Returns the exit code: HelperSucceeded only when every listed
+// absolute path, names a folder longer than the system's classic path limit (in UTF-16 units,
+// whatever its bytes), or whose folder is missing, lies behind a link, holds anything but the
+// launcher's own files or cannot be removed counts as failed, and the lines after it are still
+// tried. Returns the exit code: HelperSucceeded only when every listed
 // folder went, HelperFailed otherwise.
 int removeListedDataFolders(LinePieceReader& list, UserDataFolders& folders);

@@ -107,6 +107,22 @@ code=$(clean_exit_code 42)
 [ "$(stat -c %h "$T_WORK/elsewhere/system.dat")" = 2 ] || fail "the hard link in the data folder was deleted"
 [ ! -e "$ann/Tandor/Settings.ini" ] || fail "the launcher's file beside the hard link stayed"
 
+step "a line within the path limit in characters but far beyond it in bytes: a long Cyrillic data folder goes"
+rm -rf "$users"
+mkdir -p "$users"
+users_path=$(win_path "$users")
+# The line names a folder of 250 characters, so that its data folder stays within the limit too.
+letters=$(( (250 - ${#users_path} - 2) / 2 ))
+long_name=$(printf 'Ж%.0s' $(seq "$letters"))
+make_data_folder "$users/$long_name/$long_name" Settings.ini scores.dat
+line="$users_path\\$long_name\\$long_name"
+[ "$(printf '%s' "$line" | wc -c)" -gt 259 ] || fail "the test's line is too short in bytes: $line"
+printf '%s\r\n' "$line" >uninst.dir
+code=$(clean_exit_code 42)
+[ "$code" = 0 ] || fail "exit code $code"
+[ ! -e "$users/$long_name/$long_name/Tandor" ] || fail "the long Cyrillic data folder is still there"
+[ -d "$users/$long_name/$long_name" ] || fail "its application-data folder itself was removed"
+
 step "a first user without a data folder fails the run with 10; later users are still cleaned"
 rm -rf "$users"
 mkdir -p "$users/Bob/AppData"

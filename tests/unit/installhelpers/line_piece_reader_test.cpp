@@ -31,8 +31,19 @@ void PrintTo(const PieceCase& pieceCase, std::ostream* out)
     *out << pieceCase.name;
 }
 
-const std::string Long258(258, 'a');
-const std::string Long259(259, 'b');
+const std::string OneShortOfAPiece(LinePieceLength - 1, 'a');
+const std::string AWholePiece(LinePieceLength, 'b');
+
+std::string repeated(const std::string& character, std::size_t count)
+{
+    std::string text;
+    for (std::size_t i = 0; i < count; ++i)
+        text += character;
+    return text;
+}
+
+// A path at the system's classic limit in characters of three bytes each.
+const std::string LongestPathInUtf8 = repeated("\xE2\x82\xAC", kLongestClassicPathCharacters);
 
 const PieceCase PieceCases[] = {
     {"EmptyFileGivesOneEmptyRead", "", {""}},
@@ -43,9 +54,10 @@ const PieceCase PieceCases[] = {
     {"CrNotBeforeLfStays", "a\rb\n", {"a\rb\n", ""}},
     {"CrAtTheVeryEndStays", "a\r", {"a\r"}},
     {"OnlyTheCrRightBeforeLfIsDropped", "a\r\r\n", {"a\r\n", ""}},
-    {"CrLfAfter258CharactersFitsOnePiece", Long258 + "\r\n", {Long258 + "\n", ""}},
-    {"LineOf259CharactersLeavesItsLineFeedAlone", Long259 + "\r\nx\n", {Long259, "\n", "x\n", ""}},
-    {"LongLineComesInPieces", Long259 + Long259 + "cc", {Long259, Long259, "cc"}},
+    {"CrLfRightAfterAPieceLessOneFitsThatPiece", OneShortOfAPiece + "\r\n", {OneShortOfAPiece + "\n", ""}},
+    {"LineThatFillsAPieceLeavesItsLineFeedAlone", AWholePiece + "\r\nx\n", {AWholePiece, "\n", "x\n", ""}},
+    {"LongLineComesInPieces", AWholePiece + AWholePiece + "cc", {AWholePiece, AWholePiece, "cc"}},
+    {"LongestPathInThreeByteCharactersFitsOnePiece", LongestPathInUtf8 + "\r\n", {LongestPathInUtf8 + "\n", ""}},
 };
 
 class LinePieces : public testing::TestWithParam<PieceCase> {};

@@ -155,6 +155,44 @@ TEST(UserDataRemover, LinesThatAreNoPlainLocalPathAreSkippedAndFail)
     }
 }
 
+std::string repeated(const std::string& text, std::size_t count)
+{
+    std::string all;
+    for (std::size_t i = 0; i < count; ++i)
+        all += text;
+    return all;
+}
+
+// The system's limit counts UTF-16 units: a Cyrillic letter takes two bytes but one unit, a
+// character beyond the first plane four bytes but two units, a legacy byte one of each.
+TEST(UserDataRemover, LineIsWithinThePathLimitByItsUtf16UnitsNotItsBytes)
+{
+    const std::string zhe = "\xD0\x96";
+    const std::string grin = "\xF0\x9F\x98\x80";
+    const struct {
+        const char* what;
+        std::string line;
+        std::string folder; // as the line is read
+        bool accepted;
+    } cases[] = {
+        {"259 units of Cyrillic", "C:\\" + repeated(zhe, 128) + "\\" + repeated(zhe, 127), "", true},
+        {"260 units of Cyrillic", "C:\\" + repeated(zhe, 128) + "\\" + repeated(zhe, 128), "", false},
+        {"259 units with an astral character", "C:\\" + std::string(253, 'x') + "\\" + grin, "", true},
+        {"260 units with an astral character", "C:\\" + std::string(254, 'x') + "\\" + grin, "", false},
+        {"259 units of a legacy code page", "C:\\" + std::string(256, '\xE9'), "C:\\" + repeated("\xC3\xA9", 256),
+         true},
+    };
+    Latin1CodePage latin1;
+    for (const auto& c : cases) {
+        const std::string data = (c.folder.empty() ? c.line : c.folder) + "\\Tandor";
+        FakeDataDrive drive;
+        drive.addFile(data + "\\Settings.ini");
+        EXPECT_EQ(runRemover(c.line + "\r\n", drive), c.accepted ? HelperSucceeded : HelperFailed) << c.what;
+        EXPECT_EQ(drive.removed, c.accepted ? Paths{data} : Paths{}) << c.what;
+        EXPECT_EQ(drive.pathsStarted, c.accepted ? 1 : 0) << c.what;
+    }
+}
+
 TEST(UserDataRemover, FolderThatCannotBeListedFails)
 {
     FakeDataDrive drive;
