@@ -4,8 +4,6 @@
 
 #include <sddl.h>
 
-#include <memory>
-
 namespace {
 
 // In the machine's namespace, which every session shares.
@@ -15,21 +13,16 @@ constexpr char CloseEventName[] = "Global\\TandorCloseInEverySession";
 constexpr char CloseEventSecurity[] = "D:(A;;GA;;;S-1-5-18)(A;;GA;;;S-1-5-32-544)"
                                       "(A;;0x00100000;;;S-1-1-0)(A;;0x00100000;;;S-1-3-4)";
 
-struct LocalMemoryRelease {
-    void operator()(void* memory) const { LocalFree(memory); }
-};
-
 // Opened for waiting when a launcher of another session made it already, made otherwise.
 HANDLE openCloseEvent()
 {
     if (HANDLE event = OpenEventA(SYNCHRONIZE, FALSE, CloseEventName))
         return event;
-    PSECURITY_DESCRIPTOR descriptor = nullptr;
-    if (!ConvertStringSecurityDescriptorToSecurityDescriptorA(CloseEventSecurity, SDDL_REVISION_1, &descriptor,
+    LocalMemory<PSECURITY_DESCRIPTOR> descriptor;
+    if (!ConvertStringSecurityDescriptorToSecurityDescriptorA(CloseEventSecurity, SDDL_REVISION_1, descriptor.out(),
                                                               nullptr))
         return nullptr;
-    const std::unique_ptr<void, LocalMemoryRelease> ownedDescriptor(descriptor);
-    SECURITY_ATTRIBUTES attributes = {sizeof attributes, descriptor, FALSE};
+    SECURITY_ATTRIBUTES attributes = {sizeof attributes, descriptor.get(), FALSE};
     HANDLE event = CreateEventA(&attributes, TRUE, FALSE, CloseEventName);
     // Made by another session in between: only waiting is granted.
     if (event == nullptr && GetLastError() == ERROR_ACCESS_DENIED)

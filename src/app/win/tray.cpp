@@ -5,6 +5,7 @@
 #include <string>
 
 #include "base/bounded_text.h"
+#include "base/win/owners.h"
 #include "base/win/program_handles.h"
 #include "base/win/texts.h"
 #include "resources/resource.h"
@@ -32,7 +33,7 @@ const TrayLook TrayLooks[] = {
     {IDI_TANDOR_BUSY, IDS_TRAY_SCANNING},    // Scanning
 };
 
-HICON heldTrayIcon = nullptr;
+OwnedIcon heldTrayIcon;
 UINT registeredTaskbarCreated = 0;
 bool keyboardCallbacks = false;
 
@@ -55,9 +56,7 @@ NOTIFYICONDATAA trayRecord(UINT flags)
 
 void holdIcon(HICON icon)
 {
-    if (heldTrayIcon != nullptr)
-        DestroyIcon(heldTrayIcon);
-    heldTrayIcon = icon;
+    heldTrayIcon.reset(icon);
 }
 
 void modifyTrayIcon(int iconId, UINT tooltipStringId, const char* detailText)

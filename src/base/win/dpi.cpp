@@ -181,11 +181,10 @@ void drawIconOfSize(HIMAGELIST images, int index, HDC dc, int x, int y, int size
         ImageList_Draw(images, index, dc, x, y, ILD_TRANSPARENT);
         return;
     }
-    HICON icon = ImageList_GetIcon(images, index, ILD_TRANSPARENT);
-    if (!icon)
+    const OwnedIcon icon(ImageList_GetIcon(images, index, ILD_TRANSPARENT));
+    if (!icon.get())
         return;
-    DrawIconEx(dc, x, y, icon, size, size, 0, nullptr, DI_NORMAL);
-    DestroyIcon(icon);
+    DrawIconEx(dc, x, y, icon.get(), size, size, 0, nullptr, DI_NORMAL);
 }
 
 void takeOverDpiChanges(HWND dialog)

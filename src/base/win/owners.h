@@ -1,9 +1,11 @@
 // Windows resources this program holds, each given back by one small owner when it goes: the
-// only places that close handles, release COM objects, destroy menus and release device contexts.
+// only places that close handles, release COM objects, free the memory and strings the system
+// allocates for the caller, destroy menus and icons, unhook hooks and release device contexts.
 #pragma once
 
 #include <windows.h>
 #include <objbase.h>
+#include <oleauto.h>
 
 #include "base/win/critical_section.h"
 
@@ -79,11 +81,67 @@ private:
     Interface* object_ = nullptr;
 };
 
+// The search handle of a folder listing (FindFirstFile); INVALID_HANDLE_VALUE means none.
+class OwnedFileSearch {
+public:
+    explicit OwnedFileSearch(HANDLE search) : search_(search) {}
+    ~OwnedFileSearch()
+    {
+        if (valid())
+            FindClose(search_);
+    }
+    OwnedFileSearch(OwnedFileSearch&& other) noexcept : search_(other.search_) { other.search_ = INVALID_HANDLE_VALUE; }
+    OwnedFileSearch(const OwnedFileSearch&) = delete;
+    OwnedFileSearch& operator=(const OwnedFileSearch&) = delete;
+
+    HANDLE get() const { return search_; }
+    bool valid() const { return search_ != INVALID_HANDLE_VALUE; }
+
+private:
+    HANDLE search_;
+};
+
+// A change notification on a folder (FindFirstChangeNotification); INVALID_HANDLE_VALUE means none.
+class OwnedChangeNotification {
+public:
+    explicit OwnedChangeNotification(HANDLE notification) : notification_(notification) {}
+    ~OwnedChangeNotification() { close(); }
+    OwnedChangeNotification(OwnedChangeNotification&& other) noexcept : notification_(other.notification_)
+    {
+        other.notification_ = INVALID_HANDLE_VALUE;
+    }
+    OwnedChangeNotification& operator=(OwnedChangeNotification&& other) noexcept
+    {
+        if (this != &other) {
+            close();
+            notification_ = other.notification_;
+            other.notification_ = INVALID_HANDLE_VALUE;
+        }
+        return *this;
+    }
+    OwnedChangeNotification(const OwnedChangeNotification&) = delete;
+    OwnedChangeNotification& operator=(const OwnedChangeNotification&) = delete;
+
+    HANDLE get() const { return notification_; }
+    bool valid() const { return notification_ != INVALID_HANDLE_VALUE; }
+
+private:
+    void close()
+    {
+        if (valid())
+            FindCloseChangeNotification(notification_);
+        notification_ = INVALID_HANDLE_VALUE;
+    }
+
+    HANDLE notification_;
+};
+
 // A block that the shell or COM allocated for the caller (a name, an item list).
 template <typename Pointer>
 class TaskMemory {
 public:
     TaskMemory() = default;
+    explicit TaskMemory(Pointer block) : block_(block) {}
     ~TaskMemory() { CoTaskMemFree(block_); }
     TaskMemory(const TaskMemory&) = delete;
     TaskMemory& operator=(const TaskMemory&) = delete;
@@ -100,6 +158,96 @@ public:
 
 private:
     Pointer block_ = nullptr;
+};
+
+// A block that the system allocated with LocalAlloc for the caller (a message's text, a
+// security descriptor).
+template <typename Pointer>
+class LocalMemory {
+public:
+    LocalMemory() = default;
+    ~LocalMemory() { LocalFree(block_); }
+    LocalMemory(const LocalMemory&) = delete;
+    LocalMemory& operator=(const LocalMemory&) = delete;
+
+    Pointer get() const { return block_; }
+
+    // Where an allocating call writes the new block; any earlier one is freed.
+    Pointer* out()
+    {
+        LocalFree(block_);
+        block_ = nullptr;
+        return &block_;
+    }
+
+private:
+    Pointer block_ = nullptr;
+};
+
+// A string that a COM object allocated for the caller (a BSTR).
+class OwnedBstr {
+public:
+    OwnedBstr() = default;
+    ~OwnedBstr() { SysFreeString(text_); }
+    OwnedBstr(const OwnedBstr&) = delete;
+    OwnedBstr& operator=(const OwnedBstr&) = delete;
+
+    BSTR get() const { return text_; }
+
+    // Where a call writes the new string; any earlier one is freed.
+    BSTR* out()
+    {
+        SysFreeString(text_);
+        text_ = nullptr;
+        return &text_;
+    }
+
+private:
+    BSTR text_ = nullptr;
+};
+
+// An icon loaded or made by this program (not a shared one, which is never destroyed).
+class OwnedIcon {
+public:
+    OwnedIcon() = default;
+    explicit OwnedIcon(HICON icon) : icon_(icon) {}
+    ~OwnedIcon() { reset(); }
+    OwnedIcon(const OwnedIcon&) = delete;
+    OwnedIcon& operator=(const OwnedIcon&) = delete;
+
+    HICON get() const { return icon_; }
+
+    // Destroys the icon held so far and holds `icon` instead.
+    void reset(HICON icon = nullptr)
+    {
+        if (icon_)
+            DestroyIcon(icon_);
+        icon_ = icon;
+    }
+
+private:
+    HICON icon_ = nullptr;
+};
+
+// A hook this program set; unhooked when its owner goes or another takes its place.
+class OwnedHook {
+public:
+    OwnedHook() = default;
+    ~OwnedHook() { reset(); }
+    OwnedHook(const OwnedHook&) = delete;
+    OwnedHook& operator=(const OwnedHook&) = delete;
+
+    HHOOK get() const { return hook_; }
+
+    void reset(HHOOK hook = nullptr)
+    {
+        if (hook_)
+            UnhookWindowsHookEx(hook_);
+        hook_ = hook;
+    }
+
+private:
+    HHOOK hook_ = nullptr;
 };
 
 // A menu loaded or made by this program (a popup lent to TrackPopupMenu stays the menu's).

@@ -14,16 +14,15 @@ bool failed(std::string* failure)
     const DWORD error = GetLastError();
     if (failure == nullptr)
         return false;
-    char* text = nullptr;
+    LocalMemory<char*> text;
     const DWORD length =
         FormatMessageA(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
-                       nullptr, error, 0, reinterpret_cast<char*>(&text), 0, nullptr);
+                       nullptr, error, 0, reinterpret_cast<char*>(text.out()), 0, nullptr);
     if (length == 0) {
         *failure = "Error " + std::to_string(error);
         return false;
     }
-    *failure = std::string(text, length);
-    LocalFree(text);
+    *failure = std::string(text.get(), length);
     while (!failure->empty() && (failure->back() == '\n' || failure->back() == '\r'))
         failure->pop_back();
     return false;

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "base/win/narrow_text.h"
+#include "base/win/owners.h"
 #include "base/win/program_handles.h"
 #include "base/win/texts.h"
 #include "configuration/directory_edits.h"
@@ -133,18 +134,17 @@ void onBrowse(HWND editor)
     browse.ulFlags = BIF_RETURNONLYFSDIRS | BIF_EDITBOX | BIF_VALIDATE;
     browse.lpfn = browseCallback;
     browse.lParam = reinterpret_cast<LPARAM>(currentPath.c_str());
-    LPITEMIDLIST chosen = SHBrowseForFolderA(&browse);
-    if (chosen == nullptr)
+    const TaskMemory<LPITEMIDLIST> chosen(SHBrowseForFolderA(&browse));
+    if (chosen.get() == nullptr)
         return;
     // Asked in UTF-16: the narrow call's buffer holds MAX_PATH bytes, not characters.
     WCHAR widePath[MAX_PATH] = L"";
-    if (SHGetPathFromIDListW(chosen, widePath)) {
+    if (SHGetPathFromIDListW(chosen.get(), widePath)) {
         const std::string path = narrowFromWide(widePath);
         SetDlgItemTextA(editor, IDC_EDITOR_PATH, path.c_str());
         if (GetWindowTextLengthA(GetDlgItem(editor, IDC_EDITOR_NAME)) == 0)
             SetDlgItemTextA(editor, IDC_EDITOR_NAME, displayNameFromPath(path).c_str());
     }
-    CoTaskMemFree(chosen);
 }
 
 DirectoryEditorValues readEditorValues(HWND editor)

@@ -37,8 +37,7 @@ public:
         if (!iconOf(path, info))
             return -1;
         // Only the index into the system image list is kept; the list itself holds the picture.
-        if (info.hIcon)
-            DestroyIcon(info.hIcon);
+        const OwnedIcon picture(info.hIcon);
         return info.iIcon;
     }
 

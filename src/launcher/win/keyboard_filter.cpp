@@ -1,10 +1,11 @@
 #include "launcher/win/keyboard_filter.h"
 
+#include "base/win/owners.h"
 #include "launcher/launcher_keys.h"
 
 namespace {
 
-HHOOK filterHook = nullptr;
+OwnedHook filterHook;
 HWND filteredWindow = nullptr;
 
 bool belongsToLauncher(HWND window)
@@ -24,7 +25,7 @@ LRESULT CALLBACK keyboardFilter(int code, WPARAM wParam, LPARAM lParam)
             }
         }
     }
-    return CallNextHookEx(filterHook, code, wParam, lParam);
+    return CallNextHookEx(filterHook.get(), code, wParam, lParam);
 }
 
 } // namespace
@@ -32,13 +33,11 @@ LRESULT CALLBACK keyboardFilter(int code, WPARAM wParam, LPARAM lParam)
 void installKeyboardFilter(HWND launcherWindow)
 {
     filteredWindow = launcherWindow;
-    filterHook = SetWindowsHookExA(WH_MSGFILTER, keyboardFilter, nullptr, GetCurrentThreadId());
+    filterHook.reset(SetWindowsHookExA(WH_MSGFILTER, keyboardFilter, nullptr, GetCurrentThreadId()));
 }
 
 void removeKeyboardFilter()
 {
-    if (filterHook)
-        UnhookWindowsHookEx(filterHook);
-    filterHook = nullptr;
+    filterHook.reset();
     filteredWindow = nullptr;
 }

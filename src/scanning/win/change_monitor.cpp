@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <atomic>
 #include <chrono>
+#include <utility>
 #include <vector>
 
 #include "base/win/critical_section.h"
@@ -42,11 +43,21 @@ class Win32MonitorPlatform : public MonitorPlatform {
 public:
     WatchHandle openWatch(const std::string& path, bool subtree) override
     {
-        HANDLE watch = FindFirstChangeNotificationA(path.c_str(), subtree ? TRUE : FALSE, WatchedChangeKinds);
-        return watch == INVALID_HANDLE_VALUE ? nullptr : watch;
+        OwnedChangeNotification watch(
+            FindFirstChangeNotificationA(path.c_str(), subtree ? TRUE : FALSE, WatchedChangeKinds));
+        if (!watch.valid())
+            return nullptr;
+        openWatches_.push_back(std::move(watch));
+        return openWatches_.back().get();
     }
 
-    void closeWatch(WatchHandle watch) override { FindCloseChangeNotification(watch); }
+    void closeWatch(WatchHandle watch) override
+    {
+        const auto open = std::find_if(openWatches_.begin(), openWatches_.end(),
+                                       [watch](const OwnedChangeNotification& held) { return held.get() == watch; });
+        if (open != openWatches_.end())
+            openWatches_.erase(open);
+    }
 
     std::size_t waitForSignal(const std::vector<WatchHandle>& watches, std::optional<std::uint64_t> timeoutMs) override
     {
@@ -85,6 +96,10 @@ public:
     {
         PostMessageA(reportWindow, reportMessage, static_cast<WPARAM>(directoryIndex), 0);
     }
+
+private:
+    // The loop decides when each watch closes; those it leaves open close with the platform.
+    std::vector<OwnedChangeNotification> openWatches_;
 };
 
 bool createControlEvents()

@@ -7,19 +7,20 @@
 
 #include <windows.h>
 
+#include <utility>
+
 namespace {
 
 class FindFileListing : public FolderListing {
 public:
-    FindFileListing(HANDLE search, const WIN32_FIND_DATAW& first) : search_(search), pending_(first) {}
-    ~FindFileListing() override { FindClose(search_); }
-    FindFileListing(const FindFileListing&) = delete;
-    FindFileListing& operator=(const FindFileListing&) = delete;
+    FindFileListing(OwnedFileSearch search, const WIN32_FIND_DATAW& first) : search_(std::move(search)), pending_(first)
+    {
+    }
 
     bool next(FolderItem& item) override
     {
         if (!havePending_) {
-            if (!FindNextFileW(search_, &pending_))
+            if (!FindNextFileW(search_.get(), &pending_))
                 return false;
         }
         havePending_ = false;
@@ -30,7 +31,7 @@ public:
     }
 
 private:
-    HANDLE search_;
+    OwnedFileSearch search_;
     WIN32_FIND_DATAW pending_;
     bool havePending_ = true; // FindFirstFileW already delivered the first item
 };
@@ -43,10 +44,10 @@ std::unique_ptr<FolderListing> WindowsFileSystem::openListing(const std::string&
     // as many bytes in UTF-8, more than the narrow listing's buffer holds.
     const std::wstring searchPattern = wideFromNarrow(folderPath + "*");
     WIN32_FIND_DATAW first;
-    HANDLE search = FindFirstFileW(searchPattern.c_str(), &first);
-    if (search == INVALID_HANDLE_VALUE)
+    OwnedFileSearch search(FindFirstFileW(searchPattern.c_str(), &first));
+    if (!search.valid())
         return nullptr;
-    return std::make_unique<FindFileListing>(search, first);
+    return std::make_unique<FindFileListing>(std::move(search), first);
 }
 
 FolderIdentity WindowsFileSystem::identify(const std::string& folderPath)

@@ -31,12 +31,11 @@ std::string announcedText(HWND window, LONG object, LONG child)
     std::string text;
     if (SUCCEEDED(AccessibleObjectFromEvent(window, object, child, &accessible, &childId)) && accessible) {
         const ComPointer<IAccessible> owned(accessible);
-        BSTR name = nullptr;
-        if (SUCCEEDED(accessible->get_accName(childId, &name)) && name) {
+        OwnedBstr name;
+        if (SUCCEEDED(accessible->get_accName(childId, name.out())) && name.get()) {
             char narrow[AnnouncementTextSize] = "";
-            WideCharToMultiByte(CP_ACP, 0, name, -1, narrow, sizeof narrow, nullptr, nullptr);
+            WideCharToMultiByte(CP_ACP, 0, name.get(), -1, narrow, sizeof narrow, nullptr, nullptr);
             text = narrow;
-            SysFreeString(name);
         }
     }
     if (text.empty()) {
