@@ -10,6 +10,14 @@ else()
 endif()
 configure_file(${CMAKE_SOURCE_DIR}/src/resources/tandor.manifest.in ${CMAKE_BINARY_DIR}/generated/tandor.manifest @ONLY)
 set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -I${CMAKE_SOURCE_DIR}/src -I${CMAKE_BINARY_DIR}/generated")
+# A resource script that embeds the generated manifest or reads the generated version header
+# names it in a way CMake's scan of .rc files does not see, so a change to either would leave the
+# program with the old one. A source file's properties hold only for the targets of the folder
+# whose CMakeLists sets them: each folder marks its own scripts with this.
+function(tandor_resources_embed_generated_files)
+    set_property(SOURCE ${ARGN} APPEND PROPERTY OBJECT_DEPENDS
+        ${CMAKE_BINARY_DIR}/generated/tandor.manifest ${CMAKE_BINARY_DIR}/generated/tandor_version.h)
+endfunction()
 enable_language(RC)
 add_compile_definitions(WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0501 _WIN32_IE=0x0600)
 add_link_options(-static -static-libgcc -static-libstdc++)
@@ -22,6 +30,7 @@ endforeach()
 list(FILTER WINDOWS_SOURCES EXCLUDE REGEX "/system_[^/]*\\.cpp$")
 
 add_executable(Tandor WIN32 ${WINDOWS_SOURCES} src/resources/tandor.rc)
+tandor_resources_embed_generated_files(src/resources/tandor.rc)
 target_link_libraries(Tandor PRIVATE tandor_portable
     user32 gdi32 shell32 ole32 uuid comctl32 winmm urlmon)
 
@@ -39,9 +48,3 @@ add_subdirectory(tests/wine/driver)
 add_subdirectory(tests/wine/marker)
 add_subdirectory(tests/wine/command-recorder)
 add_subdirectory(bench/timing)
-
-# The resource scripts read the generated manifest and version header, which CMake's scan of
-# .rc files does not see: a changed manifest must rebuild the resources.
-file(GLOB_RECURSE resource_scripts CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/resources/*.rc)
-set_source_files_properties(${resource_scripts} PROPERTIES OBJECT_DEPENDS
-    "${CMAKE_BINARY_DIR}/generated/tandor.manifest;${CMAKE_BINARY_DIR}/generated/tandor_version.h")
