@@ -40,6 +40,21 @@ RequestExecutionLevel user
 ; How long the setup waits for a running launcher to end after asking it to: 40 x 250 ms.
 !define CLOSE_ATTEMPTS 40
 !define CLOSE_PAUSE_MS 250
+; The shell link object, read and written through the System plug-in's COM calls: the interfaces'
+; identifiers and the indexes of the methods used in their tables.
+!define CLSID_SHELL_LINK "{00021401-0000-0000-C000-000000000046}"
+!define IID_SHELL_LINK_W "{000214F9-0000-0000-C000-000000000046}"
+!define IID_PERSIST_FILE "{0000010B-0000-0000-C000-000000000046}"
+!define CLSCTX_INPROC_SERVER 1
+!define STGM_READ 0
+!define UNKNOWN_QUERY_INTERFACE 0
+!define UNKNOWN_RELEASE 2
+!define SHELL_LINK_GET_PATH 3
+!define SHELL_LINK_GET_WORKING_DIRECTORY 8
+!define SHELL_LINK_SET_WORKING_DIRECTORY 9
+!define SHELL_LINK_SET_PATH 20
+!define PERSIST_FILE_LOAD 5
+!define PERSIST_FILE_SAVE 6
 
 Name "${PRODUCT}"
 OutFile "${OUT_FILE}"
@@ -281,6 +296,47 @@ Function MoveOldInstall
     SetRegView 32
     DeleteRegKey HKLM "${UNINSTALL_KEY}"
     SetRegView 64
+    Call MendStartupShortcut
+FunctionEnd
+
+; The launcher's "start with Windows" shortcut of the moved install would start a program that
+; is gone: it is pointed at this install's launcher, keeping its description and the rest. A
+; working folder of the old install, which is gone too, becomes this one. A shortcut that starts
+; any other program is not the launcher's and stays as it is.
+Function MendStartupShortcut
+    StrCpy $7 "$SMSTARTUP\${PRODUCT}.lnk"
+    ${IfNot} ${FileExists} $7
+        Return
+    ${EndIf}
+    System::Call 'ole32::CoCreateInstance(g "${CLSID_SHELL_LINK}", p 0, i ${CLSCTX_INPROC_SERVER}, g "${IID_SHELL_LINK_W}", *p .r1) i .r0'
+    ${If} $0 <> 0
+        DetailPrint "The start-up shortcut could not be read ($0)."
+        Return
+    ${EndIf}
+    System::Call '$1->${UNKNOWN_QUERY_INTERFACE}(g "${IID_PERSIST_FILE}", *p .r2) i .r0'
+    ${If} $0 = 0
+        System::Call '$2->${PERSIST_FILE_LOAD}(w r7, i ${STGM_READ}) i .r0'
+        ${If} $0 = 0
+            System::Call '$1->${SHELL_LINK_GET_PATH}(w .r3, i ${NSIS_MAX_STRLEN}, p 0, i 0)'
+            ${GetParent} $3 $4
+            ${GetFileName} $3 $5
+            ; Paths compare as Windows does, ignoring case.
+            ${If} $4 == $OldFolder
+            ${AndIf} $5 == "${PRODUCT}.exe"
+                System::Call '$1->${SHELL_LINK_SET_PATH}(w "$INSTDIR\${PRODUCT}.exe")'
+                System::Call '$1->${SHELL_LINK_GET_WORKING_DIRECTORY}(w .r4, i ${NSIS_MAX_STRLEN})'
+                ${If} $4 == $OldFolder
+                    System::Call '$1->${SHELL_LINK_SET_WORKING_DIRECTORY}(w "$INSTDIR")'
+                ${EndIf}
+                System::Call '$2->${PERSIST_FILE_SAVE}(w r7, i 1) i .r0'
+            ${EndIf}
+        ${EndIf}
+        System::Call '$2->${UNKNOWN_RELEASE}()'
+    ${EndIf}
+    ${If} $0 <> 0
+        DetailPrint "The start-up shortcut could not be mended ($0)."
+    ${EndIf}
+    System::Call '$1->${UNKNOWN_RELEASE}()'
 FunctionEnd
 
 !macro InstallFile NAME

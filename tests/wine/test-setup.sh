@@ -18,6 +18,7 @@ use_fresh_prefix
 
 uninstall_key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Tandor'
 start_menu=$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start\ Menu/Programs
+startup_link='C:\ProgramData\Microsoft\Windows\Start Menu\Programs\StartUp\Tandor.lnk'
 user_data=$(data_dir)
 
 setup_exit_code() {
@@ -187,6 +188,9 @@ printf 'C:\\USERS\\OTHER\\APPDATA\\ROAMING\r\n' >"$old/uninst.dir"
 mkdir -p "$other_user/Tandor"
 echo data >"$other_user/Tandor/Settings.ini"
 wine reg add "$uninstall_key" /v InstallLocation /d 'C:\Program Files (x86)\Tandor' /reg:32 /f >/dev/null 2>&1
+# Its "start with Windows" shortcut, with a working folder there too.
+driver make-shortcut "$startup_link" 'C:\Program Files (x86)\Tandor\Tandor.exe' "" "Starts Tandor" \
+    'C:\Program Files (x86)\Tandor' || fail "no start-up shortcut made"
 (cd "$old" && exec timeout 600 wine "$old/Tandor.exe" >>"$T_WORK/old.log" 2>&1) &
 driver wait-window TANDOR Tandor 60000 || fail "the 1.1.0 launcher did not start"
 run_setup
@@ -199,9 +203,27 @@ cmp -s "$T_BIN/Tandor.exe" "$folder/Tandor.exe" || fail "Tandor.exe is not in Pr
 list=$(tr -d '\r' <"$folder/uninst.dir")
 grep -qxF 'C:\USERS\OTHER\APPDATA\ROAMING' <<<"$list" || fail "the move lost uninst.dir's lines: $list"
 grep -qixF "$(win_path "$(appdata_dir)")" <<<"$list" || fail "the 1.1.0 launcher's user is not listed: $list"
+shortcut=$(driver show-shortcut "$startup_link")
+[ "$shortcut" = $'C:\\Program Files\\Tandor\\Tandor.exe\nC:\\Program Files\\Tandor\nStarts Tandor' ] ||
+    fail "the start-up shortcut after the move: $shortcut"
 run_uninstall "$folder"
 [ ! -e "$folder" ] || fail "the install folder is still there: $(ls -A "$folder")"
 [ ! -e "$user_data" ] && [ ! -e "$other_user/Tandor" ] || fail "a moved user's data folder is still there"
+
+step "the move leaves a start-up shortcut to a Tandor.exe elsewhere as it is"
+# In a folder whose name only begins like the old install's.
+elsewhere_folder=$old\ Portable
+mkdir -p "$old" "$elsewhere_folder"
+echo stub >"$old/uninstall.exe"
+echo stub >"$elsewhere_folder/Tandor.exe"
+wine reg add "$uninstall_key" /v InstallLocation /d 'C:\Program Files (x86)\Tandor' /reg:32 /f >/dev/null 2>&1
+driver make-shortcut "$startup_link" 'C:\Program Files (x86)\Tandor Portable\Tandor.exe' || fail "no start-up shortcut made"
+before=$(driver show-shortcut "$startup_link")
+run_setup
+[ ! -e "$old" ] || fail "the 1.1.0 folder is still there: $(ls -A "$old")"
+[ "$(driver show-shortcut "$startup_link")" = "$before" ] || fail "the start-up shortcut changed: $(driver show-shortcut "$startup_link")"
+run_uninstall "$folder"
+rm -r "$elsewhere_folder"
 
 step "an install just for me: no administrator, the user's own folder, shortcut and entry"
 # The manifest asks for no elevation; an install for every user asks for it when it is chosen.
@@ -223,9 +245,25 @@ shortcut=$(driver show-shortcut "$user_start_menu\\Tandor.lnk")
 [ "$shortcut" = "$(win_path "$folder")\\Tandor.exe"$'\n'"$(win_path "$folder")" ] || fail "shortcut: $shortcut"
 [ ! -e "$start_menu/Tandor.lnk" ] || fail "a per-user install made an all-users shortcut"
 
-step "its uninstaller removes the user's data through TandorClean, the folder, shortcut and entry"
+step "its launcher keeps the start with Windows shortcut in the user's own Startup folder"
+# A user past the first run, whom no tour keeps from the configuration.
+write_directory_settings '"Files","*","",0'
 (exec timeout 600 wine start "$user_start_menu\\Tandor.lnk" >>"$T_WORK/tandor.log" 2>&1) &
 driver wait-window TANDOR Tandor 60000 || fail "the launcher did not start from the user's shortcut"
+# A second start opens the configuration; the check box is on its User interface page.
+(cd "$folder" && timeout 60 wine "$folder/Tandor.exe") || fail "the second start failed"
+driver wait-window '#32770' "$SHEET" 30000 || fail "no configuration sheet"
+PSM_SETCURSEL=1125 IDC_UI_START_WITH_WINDOWS=1012 IDOK=1
+driver post-message '#32770' "$SHEET" $PSM_SETCURSEL 2 0
+driver child-click '#32770' "$SHEET" $IDC_UI_START_WITH_WINDOWS
+driver press-button '#32770' "$SHEET" $IDOK
+driver wait-window-gone '#32770' "$SHEET" 30000 || fail "the sheet stayed open"
+user_startup_link="$user_start_menu\\Startup\\Tandor.lnk"
+shortcut=$(driver show-shortcut "$user_startup_link") || fail "no shortcut in the user's Startup folder"
+[ "$(head -n 1 <<<"$shortcut")" = "$(win_path "$folder")\\Tandor.exe" ] || fail "the user's start-up shortcut: $shortcut"
+! driver show-shortcut "$startup_link" >/dev/null || fail "a per-user install's launcher wrote every user's Startup folder"
+
+step "its uninstaller removes the user's data through TandorClean, the folder, shortcuts and entry"
 (cd "$folder" && timeout 60 wine "$folder/Tandor.exe" /CLOSE) || fail "Tandor /CLOSE failed"
 driver wait-window-gone TANDOR Tandor 30000 || fail "the launcher did not end"
 [ -d "$user_data" ] && [ -s "$folder/uninst.dir" ] || fail "the launcher recorded no data folder"
@@ -235,3 +273,4 @@ run_uninstall "$folder"
 ! wine reg query "$uninstall_key" >/dev/null 2>&1 || fail "the HKCU entry is still there"
 [ ! -e "$WINEPREFIX/drive_c/users/$(whoami)/AppData/Roaming/Microsoft/Windows/Start Menu/Programs/Tandor.lnk" ] ||
     fail "the user's shortcut is still there"
+! driver show-shortcut "$user_startup_link" >/dev/null || fail "the user's start-up shortcut is still there"

@@ -4,6 +4,7 @@
 #include <objbase.h>
 #include <shlobj.h>
 
+#include <cwchar>
 #include <string>
 
 #include "base/win/narrow_text.h"
@@ -15,11 +16,38 @@
 namespace {
 
 const char* const ShortcutFileName = "\\Tandor.lnk";
+// Where the setup records an install made just for the current user, and in which value.
+const wchar_t* const UserInstallKey = L"Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Tandor";
+const wchar_t* const InstallLocationValue = L"InstallLocation";
 
+// An install just for the current user is the one the setup recorded for that user with this
+// program's folder, the test its uninstaller makes too.
+bool runsFromUserInstall()
+{
+    WCHAR location[MAX_PATH] = L"";
+    DWORD size = sizeof location;
+    if (RegGetValueW(HKEY_CURRENT_USER, UserInstallKey, InstallLocationValue, RRF_RT_REG_SZ, nullptr, location,
+                     &size) != ERROR_SUCCESS)
+        return false;
+    WCHAR program[MAX_PATH] = L"";
+    const DWORD length = GetModuleFileNameW(nullptr, program, MAX_PATH);
+    if (length == 0 || length == MAX_PATH)
+        return false;
+    WCHAR* const lastSeparator = wcsrchr(program, L'\\');
+    if (lastSeparator == nullptr)
+        return false;
+    *lastSeparator = L'\0';
+    return lstrcmpiW(program, location) == 0;
+}
+
+// An install just for the current user keeps the shortcut in that user's own Startup folder: such
+// a user need not be allowed to write in every user's, and that install's uninstaller removes the
+// user's own.
 std::string shortcutPath()
 {
+    const int folderId = runsFromUserInstall() ? CSIDL_STARTUP : CSIDL_COMMON_STARTUP;
     char folder[MAX_PATH] = "";
-    if (!SHGetSpecialFolderPathA(app.mainWindow, folder, CSIDL_COMMON_STARTUP, FALSE))
+    if (!SHGetSpecialFolderPathA(app.mainWindow, folder, folderId, FALSE))
         return std::string();
     return std::string(folder) + ShortcutFileName;
 }

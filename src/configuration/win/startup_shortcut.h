@@ -1,4 +1,5 @@
-// The shortcut in the all-users Startup folder that starts the launcher with Windows.
+// The shortcut in the Startup folder that starts the launcher with Windows: every user's, or the
+// user's own when the program runs from an install just for that user.
 #pragma once
 
 bool startupShortcutExists();

@@ -3,6 +3,7 @@
 
 #include "base/win/owners.h"
 
+#include <commctrl.h>
 #include <objbase.h>
 #include <shlobj.h>
 
@@ -29,7 +30,7 @@ HRESULT withShellLink(const std::string& linkPath, Use use)
     return use(*link.get(), *file.get(), widePath);
 }
 
-// Creates LINK_PATH pointing at TARGET_PATH, started with ARGUMENTS when given.
+// Creates LINK_PATH pointing at TARGET_PATH, with ARGUMENTS, DESCRIPTION and WORKING_FOLDER when given.
 int makeShortcut(const Arguments& a)
 {
     if (a.size() < 2)
@@ -38,12 +39,16 @@ int makeShortcut(const Arguments& a)
         link.SetPath(a[1].c_str());
         if (a.size() > 2)
             link.SetArguments(a[2].c_str());
+        if (a.size() > 3)
+            link.SetDescription(a[3].c_str());
+        if (a.size() > 4)
+            link.SetWorkingDirectory(a[4].c_str());
         return file.Save(path, TRUE);
     });
     return SUCCEEDED(result) ? Success : Failure;
 }
 
-// Prints a shortcut's target and its working folder, each on a line of its own.
+// Prints a shortcut's target, its working folder and its description, each on a line of its own.
 int showShortcut(const Arguments& a)
 {
     if (a.empty())
@@ -54,9 +59,11 @@ int showShortcut(const Arguments& a)
             return loaded;
         char target[MAX_PATH] = "";
         char folder[MAX_PATH] = "";
+        char description[INFOTIPSIZE] = "";
         link.GetPath(target, MAX_PATH, nullptr, SLGP_RAWPATH);
         link.GetWorkingDirectory(folder, MAX_PATH);
-        std::printf("%s\n%s\n", target, folder);
+        link.GetDescription(description, INFOTIPSIZE);
+        std::printf("%s\n%s\n%s\n", target, folder, description);
         return S_OK;
     });
     return SUCCEEDED(result) ? Success : Failure;
@@ -75,8 +82,8 @@ int setHidden(const Arguments& a)
 }
 
 const Registration registrations[] = {
-    {"make-shortcut", "LINK_PATH TARGET_PATH [ARGUMENTS]", makeShortcut},
-    {"show-shortcut", "LINK_PATH  (target, then working folder)", showShortcut},
+    {"make-shortcut", "LINK_PATH TARGET_PATH [ARGUMENTS [DESCRIPTION [WORKING_FOLDER]]]", makeShortcut},
+    {"show-shortcut", "LINK_PATH  (target, working folder, description)", showShortcut},
     {"set-hidden", "PATH on|off", setHidden},
 };
 
