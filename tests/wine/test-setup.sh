@@ -261,6 +261,8 @@ driver wait-window-gone '#32770' "$SHEET" 30000 || fail "the sheet stayed open"
 user_startup_link="$user_start_menu\\Startup\\Tandor.lnk"
 shortcut=$(driver show-shortcut "$user_startup_link") || fail "no shortcut in the user's Startup folder"
 [ "$(head -n 1 <<<"$shortcut")" = "$(win_path "$folder")\\Tandor.exe" ] || fail "the user's start-up shortcut: $shortcut"
+# Started at logon it must find uninst.dir: its working folder is the program's.
+[ "$(sed -n 2p <<<"$shortcut")" = "$(win_path "$folder")" ] || fail "the start-up shortcut's working folder: $shortcut"
 ! driver show-shortcut "$startup_link" >/dev/null || fail "a per-user install's launcher wrote every user's Startup folder"
 
 step "its uninstaller removes the user's data through TandorClean, the folder, shortcuts and entry"

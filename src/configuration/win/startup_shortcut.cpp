@@ -4,6 +4,7 @@
 #include <objbase.h>
 #include <shlobj.h>
 
+#include <algorithm>
 #include <cwchar>
 #include <string>
 
@@ -88,8 +89,14 @@ void createStartupShortcut()
     if (FAILED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA, link.out())))
         return;
     WCHAR program[MAX_PATH] = L""; // a path of MAX_PATH characters may take more bytes
-    GetModuleFileNameW(nullptr, program, MAX_PATH);
+    const DWORD length = GetModuleFileNameW(nullptr, program, MAX_PATH);
+    if (length == 0 || length == MAX_PATH)
+        return;
     link->SetPath(narrowFromWide(program).c_str());
+    // The launcher keeps uninst.dir in its working folder, so started at logon it must start in its own.
+    std::wstring folder(program, length);
+    folder.erase(std::min(folder.size(), folder.rfind(L'\\')));
+    link->SetWorkingDirectory(narrowFromWide(folder.c_str()).c_str());
     link->SetDescription(loadText(IDS_STARTUP_DESCRIPTION).c_str());
     saveLink(link.get(), path);
 }
