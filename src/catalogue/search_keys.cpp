@@ -211,28 +211,33 @@ std::uint32_t asciiLetters(std::string_view text)
 
 } // namespace
 
+std::uint32_t searchKeyLetters(char32_t codePoint)
+{
+    const FoldedCodePoint folded = foldCodePoint(codePoint);
+    std::uint32_t letters = folded.unchanged ? 0 : asciiLetters(folded.text);
+    // A compatibility ideograph reads as the unified one it folds to.
+    const char32_t base = folded.unchanged ? codePoint : decodeUtf8(folded.text).codePoint;
+    for (char32_t han : {codePoint, base}) {
+        const std::string_view readings = hanReadings(han);
+        if (!readings.empty())
+            letters |= asciiLetters(readings) | 1u << (static_cast<unsigned char>(ReadingBreak) & 31u);
+    }
+    return letters;
+}
+
 std::uint32_t searchKeyLetters(std::string_view name)
 {
     std::uint32_t letters = 0;
     for (std::size_t at = 0; at < name.size();) {
         const auto byte = static_cast<unsigned char>(name[at]);
         const DecodedCodePoint decoded = byte < 0x80 ? DecodedCodePoint{byte, 1} : decodeUtf8(name.substr(at));
-        if (decoded.length == 0) { // a stray byte stands for itself
+        if (decoded.length <= 1) { // ASCII, or a stray byte, stands for itself
             letters |= 1u << (byte & 31u);
             ++at;
             continue;
         }
+        letters |= searchKeyLetters(decoded.codePoint);
         at += decoded.length;
-        const FoldedCodePoint folded = foldCodePoint(decoded.codePoint);
-        letters |= folded.unchanged ? asciiLetters(name.substr(at - decoded.length, decoded.length))
-                                    : asciiLetters(folded.text);
-        // A compatibility ideograph reads as the unified one it folds to.
-        const DecodedCodePoint base = folded.unchanged ? decoded : decodeUtf8(folded.text);
-        for (char32_t han : {decoded.codePoint, base.codePoint}) {
-            const std::string_view readings = hanReadings(han);
-            if (!readings.empty())
-                letters |= asciiLetters(readings) | 1u << (static_cast<unsigned char>(ReadingBreak) & 31u);
-        }
     }
     return letters;
 }

@@ -45,6 +45,8 @@ std::vector<SearchKey> searchKeysOf(std::string_view name);
 // every key's ASCII characters are among them. Made without making the keys, to pass over a
 // name whose keys cannot hold an ASCII query's letters.
 std::uint32_t searchKeyLetters(std::string_view name);
+// The same for one character beyond ASCII of a name: what its folding and readings add.
+std::uint32_t searchKeyLetters(char32_t codePoint);
 
 // A query folded as the keys are, its ASCII letters upper-cased as the matcher wants them; an
 // ASCII query is returned as it is.

@@ -12,6 +12,7 @@
 #include "matched_lines.h"
 
 #include <algorithm>
+#include <array>
 #include <cstring>
 
 namespace {
@@ -40,6 +41,52 @@ struct LineCandidate {
     std::uint32_t length;
 };
 
+// What the characters beyond ASCII of a list add to its lines' key letters, remembered: the
+// lines of one list share most of their characters, and working it out takes a fold and two
+// readings lookups.
+class KeyLetterCache {
+public:
+    std::uint32_t lettersOf(char32_t codePoint)
+    {
+        Slot& slot = slots_[(codePoint * HashMultiplier) >> (32 - SlotBits)];
+        if (slot.codePoint != codePoint)
+            slot = Slot{codePoint, searchKeyLetters(codePoint)};
+        return slot.letters;
+    }
+
+private:
+    static constexpr unsigned SlotBits = 10;
+    static constexpr std::uint32_t HashMultiplier = 2654435761u; // spreads neighbouring code points
+    struct Slot {
+        char32_t codePoint = 0; // never asked for: ASCII is not looked up
+        std::uint32_t letters = 0;
+    };
+    std::array<Slot, 1u << SlotBits> slots_{};
+};
+
+// Whether a line has search keys (it goes beyond ASCII in well-formed UTF-8, as hasSearchKeys
+// says), and the letters they may hold (searchKeyLetters).
+bool keyedLineLetters(std::string_view name, KeyLetterCache& cache, std::uint32_t& letters)
+{
+    bool beyondAscii = false;
+    letters = 0;
+    for (std::size_t at = 0; at < name.size();) {
+        const auto byte = static_cast<unsigned char>(name[at]);
+        if (byte < 0x80) {
+            letters |= 1u << (byte & 31u);
+            ++at;
+            continue;
+        }
+        const DecodedCodePoint decoded = decodeUtf8(name.substr(at));
+        if (decoded.length == 0)
+            return false; // not UTF-8: walked as bytes
+        beyondAscii = true;
+        letters |= cache.lettersOf(decoded.codePoint);
+        at += decoded.length;
+    }
+    return beyondAscii;
+}
+
 struct NamesPart {
     const char* begin;
     const char* end; // after a line feed, or the end of the text
@@ -47,6 +94,7 @@ struct NamesPart {
     std::vector<LineCandidate> keyedBest; // of the lines matched on search keys
     std::string path; // scratch for looking up a launch score
     std::string keys; // scratch: a line's packed search keys
+    KeyLetterCache keyLetters;
 };
 
 struct LineRanking {
@@ -161,7 +209,8 @@ void rankKeyedLines(const LineRanking& ranking, NamesPart& part)
         const std::string_view name(line, nameLength(line, lineEnd));
         const std::uint32_t wanted = ranking.signature.letters;
         // Most lines' keys cannot hold the query's letters, and that is known without making them.
-        if (hasSearchKeys(name) && (searchKeyLetters(name) & wanted) == wanted) {
+        std::uint32_t letters = 0;
+        if (keyedLineLetters(name, part.keyLetters, letters) && (letters & wanted) == wanted) {
             KeySignature all;
             part.keys = packSearchKeys(searchKeysOf(name), all);
             part.keys.append(MatchIndexPadding, '\0'); // the walk reads that far past a key's start
@@ -189,7 +238,7 @@ std::vector<NamesPart> cutParts(const NamesText& text, std::size_t count)
             cut = end;
         if (cut <= begin)
             continue;
-        parts.push_back(NamesPart{begin, cut, {}, {}, {}, {}});
+        parts.push_back(NamesPart{begin, cut, {}, {}, {}, {}, {}});
         begin = cut;
     }
     return parts;
