@@ -82,7 +82,8 @@ void SearchKeyMemory(benchmark::State& state)
     for (const CatalogueEntry& entry : catalogue.entries)
         nameBytes += entry.name.size() + 1;
     const std::size_t added = (keyBytes - (nameBytes - keyedNames)) - keyedNames + index.keyed.size() * 4 +
-                              index.keyedPlaces.size() * 4 + index.keyedFirstScores.size();
+                              index.keyedPlaces.size() * 4 + index.keyedOthers.size() * 4 +
+                              index.keyedFirstScores.size();
     for (auto _ : state)
         benchmark::DoNotOptimize(index.items.data());
     state.counters["keyed"] = static_cast<double>(index.keyedPlaces.size()) / static_cast<double>(catalogue.entries.size());
