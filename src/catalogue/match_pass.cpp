@@ -219,10 +219,11 @@ const char* keysOf(const Pass& pass, std::uint32_t place)
 // asked for, to be walked once its run is settled.
 const char* walkedName(const Pass& pass, std::uint32_t place, bool keyed)
 {
-    const char* text = pass.index.names.data() + pass.index.items[place].nameOffset;
-    prefetchLine(text);
-    prefetchLine(text + CacheLineBytes);
-    return keyed ? pass.index.names.data() + EmptyIndexedName : text;
+    const std::string& names = pass.index.names;
+    const std::size_t offset = pass.index.items[place].nameOffset;
+    prefetchLine(names.data() + offset);
+    prefetchLine(names.data() + std::min(offset + CacheLineBytes, names.size() - 1));
+    return names.data() + (keyed ? EmptyIndexedName : offset);
 }
 
 // Settles the entries of a run that have search keys: their empty names made the name walk pass
