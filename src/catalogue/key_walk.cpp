@@ -28,34 +28,42 @@ PackedKey unpack(const char* at)
     return key;
 }
 
-} // namespace
-
-std::string keyShadow(std::string_view key)
+bool startsCharacter(char c)
 {
-    std::string shadow;
-    for (char c : key) {
-        if ((static_cast<unsigned char>(c) & 0xC0) != 0x80)
-            shadow += c;
-    }
-    return shadow;
+    return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
 }
+
+void appendShadow(std::string& out, std::string_view key)
+{
+    for (char c : key) {
+        if (startsCharacter(c))
+            out += c;
+    }
+}
+
+} // namespace
 
 std::string packSearchKeys(const std::vector<SearchKey>& keys, KeySignature& all)
 {
+    std::size_t mostBytes = 1;
+    for (const SearchKey& key : keys)
+        mostBytes += PackedKeyHeader + 2 * (key.text.size() + 1);
     std::string packed;
+    packed.reserve(mostBytes);
     all = KeySignature();
     for (const SearchKey& key : keys) {
         const KeySignature signature = keySignature(key.text.c_str());
-        const std::string shadow = signature.others == 0 ? std::string() : keyShadow(key.text);
+        const std::size_t shadowLength =
+            signature.others == 0 ? 0 : static_cast<std::size_t>(std::count_if(key.text.begin(), key.text.end(), startsCharacter));
         char header[PackedKeyHeader] = {static_cast<char>(key.kind), static_cast<char>(key.text.size()),
-                                        static_cast<char>(shadow.size())};
+                                        static_cast<char>(shadowLength)};
         std::memcpy(header + 3, &signature.letters, sizeof signature.letters);
         std::memcpy(header + 7, &signature.others, sizeof signature.others);
         packed.append(header, PackedKeyHeader);
         packed += key.text;
         packed += '\0';
-        if (!shadow.empty()) {
-            packed += shadow;
+        if (shadowLength > 0) {
+            appendShadow(packed, key.text);
             packed += '\0';
         }
         all.letters |= signature.letters;

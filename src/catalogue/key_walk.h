@@ -114,14 +114,12 @@ inline bool walkKey(const char* key, const char* upperQuery, std::int32_t& score
 // name's own letters ranks above an equal one on a way of typing them.
 constexpr std::int32_t PhoneticKeyCost = 1;
 
-// A key as an ASCII query sees it: each character other than ASCII reduced to its first byte,
-// which no ASCII query character equals and which counts as a letter, so that the fast walks
-// over names walk it with walkKey's score.
-std::string keyShadow(std::string_view key);
-
 // The search keys of a name as the match index holds them: per key its kind, its length, the
 // length of its shadow (0: a key of ASCII alone is its own), its signature (the two halves of
 // keySignature), its text with a NUL, and its shadow with a NUL; a zero byte after the last key.
+// The shadow is the key as an ASCII query sees it: each character other than ASCII reduced to its
+// first byte, which no ASCII query character equals and which counts as a letter, so that the
+// fast walks over names walk it with walkKey's score.
 constexpr std::size_t PackedKeyHeader = 11;
 
 // A name's keys packed so, and the union of their signatures.

@@ -17,23 +17,36 @@ constexpr char32_t HangulInitials[19] = {0x3131, 0x3132, 0x3134, 0x3137, 0x3138,
                                          0x3142, 0x3143, 0x3145, 0x3146, 0x3147, 0x3148, 0x3149,
                                          0x314A, 0x314B, 0x314C, 0x314D, 0x314E};
 
-// One character of a name, as the keys see it.
-struct NameCharacter {
-    std::string folded;                   // its bytes in the folded key
-    std::vector<std::string_view> readings; // Han: its readings
-    char32_t hangulInitial = 0;
+// The readings of a Han character as hanReadings lists them, separated by spaces, read one by one
+// without copying: a combination picks at most the first MostReadingCombinations of them.
+class Readings {
+public:
+    Readings() = default;
+    explicit Readings(std::string_view list) : list_(list)
+    {
+        count_ = list.empty() ? 0 : 1 + static_cast<std::size_t>(std::count(list.begin(), list.end(), ' '));
+    }
+    bool empty() const { return count_ == 0; }
+    std::size_t size() const { return count_; }
+    std::string_view operator[](std::size_t number) const
+    {
+        std::string_view rest = list_;
+        for (; number > 0; --number)
+            rest.remove_prefix(std::min(rest.find(' ') + 1, rest.size()));
+        return rest.substr(0, std::min(rest.find(' '), rest.size()));
+    }
+
+private:
+    std::string_view list_;
+    std::size_t count_ = 0;
 };
 
-std::vector<std::string_view> splitReadings(std::string_view readings)
-{
-    std::vector<std::string_view> split;
-    while (!readings.empty()) {
-        const std::size_t space = std::min(readings.find(' '), readings.size());
-        split.push_back(readings.substr(0, space));
-        readings.remove_prefix(std::min(space + 1, readings.size()));
-    }
-    return split;
-}
+// One character of a name, as the keys see it.
+struct NameCharacter {
+    std::string folded; // its bytes in the folded key
+    Readings readings;  // Han: its readings
+    char32_t hangulInitial = 0;
+};
 
 NameCharacter characterAt(std::string_view name, std::size_t& at)
 {
@@ -50,7 +63,7 @@ NameCharacter characterAt(std::string_view name, std::size_t& at)
     DecodedCodePoint base = decodeUtf8(character.folded); // a compatibility ideograph reads as its unified one
     if (base.length != character.folded.size())
         base.codePoint = decoded.codePoint;
-    character.readings = splitReadings(hanReadings(base.codePoint));
+    character.readings = Readings(hanReadings(base.codePoint));
     if (decoded.codePoint >= FirstHangulSyllable && decoded.codePoint <= LastHangulSyllable)
         character.hangulInitial = HangulInitials[(decoded.codePoint - FirstHangulSyllable) / SyllablesPerInitial];
     return character;
@@ -68,12 +81,14 @@ bool appendBounded(std::string& key, std::string_view piece)
 void appendReading(std::string& key, std::string_view reading, bool& full)
 {
     const bool breakBefore = !key.empty() && key.back() != ReadingBreak;
-    std::string piece;
+    if (key.size() + (breakBefore ? 1 : 0) + reading.size() + 1 > MostKeyBytes) {
+        full = true;
+        return;
+    }
     if (breakBefore)
-        piece += ReadingBreak;
-    piece.append(reading.data(), reading.size());
-    piece += ReadingBreak;
-    full = full || !appendBounded(key, piece);
+        key += ReadingBreak;
+    key.append(reading.data(), reading.size());
+    key += ReadingBreak;
 }
 
 // The key of one combination of readings: choice[k] picks the reading of the k-th Han character.
