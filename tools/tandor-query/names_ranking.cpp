@@ -245,7 +245,7 @@ std::vector<NamesPart> cutParts(const NamesText& text, std::size_t count)
 }
 
 // The ranking of the lines made into a catalogue: for queries the line walk cannot take (one
-// that holds a line break, or longer than any typed one).
+// that holds a line break, one longer than any typed one, or one beyond ASCII).
 std::vector<RankedName> rankAsCatalogue(const NamesText& text, const std::string& upperQuery, std::size_t limit,
                                         const ScoreStore& scores)
 {
