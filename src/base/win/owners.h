@@ -1,6 +1,7 @@
 // Windows resources this program holds, each given back by one small owner when it goes: the
-// only places that close handles, release COM objects, free the memory and strings the system
-// allocates for the caller, destroy menus and icons, unhook hooks and release device contexts.
+// only places that close handles, release COM objects, free memory and strings (the system's
+// for the caller, global blocks, blocks in other processes), destroy menus and icons, unhook
+// hooks and release device contexts.
 #pragma once
 
 #include <windows.h>
@@ -184,6 +185,51 @@ private:
     Pointer block_ = nullptr;
 };
 
+// A movable block from GlobalAlloc, the form the clipboard takes data in. Once the clipboard has
+// accepted it the block is the system's: release() hands it over so that it is not freed twice.
+class GlobalMemory {
+public:
+    explicit GlobalMemory(HGLOBAL block) : block_(block) {}
+    ~GlobalMemory()
+    {
+        if (block_)
+            GlobalFree(block_);
+    }
+    GlobalMemory(const GlobalMemory&) = delete;
+    GlobalMemory& operator=(const GlobalMemory&) = delete;
+
+    HGLOBAL get() const { return block_; }
+    void release() { block_ = nullptr; }
+
+private:
+    HGLOBAL block_;
+};
+
+// Memory committed in another process (VirtualAllocEx), for messages such as a list view's whose
+// pointers must be the receiver's own. The process handle must outlive this owner.
+class RemoteMemory {
+public:
+    RemoteMemory(HANDLE process, SIZE_T size)
+        : process_(process),
+          block_(process ? VirtualAllocEx(process, nullptr, size, MEM_COMMIT, PAGE_READWRITE) : nullptr)
+    {
+    }
+    ~RemoteMemory()
+    {
+        if (block_)
+            VirtualFreeEx(process_, block_, 0, MEM_RELEASE);
+    }
+    RemoteMemory(const RemoteMemory&) = delete;
+    RemoteMemory& operator=(const RemoteMemory&) = delete;
+
+    // The block's address in the other process: never to be read or written here directly.
+    char* get() const { return static_cast<char*>(block_); }
+
+private:
+    HANDLE process_;
+    void* block_;
+};
+
 // A string that a COM object allocated for the caller (a BSTR).
 class OwnedBstr {
 public:
@@ -248,6 +294,24 @@ public:
 
 private:
     HHOOK hook_ = nullptr;
+};
+
+// A WinEvent hook this program set (accessibility events); unhooked when its owner goes.
+class OwnedWinEventHook {
+public:
+    explicit OwnedWinEventHook(HWINEVENTHOOK hook) : hook_(hook) {}
+    ~OwnedWinEventHook()
+    {
+        if (hook_)
+            UnhookWinEvent(hook_);
+    }
+    OwnedWinEventHook(const OwnedWinEventHook&) = delete;
+    OwnedWinEventHook& operator=(const OwnedWinEventHook&) = delete;
+
+    HWINEVENTHOOK get() const { return hook_; }
+
+private:
+    HWINEVENTHOOK hook_;
 };
 
 // A menu loaded or made by this program (a popup lent to TrackPopupMenu stays the menu's).

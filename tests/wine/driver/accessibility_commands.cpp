@@ -65,23 +65,25 @@ int recordAnnouncements(const Arguments& a)
 {
     if (a.size() < 3)
         return UsageError;
-    CoInitialize(nullptr);
+    const ComApartment apartment;
     announcements = std::fopen(a[0].c_str(), "wb");
     if (!announcements)
         return Failure;
-    HWINEVENTHOOK hook = SetWinEventHook(LiveRegionChangedEvent, LiveRegionChangedEvent, nullptr, onWinEvent, 0,
-                                         0, WINEVENT_OUTOFCONTEXT);
-    if (!hook)
-        return Failure;
-    std::fprintf(stderr, "hooked\n");
-    const DWORD end = GetTickCount() + static_cast<DWORD>(toInt(a[2])) * 1000;
-    while (GetTickCount() < end && GetFileAttributesA(a[1].c_str()) == INVALID_FILE_ATTRIBUTES) {
-        MsgWaitForMultipleObjects(0, nullptr, FALSE, 100, QS_ALLINPUT);
-        MSG message;
-        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE))
-            DispatchMessageA(&message);
+    {
+        // Unhooked before the file closes: no event may arrive to write to a closed file.
+        const OwnedWinEventHook hook(SetWinEventHook(LiveRegionChangedEvent, LiveRegionChangedEvent, nullptr,
+                                                     onWinEvent, 0, 0, WINEVENT_OUTOFCONTEXT));
+        if (!hook.get())
+            return Failure;
+        std::fprintf(stderr, "hooked\n");
+        const DWORD end = GetTickCount() + static_cast<DWORD>(toInt(a[2])) * 1000;
+        while (GetTickCount() < end && GetFileAttributesA(a[1].c_str()) == INVALID_FILE_ATTRIBUTES) {
+            MsgWaitForMultipleObjects(0, nullptr, FALSE, 100, QS_ALLINPUT);
+            MSG message;
+            while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE))
+                DispatchMessageA(&message);
+        }
     }
-    UnhookWinEvent(hook);
     std::fclose(announcements);
     return Success;
 }

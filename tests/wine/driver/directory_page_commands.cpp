@@ -126,21 +126,7 @@ int controlEnabled(const Arguments& a)
 // A list view of another process, read and changed through memory in that process.
 class RemoteListView {
 public:
-    explicit RemoteListView(HWND list) : list_(list)
-    {
-        DWORD processId = 0;
-        GetWindowThreadProcessId(list, &processId);
-        process_ =
-            OwnedHandle(OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, processId));
-        if (process_.valid())
-            remote_ =
-                static_cast<char*>(VirtualAllocEx(process_.get(), nullptr, BlockSize, MEM_COMMIT, PAGE_READWRITE));
-    }
-    ~RemoteListView()
-    {
-        if (remote_)
-            VirtualFreeEx(process_.get(), remote_, 0, MEM_RELEASE);
-    }
+    explicit RemoteListView(HWND list) : list_(list), process_(openOwner(list)), block_(process_.get(), BlockSize) {}
     bool ready() const { return remote_ != nullptr; }
     int count() const { return static_cast<int>(SendMessageA(list_, LVM_GETITEMCOUNT, 0, 0)); }
 
@@ -175,9 +161,19 @@ public:
 private:
     static constexpr int TextSize = 1024;
     static constexpr SIZE_T BlockSize = sizeof(LVITEMA) + TextSize;
+
+    static HANDLE openOwner(HWND list)
+    {
+        DWORD processId = 0;
+        GetWindowThreadProcessId(list, &processId);
+        return OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, processId);
+    }
+
     HWND list_;
+    // The block goes before the handle of the process it lives in.
     OwnedHandle process_;
-    char* remote_ = nullptr;
+    RemoteMemory block_;
+    char* const remote_ = block_.get();
 };
 
 // One line per row, the cells separated by '|'; " *" marks selected rows.

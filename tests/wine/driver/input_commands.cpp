@@ -1,6 +1,8 @@
 // Keyboard and mouse input as a user would give it, through SendInput.
 #include "driver.h"
 
+#include "base/win/owners.h"
+
 #include <cctype>
 #include <map>
 #include <vector>
@@ -105,17 +107,16 @@ int pasteText(const Arguments& a)
     if (a.empty())
         return UsageError;
     const int units = MultiByteToWideChar(CP_UTF8, 0, a[0].c_str(), -1, nullptr, 0);
-    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, static_cast<SIZE_T>(units) * sizeof(WCHAR));
-    if (units <= 0 || memory == nullptr)
+    GlobalMemory memory(GlobalAlloc(GMEM_MOVEABLE, static_cast<SIZE_T>(units) * sizeof(WCHAR)));
+    if (units <= 0 || memory.get() == nullptr)
         return Failure;
-    MultiByteToWideChar(CP_UTF8, 0, a[0].c_str(), -1, static_cast<WCHAR*>(GlobalLock(memory)), units);
-    GlobalUnlock(memory);
-    if (!OpenClipboard(nullptr)) {
-        GlobalFree(memory);
+    MultiByteToWideChar(CP_UTF8, 0, a[0].c_str(), -1, static_cast<WCHAR*>(GlobalLock(memory.get())), units);
+    GlobalUnlock(memory.get());
+    if (!OpenClipboard(nullptr))
         return Failure;
-    }
     EmptyClipboard();
-    SetClipboardData(CF_UNICODETEXT, memory);
+    if (SetClipboardData(CF_UNICODETEXT, memory.get()))
+        memory.release();
     CloseClipboard();
     return pressChord("ctrl+v") ? Success : Failure;
 }

@@ -59,7 +59,8 @@ bool readRows(HWND list, std::vector<Row>& rows)
     if (!process)
         return false;
     const SIZE_T blockSize = sizeof(LVITEMA) + RowTextSize;
-    auto* remote = static_cast<char*>(VirtualAllocEx(process, nullptr, blockSize, MEM_COMMIT, PAGE_READWRITE));
+    const RemoteMemory block(process, blockSize);
+    char* remote = block.get();
     bool ok = remote != nullptr;
     const int count = ok ? static_cast<int>(SendMessageA(list, LVM_GETITEMCOUNT, 0, 0)) : 0;
     for (int row = 0; ok && row < count; ++row) {
@@ -79,8 +80,6 @@ bool readRows(HWND list, std::vector<Row>& rows)
             rows.push_back(Row{text, item.iImage, (item.state & LVIS_SELECTED) != 0});
         }
     }
-    if (remote)
-        VirtualFreeEx(process, remote, 0, MEM_RELEASE);
     return ok;
 }
 
@@ -273,12 +272,10 @@ int firstRowHeight(HWND list)
     if (!process)
         return -1;
     RECT rect{LVIR_BOUNDS, 0, 0, 0};
-    void* remote = VirtualAllocEx(process, nullptr, sizeof rect, MEM_COMMIT, PAGE_READWRITE);
-    const bool ok = remote && WriteProcessMemory(process, remote, &rect, sizeof rect, nullptr) &&
-                    SendMessageA(list, LVM_GETITEMRECT, 0, reinterpret_cast<LPARAM>(remote)) &&
-                    ReadProcessMemory(process, remote, &rect, sizeof rect, nullptr);
-    if (remote)
-        VirtualFreeEx(process, remote, 0, MEM_RELEASE);
+    const RemoteMemory remote(process, sizeof rect);
+    const bool ok = remote.get() && WriteProcessMemory(process, remote.get(), &rect, sizeof rect, nullptr) &&
+                    SendMessageA(list, LVM_GETITEMRECT, 0, reinterpret_cast<LPARAM>(remote.get())) &&
+                    ReadProcessMemory(process, remote.get(), &rect, sizeof rect, nullptr);
     return ok ? rect.bottom - rect.top : -1;
 }
 
@@ -311,12 +308,11 @@ int launcherDpiChanged(const Arguments& a)
     HANDLE process = opened.get();
     if (!process)
         return Failure;
-    void* remote = VirtualAllocEx(process, nullptr, sizeof suggested, MEM_COMMIT, PAGE_READWRITE);
-    const bool ok = remote && WriteProcessMemory(process, remote, &suggested, sizeof suggested, nullptr);
+    const RemoteMemory remote(process, sizeof suggested);
+    const bool ok = remote.get() && WriteProcessMemory(process, remote.get(), &suggested, sizeof suggested, nullptr);
     if (ok)
-        SendMessageA(launcher, 0x02E0 /* WM_DPICHANGED */, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(remote));
-    if (remote)
-        VirtualFreeEx(process, remote, 0, MEM_RELEASE);
+        SendMessageA(launcher, 0x02E0 /* WM_DPICHANGED */, MAKEWPARAM(dpi, dpi),
+                     reinterpret_cast<LPARAM>(remote.get()));
     return ok ? Success : Failure;
 }
 
