@@ -299,44 +299,68 @@ Function MoveOldInstall
     Call MendStartupShortcut
 FunctionEnd
 
-; The launcher's "start with Windows" shortcut of the moved install would start a program that
-; is gone: it is pointed at this install's launcher, keeping its description and the rest. A
-; working folder of the old install, which is gone too, becomes this one. A shortcut that starts
-; any other program is not the launcher's and stays as it is.
-Function MendStartupShortcut
-    StrCpy $7 "$SMSTARTUP\${PRODUCT}.lnk"
-    ${IfNot} ${FileExists} $7
-        Return
-    ${EndIf}
+; The launcher's "start with Windows" shortcut, $SMSTARTUP\Tandor.lnk, read through the shell
+; link object; the setup and the uninstaller each get their own copy of these functions.
+; Open...: $1 the link and $2 its file (both given back by Close... whatever happened), $0 0 when
+; the shortcut was read, else why not; $3 1 when it starts the launcher in the folder in $R0,
+; else 0. Paths compare as Windows compares them, ignoring case.
+!macro StartupShortcutFunctions UN
+Function ${UN}OpenStartupShortcut
+    StrCpy $1 0
+    StrCpy $2 0
+    StrCpy $3 0
     System::Call 'ole32::CoCreateInstance(g "${CLSID_SHELL_LINK}", p 0, i ${CLSCTX_INPROC_SERVER}, g "${IID_SHELL_LINK_W}", *p .r1) i .r0'
-    ${If} $0 <> 0
-        DetailPrint "The start-up shortcut could not be read ($0)."
-        Return
-    ${EndIf}
-    System::Call '$1->${UNKNOWN_QUERY_INTERFACE}(g "${IID_PERSIST_FILE}", *p .r2) i .r0'
     ${If} $0 = 0
-        System::Call '$2->${PERSIST_FILE_LOAD}(w r7, i ${STGM_READ}) i .r0'
-        ${If} $0 = 0
-            System::Call '$1->${SHELL_LINK_GET_PATH}(w .r3, i ${NSIS_MAX_STRLEN}, p 0, i 0)'
-            ${GetParent} $3 $4
-            ${GetFileName} $3 $5
-            ; Paths compare as Windows does, ignoring case.
-            ${If} $4 == $OldFolder
-            ${AndIf} $5 == "${PRODUCT}.exe"
-                System::Call '$1->${SHELL_LINK_SET_PATH}(w "$INSTDIR\${PRODUCT}.exe")'
-                System::Call '$1->${SHELL_LINK_GET_WORKING_DIRECTORY}(w .r4, i ${NSIS_MAX_STRLEN})'
-                ${If} $4 == $OldFolder
-                    System::Call '$1->${SHELL_LINK_SET_WORKING_DIRECTORY}(w "$INSTDIR")'
-                ${EndIf}
-                System::Call '$2->${PERSIST_FILE_SAVE}(w r7, i 1) i .r0'
-            ${EndIf}
+        System::Call '$1->${UNKNOWN_QUERY_INTERFACE}(g "${IID_PERSIST_FILE}", *p .r2) i .r0'
+    ${EndIf}
+    ${If} $0 = 0
+        System::Call '$2->${PERSIST_FILE_LOAD}(w "$SMSTARTUP\${PRODUCT}.lnk", i ${STGM_READ}) i .r0'
+    ${EndIf}
+    ${If} $0 = 0
+        System::Call '$1->${SHELL_LINK_GET_PATH}(w .r4, i ${NSIS_MAX_STRLEN}, p 0, i 0)'
+        ${GetParent} $4 $5
+        ${GetFileName} $4 $6
+        ${If} $5 == $R0
+        ${AndIf} $6 == "${PRODUCT}.exe"
+            StrCpy $3 1
         ${EndIf}
+    ${EndIf}
+FunctionEnd
+
+Function ${UN}CloseStartupShortcut
+    ${If} $2 != 0
         System::Call '$2->${UNKNOWN_RELEASE}()'
     ${EndIf}
+    ${If} $1 != 0
+        System::Call '$1->${UNKNOWN_RELEASE}()'
+    ${EndIf}
+FunctionEnd
+!macroend
+!insertmacro StartupShortcutFunctions ""
+!insertmacro StartupShortcutFunctions "un."
+
+; The start-up shortcut of the moved install would start a program that is gone: it is pointed at
+; this install's launcher, keeping its description and the rest. A working folder of the old
+; install, which is gone too, becomes this one. A shortcut that starts any other program is not
+; the launcher's and stays as it is.
+Function MendStartupShortcut
+    ${IfNot} ${FileExists} "$SMSTARTUP\${PRODUCT}.lnk"
+        Return
+    ${EndIf}
+    StrCpy $R0 $OldFolder
+    Call OpenStartupShortcut
+    ${If} $3 = 1
+        System::Call '$1->${SHELL_LINK_SET_PATH}(w "$INSTDIR\${PRODUCT}.exe")'
+        System::Call '$1->${SHELL_LINK_GET_WORKING_DIRECTORY}(w .r4, i ${NSIS_MAX_STRLEN})'
+        ${If} $4 == $OldFolder
+            System::Call '$1->${SHELL_LINK_SET_WORKING_DIRECTORY}(w "$INSTDIR")'
+        ${EndIf}
+        System::Call '$2->${PERSIST_FILE_SAVE}(w "$SMSTARTUP\${PRODUCT}.lnk", i 1) i .r0'
+    ${EndIf}
+    Call CloseStartupShortcut
     ${If} $0 <> 0
         DetailPrint "The start-up shortcut could not be mended ($0)."
     ${EndIf}
-    System::Call '$1->${UNKNOWN_RELEASE}()'
 FunctionEnd
 
 !macro InstallFile NAME
@@ -454,8 +478,14 @@ Section "Uninstall"
     Delete "$INSTDIR\uninst.dir"
     Delete "$INSTDIR\uninstall.exe"
     Delete "$SMPROGRAMS\${PRODUCT}.lnk"
-    ; The launcher's own "start with Windows" shortcut would point at nothing now.
-    Delete "$SMSTARTUP\${PRODUCT}.lnk"
+    ; The launcher's own "start with Windows" shortcut would point at nothing now. One of that name
+    ; that starts another program, or another copy of the launcher, is not this install's to take.
+    StrCpy $R0 $INSTDIR
+    Call un.OpenStartupShortcut
+    Call un.CloseStartupShortcut
+    ${If} $3 = 1
+        Delete "$SMSTARTUP\${PRODUCT}.lnk"
+    ${EndIf}
     DeleteRegKey SHCTX "${UNINSTALL_KEY}"
     RMDir "$INSTDIR"
 SectionEnd

@@ -206,11 +206,14 @@ grep -qixF "$(win_path "$(appdata_dir)")" <<<"$list" || fail "the 1.1.0 launcher
 shortcut=$(driver show-shortcut "$startup_link")
 [ "$shortcut" = $'C:\\Program Files\\Tandor\\Tandor.exe\nC:\\Program Files\\Tandor\nStarts Tandor' ] ||
     fail "the start-up shortcut after the move: $shortcut"
+# The uninstaller knows its launcher in whatever case the shortcut names it.
+driver make-shortcut "$startup_link" 'C:\PROGRAM FILES\TANDOR\TANDOR.EXE' || fail "no start-up shortcut made"
 run_uninstall "$folder"
 [ ! -e "$folder" ] || fail "the install folder is still there: $(ls -A "$folder")"
+! driver show-shortcut "$startup_link" >/dev/null || fail "the start-up shortcut to the launcher is still there"
 [ ! -e "$user_data" ] && [ ! -e "$other_user/Tandor" ] || fail "a moved user's data folder is still there"
 
-step "the move leaves a start-up shortcut to a Tandor.exe elsewhere as it is"
+step "the move and the uninstaller leave a start-up shortcut to a Tandor.exe elsewhere as it is"
 # In a folder whose name only begins like the old install's.
 elsewhere_folder=$old\ Portable
 mkdir -p "$old" "$elsewhere_folder"
@@ -223,7 +226,8 @@ run_setup
 [ ! -e "$old" ] || fail "the 1.1.0 folder is still there: $(ls -A "$old")"
 [ "$(driver show-shortcut "$startup_link")" = "$before" ] || fail "the start-up shortcut changed: $(driver show-shortcut "$startup_link")"
 run_uninstall "$folder"
-rm -r "$elsewhere_folder"
+[ "$(driver show-shortcut "$startup_link")" = "$before" ] || fail "the uninstaller took another copy's start-up shortcut"
+rm -r "$elsewhere_folder" "$(winepath -u "$startup_link")"
 
 step "an install just for me: no administrator, the user's own folder, shortcut and entry"
 # The manifest asks for no elevation; an install for every user asks for it when it is chosen.
