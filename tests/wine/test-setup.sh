@@ -4,16 +4,17 @@
 # also the 64-bit programs and registry view, the move of a 1.1.0 install out of Program Files
 # (x86), and an install for the current user only.
 # The download is a 32-bit setup, which a 64-bit prefix runs under WOW64 only where the machine
-# runs 32-bit programs; the 64-bit run tests the same script built on NSIS's 64-bit stub
-# (scripts/package makes both), which takes the same paths since both see 64-bit Windows.
+# runs 32-bit programs; elsewhere the 64-bit run tests the same script built on NSIS's 64-bit
+# stub (scripts/package makes both), which takes the same paths since both see 64-bit Windows.
 source "$T_LIB"
 
-if [ "$(program_bits "$T_BIN/Tandor.exe")" = 64 ]; then
+if [ "$(program_bits "$T_BIN/Tandor.exe")" = 64 ] && ! can_run_32bit_programs; then
     setup=$(ls "$T_BIN"/../../package/Tandor-*-setup-amd64.exe 2>/dev/null | head -n 1)
 else
     setup=$(ls "$T_BIN"/../../dist/Tandor-*-setup.exe 2>/dev/null | head -n 1)
 fi
 [ -n "$setup" ] || fail "no setup program in build/dist or build/package: run scripts/package first"
+echo "setup program: $(basename "$setup")"
 use_fresh_prefix
 
 uninstall_key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Tandor'
