@@ -205,6 +205,25 @@ private:
     HGLOBAL block_;
 };
 
+// The clipboard, open for this thread while the owner lives: close it before another program
+// is to read it.
+class OpenedClipboard {
+public:
+    OpenedClipboard() : open_(OpenClipboard(nullptr) != FALSE) {}
+    ~OpenedClipboard()
+    {
+        if (open_)
+            CloseClipboard();
+    }
+    OpenedClipboard(const OpenedClipboard&) = delete;
+    OpenedClipboard& operator=(const OpenedClipboard&) = delete;
+
+    bool isOpen() const { return open_; }
+
+private:
+    bool open_;
+};
+
 // Memory committed in another process (VirtualAllocEx), for messages such as a list view's whose
 // pointers must be the receiver's own. The process handle must outlive this owner.
 class RemoteMemory {

@@ -112,12 +112,14 @@ int pasteText(const Arguments& a)
         return Failure;
     MultiByteToWideChar(CP_UTF8, 0, a[0].c_str(), -1, static_cast<WCHAR*>(GlobalLock(memory.get())), units);
     GlobalUnlock(memory.get());
-    if (!OpenClipboard(nullptr))
-        return Failure;
-    EmptyClipboard();
-    if (SetClipboardData(CF_UNICODETEXT, memory.get()))
-        memory.release();
-    CloseClipboard();
+    {
+        const OpenedClipboard clipboard;
+        if (!clipboard.isOpen())
+            return Failure;
+        EmptyClipboard();
+        if (SetClipboardData(CF_UNICODETEXT, memory.get()))
+            memory.release();
+    } // closed, for the launcher to read
     return pressChord("ctrl+v") ? Success : Failure;
 }
 
