@@ -26,6 +26,8 @@ DecodedCodePoint decodeUtf8(std::string_view text);
 
 bool isValidUtf8(std::string_view text);
 bool isAscii(std::string_view text);
+// Where the first byte beyond ASCII stands, or the text's size when there is none.
+std::size_t firstBeyondAscii(std::string_view text);
 
 // Appends the UTF-8 form of `codePoint`; surrogates and values past the last code point append
 // U+FFFD instead, so the result is always well-formed.

@@ -224,9 +224,8 @@ std::uint32_t asciiLetters(std::string_view text)
     return letters;
 }
 
-} // namespace
-
-std::uint32_t searchKeyLetters(char32_t codePoint)
+// What one character beyond ASCII of a name adds to its keys' letters: its folding and readings.
+std::uint32_t lettersOfCharacter(char32_t codePoint)
 {
     const FoldedCodePoint folded = foldCodePoint(codePoint);
     std::uint32_t letters = folded.unchanged ? 0 : asciiLetters(folded.text);
@@ -240,21 +239,35 @@ std::uint32_t searchKeyLetters(char32_t codePoint)
     return letters;
 }
 
-std::uint32_t searchKeyLetters(std::string_view name)
+} // namespace
+
+std::uint32_t KeyLetterMemory::lettersOf(char32_t codePoint)
 {
-    std::uint32_t letters = 0;
+    Slot& slot = slots_[(codePoint * HashMultiplier) >> (32 - SlotBits)];
+    if (slot.codePoint != codePoint)
+        slot = Slot{codePoint, lettersOfCharacter(codePoint)};
+    return slot.letters;
+}
+
+bool searchKeyLetters(std::string_view name, KeyLetterMemory& memory, std::uint32_t& letters)
+{
+    bool beyondAscii = false;
+    letters = 0;
     for (std::size_t at = 0; at < name.size();) {
         const auto byte = static_cast<unsigned char>(name[at]);
-        const DecodedCodePoint decoded = byte < 0x80 ? DecodedCodePoint{byte, 1} : decodeUtf8(name.substr(at));
-        if (decoded.length <= 1) { // ASCII, or a stray byte, stands for itself
+        if (byte < 0x80) {
             letters |= 1u << (byte & 31u);
             ++at;
             continue;
         }
-        letters |= searchKeyLetters(decoded.codePoint);
+        const DecodedCodePoint decoded = decodeUtf8(name.substr(at));
+        if (decoded.length == 0)
+            return false; // not UTF-8: no keys
+        beyondAscii = true;
+        letters |= memory.lettersOf(decoded.codePoint);
         at += decoded.length;
     }
-    return letters;
+    return beyondAscii;
 }
 
 std::string foldedQuery(std::string_view upperQuery)

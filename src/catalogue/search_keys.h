@@ -3,6 +3,7 @@
 // Latin keyboard. An ASCII name has none: it is its own key.
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -41,12 +42,27 @@ bool hasSearchKeys(std::string_view name);
 // Empty when the name has none.
 std::vector<SearchKey> searchKeysOf(std::string_view name);
 
-// A bit per ASCII character that any key of the name may hold, as computeCharMask sets them:
-// every key's ASCII characters are among them. Made without making the keys, to pass over a
-// name whose keys cannot hold an ASCII query's letters.
-std::uint32_t searchKeyLetters(std::string_view name);
-// The same for one character beyond ASCII of a name: what its folding and readings add.
-std::uint32_t searchKeyLetters(char32_t codePoint);
+// What characters beyond ASCII add to the letters of the keys of the names they are in, remembered:
+// the names of one list share most of their characters, and working it out takes a fold and two
+// readings lookups.
+class KeyLetterMemory {
+public:
+    std::uint32_t lettersOf(char32_t codePoint);
+
+private:
+    static constexpr unsigned SlotBits = 10;
+    static constexpr std::uint32_t HashMultiplier = 2654435761u; // spreads neighbouring code points
+    struct Slot {
+        char32_t codePoint = 0; // never asked for: ASCII is not looked up
+        std::uint32_t letters = 0;
+    };
+    std::array<Slot, 1u << SlotBits> slots_{};
+};
+
+// Whether the name has search keys (as hasSearchKeys says), and a bit per ASCII character any of
+// them may hold, as computeCharMask sets them: every key's ASCII characters are among them. Made
+// without making the keys, to pass over a name whose keys cannot hold an ASCII query's letters.
+bool searchKeyLetters(std::string_view name, KeyLetterMemory& memory, std::uint32_t& letters);
 
 // A query folded as the keys are, its ASCII letters upper-cased as the matcher wants them; an
 // ASCII query is returned as it is.

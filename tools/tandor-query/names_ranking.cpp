@@ -12,7 +12,6 @@
 #include "matched_lines.h"
 
 #include <algorithm>
-#include <array>
 #include <cstring>
 
 namespace {
@@ -41,52 +40,6 @@ struct LineCandidate {
     std::uint32_t length;
 };
 
-// What the characters beyond ASCII of a list add to its lines' key letters, remembered: the
-// lines of one list share most of their characters, and working it out takes a fold and two
-// readings lookups.
-class KeyLetterCache {
-public:
-    std::uint32_t lettersOf(char32_t codePoint)
-    {
-        Slot& slot = slots_[(codePoint * HashMultiplier) >> (32 - SlotBits)];
-        if (slot.codePoint != codePoint)
-            slot = Slot{codePoint, searchKeyLetters(codePoint)};
-        return slot.letters;
-    }
-
-private:
-    static constexpr unsigned SlotBits = 10;
-    static constexpr std::uint32_t HashMultiplier = 2654435761u; // spreads neighbouring code points
-    struct Slot {
-        char32_t codePoint = 0; // never asked for: ASCII is not looked up
-        std::uint32_t letters = 0;
-    };
-    std::array<Slot, 1u << SlotBits> slots_{};
-};
-
-// Whether a line has search keys (it goes beyond ASCII in well-formed UTF-8, as hasSearchKeys
-// says), and the letters they may hold (searchKeyLetters).
-bool keyedLineLetters(std::string_view name, KeyLetterCache& cache, std::uint32_t& letters)
-{
-    bool beyondAscii = false;
-    letters = 0;
-    for (std::size_t at = 0; at < name.size();) {
-        const auto byte = static_cast<unsigned char>(name[at]);
-        if (byte < 0x80) {
-            letters |= 1u << (byte & 31u);
-            ++at;
-            continue;
-        }
-        const DecodedCodePoint decoded = decodeUtf8(name.substr(at));
-        if (decoded.length == 0)
-            return false; // not UTF-8: walked as bytes
-        beyondAscii = true;
-        letters |= cache.lettersOf(decoded.codePoint);
-        at += decoded.length;
-    }
-    return beyondAscii;
-}
-
 struct NamesPart {
     const char* begin;
     const char* end; // after a line feed, or the end of the text
@@ -94,7 +47,7 @@ struct NamesPart {
     std::vector<LineCandidate> keyedBest; // of the lines matched on search keys
     std::string path; // scratch for looking up a launch score
     std::string keys; // scratch: a line's packed search keys
-    KeyLetterCache keyLetters;
+    KeyLetterMemory keyLetters;
 };
 
 struct LineRanking {
@@ -131,6 +84,13 @@ void keepLine(const LineRanking& ranking, const char* line, const char* lineEnd,
         best.take(LineCandidate{line, score, static_cast<std::uint32_t>(length)});
 }
 
+// The line feed at or after `from`, or the part's end.
+const char* lineFeedOrEnd(const char* from, const char* partEnd)
+{
+    const void* found = std::memchr(from, '\n', static_cast<std::size_t>(partEnd - from));
+    return found != nullptr ? static_cast<const char*>(found) : partEnd;
+}
+
 #ifdef TANDOR_WIDE_WALK
 // The matched lines are found a block at a time; only they are walked, for their scores.
 void rankPart(const LineRanking& ranking, NamesPart& part)
@@ -146,15 +106,6 @@ void rankPart(const LineRanking& ranking, NamesPart& part)
     });
 }
 #else
-// The line feed at or after `from`, or the part's end.
-const char* lineEndFrom(const char* from, const char* partEnd)
-{
-    if (*from == '\n')
-        return from;
-    const void* found = std::memchr(from, '\n', static_cast<std::size_t>(partEnd - from));
-    return found != nullptr ? static_cast<const char*>(found) : partEnd;
-}
-
 // Every line walked a word at a time.
 void rankPart(const LineRanking& ranking, NamesPart& part)
 {
@@ -162,7 +113,7 @@ void rankPart(const LineRanking& ranking, NamesPart& part)
     for (const char* line = part.begin; line < part.end;) {
         bool matched = false;
         std::int32_t score = 0;
-        const char* lineEnd = lineEndFrom(packed::walk<true>(line, ranking.plan.words, matched, score), part.end);
+        const char* lineEnd = lineFeedOrEnd(packed::walk<true>(line, ranking.plan.words, matched, score), part.end);
         if (matched && !isKeyedLine(ranking, line, lineEnd))
             keepLine(ranking, line, lineEnd, score, part, best);
         line = lineEnd + 1;
@@ -170,19 +121,10 @@ void rankPart(const LineRanking& ranking, NamesPart& part)
 }
 #endif
 
-// The first byte beyond ASCII at or after `from`, else `end`: a machine word at a time.
+// The first byte beyond ASCII at or after `from`, else `end`.
 const char* nextHighByte(const char* from, const char* end)
 {
-    constexpr std::uint64_t HighBits = 0x8080808080808080u;
-    for (; end - from >= 8; from += 8) {
-        std::uint64_t word = 0;
-        std::memcpy(&word, from, sizeof word);
-        if ((word & HighBits) != 0)
-            break;
-    }
-    while (from < end && static_cast<unsigned char>(*from) < 0x80)
-        ++from;
-    return from;
+    return from + firstBeyondAscii(std::string_view(from, static_cast<std::size_t>(end - from)));
 }
 
 const char* lineStartBefore(const char* at, const char* partBegin)
@@ -190,12 +132,6 @@ const char* lineStartBefore(const char* at, const char* partBegin)
     while (at > partBegin && at[-1] != '\n')
         --at;
     return at;
-}
-
-const char* lineFeedOrEnd(const char* from, const char* partEnd)
-{
-    const void* found = std::memchr(from, '\n', static_cast<std::size_t>(partEnd - from));
-    return found != nullptr ? static_cast<const char*>(found) : partEnd;
 }
 
 // The lines with search keys, found by their bytes beyond ASCII (a tenth of the lines or fewer
@@ -210,7 +146,7 @@ void rankKeyedLines(const LineRanking& ranking, NamesPart& part)
         const std::uint32_t wanted = ranking.signature.letters;
         // Most lines' keys cannot hold the query's letters, and that is known without making them.
         std::uint32_t letters = 0;
-        if (keyedLineLetters(name, part.keyLetters, letters) && (letters & wanted) == wanted) {
+        if (searchKeyLetters(name, part.keyLetters, letters) && (letters & wanted) == wanted) {
             KeySignature all;
             part.keys = packSearchKeys(searchKeysOf(name), all);
             part.keys.append(MatchIndexPadding, '\0'); // the walk reads that far past a key's start
