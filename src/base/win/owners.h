@@ -82,128 +82,135 @@ private:
     Interface* object_ = nullptr;
 };
 
-// The search handle of a folder listing (FindFirstFile); INVALID_HANDLE_VALUE means none.
-class OwnedFileSearch {
+// One value of a kind the system hands out, given back by the kind's `release` when its owner
+// goes or holds another. A kind names its value type, the value that holds nothing and the call
+// that gives a value back.
+template <typename Kind>
+class Owned {
 public:
-    explicit OwnedFileSearch(HANDLE search) : search_(search) {}
-    ~OwnedFileSearch()
-    {
-        if (valid())
-            FindClose(search_);
-    }
-    OwnedFileSearch(OwnedFileSearch&& other) noexcept : search_(other.search_) { other.search_ = INVALID_HANDLE_VALUE; }
-    OwnedFileSearch(const OwnedFileSearch&) = delete;
-    OwnedFileSearch& operator=(const OwnedFileSearch&) = delete;
+    using Value = typename Kind::Value;
 
-    HANDLE get() const { return search_; }
-    bool valid() const { return search_ != INVALID_HANDLE_VALUE; }
-
-private:
-    HANDLE search_;
-};
-
-// A change notification on a folder (FindFirstChangeNotification); INVALID_HANDLE_VALUE means none.
-class OwnedChangeNotification {
-public:
-    explicit OwnedChangeNotification(HANDLE notification) : notification_(notification) {}
-    ~OwnedChangeNotification() { close(); }
-    OwnedChangeNotification(OwnedChangeNotification&& other) noexcept : notification_(other.notification_)
+    Owned() = default;
+    explicit Owned(Value value) : value_(value) {}
+    ~Owned() { reset(); }
+    Owned(Owned&& other) noexcept : value_(other.release()) {}
+    Owned& operator=(Owned&& other) noexcept
     {
-        other.notification_ = INVALID_HANDLE_VALUE;
-    }
-    OwnedChangeNotification& operator=(OwnedChangeNotification&& other) noexcept
-    {
-        if (this != &other) {
-            close();
-            notification_ = other.notification_;
-            other.notification_ = INVALID_HANDLE_VALUE;
-        }
+        if (this != &other)
+            reset(other.release());
         return *this;
     }
-    OwnedChangeNotification(const OwnedChangeNotification&) = delete;
-    OwnedChangeNotification& operator=(const OwnedChangeNotification&) = delete;
+    Owned(const Owned&) = delete;
+    Owned& operator=(const Owned&) = delete;
 
-    HANDLE get() const { return notification_; }
-    bool valid() const { return notification_ != INVALID_HANDLE_VALUE; }
+    Value get() const { return value_; }
+    bool valid() const { return value_ != Kind::none(); }
 
-private:
-    void close()
+    // Gives back the value held so far and holds `value` instead.
+    void reset(Value value = Kind::none())
     {
         if (valid())
-            FindCloseChangeNotification(notification_);
-        notification_ = INVALID_HANDLE_VALUE;
+            Kind::release(value_);
+        value_ = value;
+    }
+    // Hands the value to whoever takes it next (the clipboard, say): it is no longer given back here.
+    Value release()
+    {
+        const Value value = value_;
+        value_ = Kind::none();
+        return value;
+    }
+    // Where an allocating call writes the new value; any earlier one is given back.
+    Value* out()
+    {
+        reset();
+        return &value_;
     }
 
-    HANDLE notification_;
+private:
+    Value value_ = Kind::none();
 };
 
+namespace owned_kinds {
+
+// The search handle of a folder listing (FindFirstFile).
+struct FileSearch {
+    using Value = HANDLE;
+    static HANDLE none() { return INVALID_HANDLE_VALUE; }
+    static void release(HANDLE search) { FindClose(search); }
+};
+// A change notification on a folder (FindFirstChangeNotification).
+struct ChangeNotification {
+    using Value = HANDLE;
+    static HANDLE none() { return INVALID_HANDLE_VALUE; }
+    static void release(HANDLE notification) { FindCloseChangeNotification(notification); }
+};
 // A block that the shell or COM allocated for the caller (a name, an item list).
 template <typename Pointer>
-class TaskMemory {
-public:
-    TaskMemory() = default;
-    explicit TaskMemory(Pointer block) : block_(block) {}
-    ~TaskMemory() { CoTaskMemFree(block_); }
-    TaskMemory(const TaskMemory&) = delete;
-    TaskMemory& operator=(const TaskMemory&) = delete;
-
-    Pointer get() const { return block_; }
-
-    // Where an allocating call writes the new block; any earlier one is freed.
-    Pointer* out()
-    {
-        CoTaskMemFree(block_);
-        block_ = nullptr;
-        return &block_;
-    }
-
-private:
-    Pointer block_ = nullptr;
+struct TaskMemory {
+    using Value = Pointer;
+    static Pointer none() { return nullptr; }
+    static void release(Pointer block) { CoTaskMemFree(block); }
 };
-
-// A block that the system allocated with LocalAlloc for the caller (a message's text, a
-// security descriptor).
+// A block that the system allocated with LocalAlloc for the caller (a message's text, a security
+// descriptor).
 template <typename Pointer>
-class LocalMemory {
-public:
-    LocalMemory() = default;
-    ~LocalMemory() { LocalFree(block_); }
-    LocalMemory(const LocalMemory&) = delete;
-    LocalMemory& operator=(const LocalMemory&) = delete;
-
-    Pointer get() const { return block_; }
-
-    // Where an allocating call writes the new block; any earlier one is freed.
-    Pointer* out()
-    {
-        LocalFree(block_);
-        block_ = nullptr;
-        return &block_;
-    }
-
-private:
-    Pointer block_ = nullptr;
+struct LocalMemory {
+    using Value = Pointer;
+    static Pointer none() { return nullptr; }
+    static void release(Pointer block) { LocalFree(block); }
+};
+// A movable block from GlobalAlloc, the form the clipboard takes data in.
+struct GlobalMemory {
+    using Value = HGLOBAL;
+    static HGLOBAL none() { return nullptr; }
+    static void release(HGLOBAL block) { GlobalFree(block); }
+};
+// A string that a COM object allocated for the caller.
+struct Bstr {
+    using Value = BSTR;
+    static BSTR none() { return nullptr; }
+    static void release(BSTR text) { SysFreeString(text); }
+};
+// An icon loaded or made by this program (not a shared one, which is never destroyed).
+struct Icon {
+    using Value = HICON;
+    static HICON none() { return nullptr; }
+    static void release(HICON icon) { DestroyIcon(icon); }
+};
+// A hook this program set.
+struct Hook {
+    using Value = HHOOK;
+    static HHOOK none() { return nullptr; }
+    static void release(HHOOK hook) { UnhookWindowsHookEx(hook); }
+};
+// A WinEvent hook this program set (accessibility events).
+struct WinEventHook {
+    using Value = HWINEVENTHOOK;
+    static HWINEVENTHOOK none() { return nullptr; }
+    static void release(HWINEVENTHOOK hook) { UnhookWinEvent(hook); }
+};
+// A menu loaded or made by this program (a popup lent to TrackPopupMenu stays the menu's).
+struct Menu {
+    using Value = HMENU;
+    static HMENU none() { return nullptr; }
+    static void release(HMENU menu) { DestroyMenu(menu); }
 };
 
-// A movable block from GlobalAlloc, the form the clipboard takes data in. Once the clipboard has
-// accepted it the block is the system's: release() hands it over so that it is not freed twice.
-class GlobalMemory {
-public:
-    explicit GlobalMemory(HGLOBAL block) : block_(block) {}
-    ~GlobalMemory()
-    {
-        if (block_)
-            GlobalFree(block_);
-    }
-    GlobalMemory(const GlobalMemory&) = delete;
-    GlobalMemory& operator=(const GlobalMemory&) = delete;
+} // namespace owned_kinds
 
-    HGLOBAL get() const { return block_; }
-    void release() { block_ = nullptr; }
-
-private:
-    HGLOBAL block_;
-};
+using OwnedFileSearch = Owned<owned_kinds::FileSearch>;
+using OwnedChangeNotification = Owned<owned_kinds::ChangeNotification>;
+template <typename Pointer>
+using TaskMemory = Owned<owned_kinds::TaskMemory<Pointer>>;
+template <typename Pointer>
+using LocalMemory = Owned<owned_kinds::LocalMemory<Pointer>>;
+using GlobalMemory = Owned<owned_kinds::GlobalMemory>;
+using OwnedBstr = Owned<owned_kinds::Bstr>;
+using OwnedIcon = Owned<owned_kinds::Icon>;
+using OwnedHook = Owned<owned_kinds::Hook>;
+using OwnedWinEventHook = Owned<owned_kinds::WinEventHook>;
+using OwnedMenu = Owned<owned_kinds::Menu>;
 
 // The clipboard, open for this thread while the owner lives: close it before another program
 // is to read it.
@@ -247,108 +254,6 @@ public:
 private:
     HANDLE process_;
     void* block_;
-};
-
-// A string that a COM object allocated for the caller (a BSTR).
-class OwnedBstr {
-public:
-    OwnedBstr() = default;
-    ~OwnedBstr() { SysFreeString(text_); }
-    OwnedBstr(const OwnedBstr&) = delete;
-    OwnedBstr& operator=(const OwnedBstr&) = delete;
-
-    BSTR get() const { return text_; }
-
-    // Where a call writes the new string; any earlier one is freed.
-    BSTR* out()
-    {
-        SysFreeString(text_);
-        text_ = nullptr;
-        return &text_;
-    }
-
-private:
-    BSTR text_ = nullptr;
-};
-
-// An icon loaded or made by this program (not a shared one, which is never destroyed).
-class OwnedIcon {
-public:
-    OwnedIcon() = default;
-    explicit OwnedIcon(HICON icon) : icon_(icon) {}
-    ~OwnedIcon() { reset(); }
-    OwnedIcon(const OwnedIcon&) = delete;
-    OwnedIcon& operator=(const OwnedIcon&) = delete;
-
-    HICON get() const { return icon_; }
-
-    // Destroys the icon held so far and holds `icon` instead.
-    void reset(HICON icon = nullptr)
-    {
-        if (icon_)
-            DestroyIcon(icon_);
-        icon_ = icon;
-    }
-
-private:
-    HICON icon_ = nullptr;
-};
-
-// A hook this program set; unhooked when its owner goes or another takes its place.
-class OwnedHook {
-public:
-    OwnedHook() = default;
-    ~OwnedHook() { reset(); }
-    OwnedHook(const OwnedHook&) = delete;
-    OwnedHook& operator=(const OwnedHook&) = delete;
-
-    HHOOK get() const { return hook_; }
-
-    void reset(HHOOK hook = nullptr)
-    {
-        if (hook_)
-            UnhookWindowsHookEx(hook_);
-        hook_ = hook;
-    }
-
-private:
-    HHOOK hook_ = nullptr;
-};
-
-// A WinEvent hook this program set (accessibility events); unhooked when its owner goes.
-class OwnedWinEventHook {
-public:
-    explicit OwnedWinEventHook(HWINEVENTHOOK hook) : hook_(hook) {}
-    ~OwnedWinEventHook()
-    {
-        if (hook_)
-            UnhookWinEvent(hook_);
-    }
-    OwnedWinEventHook(const OwnedWinEventHook&) = delete;
-    OwnedWinEventHook& operator=(const OwnedWinEventHook&) = delete;
-
-    HWINEVENTHOOK get() const { return hook_; }
-
-private:
-    HWINEVENTHOOK hook_;
-};
-
-// A menu loaded or made by this program (a popup lent to TrackPopupMenu stays the menu's).
-class OwnedMenu {
-public:
-    explicit OwnedMenu(HMENU menu) : menu_(menu) {}
-    ~OwnedMenu()
-    {
-        if (menu_)
-            DestroyMenu(menu_);
-    }
-    OwnedMenu(const OwnedMenu&) = delete;
-    OwnedMenu& operator=(const OwnedMenu&) = delete;
-
-    HMENU get() const { return menu_; }
-
-private:
-    HMENU menu_;
 };
 
 // The device context of a window's client area, or of the screen for a null window.
