@@ -23,15 +23,15 @@ constexpr std::size_t SignatureRun = 1024;
 struct Pass {
     Pass(const MatchIndex& index, const CatalogueEntry* entries, const char* query)
         : index(index), entries(entries), query(query), signature(keySignature(query)),
-          queryMask(signature.letters), bytewiseQuery(!hasMultiByteCharacter(query)), asciiQuery(isAscii(query))
+          bytewiseQuery(!hasMultiByteCharacter(query)), asciiQuery(isAscii(query))
     {
     }
     const MatchIndex& index;
     const CatalogueEntry* entries;
     const char* query;
+    // Its ASCII half is what an entry's indexed signature must hold (of a keyed name, its keys'
+    // ASCII half).
     KeySignature signature;
-    // What an indexed signature must hold: of a keyed name, it is its keys' ASCII half.
-    std::uint32_t queryMask;
     // A query of single bytes walks the names byte by byte; one with a character of several bytes
     // can match only search keys.
     bool bytewiseQuery;
@@ -110,7 +110,7 @@ template <typename ConsiderRun>
 void forSignatureRuns(const Pass& pass, const MatchSlice& slice, ConsiderRun&& considerRun)
 {
     const MatchIndex::Item* items = pass.index.items.data();
-    const std::uint32_t queryMask = pass.queryMask;
+    const std::uint32_t queryMask = pass.signature.letters;
     std::uint32_t passed[SignatureRun];
     std::size_t count = 0;
     forEachCandidate(pass, slice, [&](std::uint32_t i, bool othersHeld) {
@@ -347,7 +347,7 @@ void walkEntries(const Pass& pass, const MatchSlice& slice, SliceMarks& marks, B
     forEachCandidate(pass, slice, [&](std::uint32_t i, bool) {
         std::int32_t score = 0;
         const CatalogueEntry& entry = pass.entries[i];
-        if ((entry.charMask & pass.queryMask) == pass.queryMask && walkName(entry.name.c_str(), pass.query, score)) {
+        if ((entry.charMask & pass.signature.letters) == pass.signature.letters && walkName(entry.name.c_str(), pass.query, score)) {
             marks.marked.push_back(i);
             marks.scores.push_back(storedMatchScore(score + bias[i]));
             if (best.wouldTake(marks.scores.back()))
